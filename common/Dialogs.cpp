@@ -1,0 +1,150 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+std::unique_ptr<DialogHandler>& handlerSlot() {
+    static std::unique_ptr<DialogHandler> handler = std::make_unique<QtDialogHandler>();
+    return handler;
+}
+
+QString shownText(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+QString shownTitle(const QString& title) { return title.isEmpty() ? ProgramTitle() : title; }
+
+} // namespace
+
+std::unique_ptr<DialogHandler> SetDialogHandler(std::unique_ptr<DialogHandler> handler) {
+    std::swap(handlerSlot(), handler);
+    return handler;
+}
+
+DialogHandler& Dialogs() { return *handlerSlot(); }
+
+MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) {
+    return Dialogs().message(text, buttons, title);
+}
+
+std::optional<QString> InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    return Dialogs().input(prompt, title, defaultText);
+}
+
+void Beep() { Dialogs().beep(); }
+
+QString ProgramTitle() { return QCoreApplication::applicationName(); }
+
+MsgAnswer QtDialogHandler::message(const QString& text, MsgButtons buttons, const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(shownTitle(title));
+    box.setText(shownText(text));
+    switch (buttons) {
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return MsgAnswer::OK;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    default: return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogHandler::input(const QString& prompt, const QString& title,
+                                              const QString& defaultText) {
+    bool ok = false;
+    QString text = QInputDialog::getText(QApplication::activeWindow(), shownTitle(title), shownText(prompt),
+                                         QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+void QtDialogHandler::beep() { QApplication::beep(); }
+
+std::optional<int> QtDialogHandler::printDialog(QPrinter* printer) {
+    if (!printer) return 1;
+    QPrintDialog dialog(printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return printer->copyCount();
+}
+
+ScriptedDialogs& ScriptedDialogs::answer(MsgAnswer a) {
+    pending.emplace_back(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerInput(std::optional<QString> text) {
+    pending.emplace_back(std::move(text));
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerPrintDialog(bool accept, int copies) {
+    pending.emplace_back(PrintAnswer{accept, copies});
+    return *this;
+}
+
+MsgAnswer ScriptedDialogs::message(const QString& text, MsgButtons buttons, const QString& title) {
+    shown.push_back({Kind::Message, text, title, buttons});
+    if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+    if (!pending.empty() && std::holds_alternative<MsgAnswer>(pending.front())) {
+        const MsgAnswer a = std::get<MsgAnswer>(pending.front());
+        pending.pop_front();
+        return a;
+    }
+    ++unanswered;
+    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+}
+
+std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
+    shown.push_back({Kind::Input, prompt, title, MsgButtons::OKCancel});
+    if (!pending.empty() && std::holds_alternative<std::optional<QString>>(pending.front())) {
+        auto a = std::get<std::optional<QString>>(pending.front());
+        pending.pop_front();
+        return a;
+    }
+    ++unanswered;
+    return std::nullopt;
+}
+
+std::optional<int> ScriptedDialogs::printDialog(QPrinter*) {
+    shown.push_back({Kind::PrintDialog, {}, {}, MsgButtons::OKCancel});
+    if (!pending.empty() && std::holds_alternative<PrintAnswer>(pending.front())) {
+        const PrintAnswer a = std::get<PrintAnswer>(pending.front());
+        pending.pop_front();
+        if (!a.accept) return std::nullopt;
+        return a.copies;
+    }
+    return 1;
+}
+
+std::vector<QString> ScriptedDialogs::messages() const {
+    std::vector<QString> texts;
+    for (const Shown& s : shown)
+        if (s.kind == Kind::Message) texts.push_back(s.text);
+    return texts;
+}
+
+void ScriptedDialogs::clear() {
+    shown.clear();
+    pending.clear();
+    beeps = 0;
+    unanswered = 0;
+}
+
+ScriptedDialogsScope::ScriptedDialogsScope() {
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs_ = scripted.get();
+    previous_ = SetDialogHandler(std::move(scripted));
+}
+
+ScriptedDialogsScope::~ScriptedDialogsScope() { SetDialogHandler(std::move(previous_)); }

@@ -1,0 +1,1 @@
+void payroll_data_placeholder() {}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// Every test that touches files runs in a fresh, empty program folder, with the
+// shared variables reset, today fixed and message boxes scripted.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    ProgramFolderTest();
+    ~ProgramFolderTest() override;
+
+    // Full path of a relative name inside the test's program folder.
+    QString path(const QString& relativeName) const;
+    void writeFile(const QString& relativeName, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& relativeName) const;
+    bool exists(const QString& relativeName) const;
+    void makeFolder(const QString& relativeName) const;
+    // Copies a shipped input file from data/ into the program folder.
+    void copyShipped(const QString& fileName) const;
+
+    QTemporaryDir dir;
+    ScriptedDialogsScope dialogs;
+    static QDate fixedToday() { return QDate(2026, 6, 15); }
+};
