@@ -14,6 +14,7 @@
 class Item {
 public:
     enum class Kind { Text, Number, Flag };
+    // A double quote cannot be stored inside a quoted text; it is written as a single quote.
     static Item text(const QString& t);
     static Item number(double v);
     static Item number(std::int64_t v);
@@ -53,6 +54,7 @@ public:
         QString text;
         Item::Kind kind = Item::Kind::Text; // Flag for #TRUE#/#FALSE#, Number for a bare number
         bool quoted = false;
+        bool flag = false; // the value of a Flag item
     };
 
     explicit DelimitedReader(const QByteArray& bytes, const QString& fileName = {});
@@ -60,7 +62,7 @@ public:
     bool atEnd() const;
     Read next();
     QString readText() { return next().text; }
-    // #TRUE# / #FALSE#, or a number (non-zero is true).
+    // #TRUE# / #FALSE#, or a number (non-zero is true); anything else is false.
     bool readFlag();
     // A whole number item (rounded ties to even); 0 when it is not a number.
     std::int64_t readWhole();
@@ -69,6 +71,10 @@ public:
     const QString& fileName() const { return fileName_; }
 
 private:
+    bool atLineEnd() const;
+    void skipLineEnd();
+    void skipToSeparator();
+
     QString data_;
     qsizetype pos_ = 0;
     bool short_ = false;

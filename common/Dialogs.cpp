@@ -107,13 +107,14 @@ MsgAnswer ScriptedDialogs::message(const QString& text, MsgButtons buttons, cons
 
 std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
     shown.push_back({Kind::Input, prompt, title, MsgButtons::OKCancel});
+    std::optional<QString> answer;
     if (!pending.empty() && std::holds_alternative<std::optional<QString>>(pending.front())) {
-        auto a = std::get<std::optional<QString>>(pending.front());
+        answer = std::get<std::optional<QString>>(std::move(pending.front()));
         pending.pop_front();
-        return a;
+    } else {
+        ++unanswered;
     }
-    ++unanswered;
-    return std::nullopt;
+    return answer;
 }
 
 std::optional<int> ScriptedDialogs::printDialog(QPrinter*) {

@@ -1,6 +1,7 @@
 #include "Globals.h"
 
 #include "Dialogs.h"
+#include "Records.h"
 
 void AlarmBeep() {
     if (AlarmsOn) Beep();
@@ -19,4 +20,5 @@ void ResetGlobals() {
     StateTaxRate.fill({});
     StateTaxMaximum.fill({});
     StateIndex = StateBracketCount = 0;
+    ResetRecordBuffers();
 }

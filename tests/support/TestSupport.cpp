@@ -3,6 +3,10 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Globals.h"
+#include "Screen.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +18,13 @@ ProgramFolderTest::ProgramFolderTest() {
     SetTodayForTesting(fixedToday());
 }
 
-ProgramFolderTest::~ProgramFolderTest() { SetTodayForTesting(std::nullopt); }
+ProgramFolderTest::~ProgramFolderTest() {
+    // Screens are single instances for the whole test program: every test starts without any.
+    UnloadAllScreens();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetExitProgramHandler({});
+    SetTodayForTesting(std::nullopt);
+}
 
 QString ProgramFolderTest::path(const QString& relativeName) const {
     QString name = relativeName;

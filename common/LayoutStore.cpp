@@ -1,0 +1,110 @@
+#include "LayoutStore.h"
+
+#include "DataFiles.h"
+#include "DelimitedFile.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+#include <vector>
+
+namespace {
+
+const QString LayoutFile = QStringLiteral("/Layout.txt");
+// How much of a window must lie on a monitor for the user to reach it again.
+constexpr int ReachableEdge = 40;
+
+struct Entry {
+    QString settingsName;
+    QString screenName;
+    QRect geometry;
+    bool maximized = false;
+};
+
+std::vector<Entry> ReadEntries() {
+    std::vector<Entry> entries;
+    QFile file(DataPath(LayoutFile));
+    if (!file.open(QIODevice::ReadOnly)) return entries;
+    DelimitedReader reader(file.readAll(), LayoutFile);
+    while (!reader.atEnd()) {
+        Entry e;
+        e.settingsName = reader.readText();
+        e.screenName = reader.readText();
+        const auto x = reader.readWhole();
+        const auto y = reader.readWhole();
+        const auto w = reader.readWhole();
+        const auto h = reader.readWhole();
+        e.maximized = reader.readFlag();
+        if (reader.isShort()) break; // a damaged last line is dropped
+        e.geometry = QRect(int(x), int(y), int(w), int(h));
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+void WriteEntries(const std::vector<Entry>& entries) {
+    DelimitedWriter writer;
+    for (const Entry& e : entries)
+        writer.write({Item::text(e.settingsName), Item::text(e.screenName), Item::number(e.geometry.x()),
+                      Item::number(e.geometry.y()), Item::number(e.geometry.width()),
+                      Item::number(e.geometry.height()), Item::flag(e.maximized)});
+    WriteWholeFile(LayoutFile, writer.bytes());
+}
+
+bool Reachable(const QRect& geometry) {
+    for (const QScreen* monitor : QGuiApplication::screens()) {
+        const QRect shared = monitor->availableGeometry().intersected(geometry);
+        if (shared.width() >= ReachableEdge && shared.height() >= ReachableEdge) return true;
+    }
+    return false;
+}
+
+// A place that no monitor shows any more (a monitor removed, a resolution lowered)
+// moves to the primary monitor, shrunk to fit it.
+QRect OnAMonitor(QRect geometry) {
+    if (Reachable(geometry)) return geometry;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) return geometry;
+    const QRect area = primary->availableGeometry();
+    geometry.setSize(geometry.size().boundedTo(area.size()));
+    geometry.moveTopLeft(area.topLeft());
+    return geometry;
+}
+
+} // namespace
+
+namespace LayoutStore {
+
+void restore(const QString& settingsName, QWidget& screen) {
+    for (const Entry& e : ReadEntries()) {
+        if (e.settingsName != settingsName || e.screenName != screen.objectName()) continue;
+        if (e.geometry.width() <= 0 || e.geometry.height() <= 0) return;
+        screen.setGeometry(OnAMonitor(e.geometry));
+        if (e.maximized) screen.setWindowState(screen.windowState() | Qt::WindowMaximized);
+        return;
+    }
+}
+
+void save(const QString& settingsName, QWidget& screen) {
+    Entry mine{settingsName, screen.objectName(), screen.normalGeometry(), screen.isMaximized()};
+    if (!mine.geometry.isValid()) mine.geometry = screen.geometry();
+    std::vector<Entry> entries = ReadEntries();
+    bool replaced = false;
+    for (Entry& e : entries) {
+        if (e.settingsName == settingsName && e.screenName == mine.screenName) {
+            e = mine;
+            replaced = true;
+        }
+    }
+    if (!replaced) entries.push_back(mine);
+    try {
+        WriteEntries(entries);
+    } catch (const FileError&) {
+        // The layout is a convenience: the old one stays and the user's work goes on.
+    }
+}
+
+} // namespace LayoutStore

@@ -1,1 +1,0 @@
-void payroll_run_placeholder() {}
