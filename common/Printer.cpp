@@ -127,24 +127,21 @@ void Printer::newPage() {
     y_ = 0;
 }
 
-void Printer::endDoc() {
-    x_ = 0;
-    y_ = 0;
-    if (!jobOpen_) return;
-    jobOpen_ = false;
-    breakPending_ = false;
-    page_ = 0;
-    backend_->endJob();
-}
+void Printer::endDoc() { closeJob(false); }
 
-void Printer::abandonJob() {
+void Printer::abandonJob() { closeJob(true); }
+
+void Printer::closeJob(bool abandon) {
     x_ = 0;
     y_ = 0;
     if (!jobOpen_) return;
     jobOpen_ = false;
     breakPending_ = false;
     page_ = 0;
-    backend_->abandonJob();
+    if (abandon)
+        backend_->abandonJob();
+    else
+        backend_->endJob();
 }
 
 // ---- The program's printer -------------------------------------------------------------

@@ -152,6 +152,7 @@ public:
 
 private:
     void preparePage();
+    void closeJob(bool abandon);
 
     std::unique_ptr<PrinterBackend> backend_;
     PrintFont font_;
