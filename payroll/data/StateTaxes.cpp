@@ -1,0 +1,5 @@
+#include "StateTaxes.h"
+
+void LoadStateTaxes() {}
+void LoadStateTaxTable() {}
+void LoadStateMarginalTax() {}

@@ -1,0 +1,3 @@
+#include "frmNewEmployee.h"
+
+frmNewEmployee::frmNewEmployee() : Screen(QStringLiteral("frmNewEmployee"), QStringLiteral("Payroll")) {}

@@ -1,0 +1,3 @@
+#include "frmStartup.h"
+
+frmStartup::frmStartup() : Screen(QStringLiteral("frmStartup"), QStringLiteral("Payroll")) {}

@@ -1,1 +1,0 @@
-void payroll_shell_placeholder() {}
