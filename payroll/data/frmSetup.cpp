@@ -1,22 +1,328 @@
 #include "frmSetup.h"
 
-#include "Controls.h"
+#include "Checking.h"
+#include "DataFiles.h"
+#include "Dialogs.h"
+#include "FlexGrid.h"
+#include "Globals.h"
+#include "Money.h"
+#include "Settings.h"
+#include "StateTaxes.h"
+#include "Suppliers.h"
+#include "WebPage.h"
+#include "frmStartup.h"
+#include "frmTables.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QTabWidget>
 
-frmSetup::frmSetup() : Screen(QStringLiteral("frmSetup"), QStringLiteral("Payroll")) {
-    auto* face = new QWidget(this);
-    setCentralWidget(face);
-    NewControls(optAccount, face, QStringLiteral("optAccount"));
-    NewControls(txtPayrollBank, face, QStringLiteral("txtPayrollBank"));
-    NewControls(LblBank, face, QStringLiteral("LblBank"));
-    ck401 = NewControl<QCheckBox>(face, QStringLiteral("ck401"));
-    cboMatching = NewControl<QComboBox>(face, QStringLiteral("cboMatching"));
-    cboStates = NewControl<QComboBox>(face, QStringLiteral("cboStates"));
+#include <algorithm>
+
+namespace {
+
+const QString NoStatePlaceholder = QStringLiteral("Select your State");
+
+// Runs one loading step; a file error is shown and the screen goes on loading.
+template <class Step> void Guarded(Step step) {
+    try {
+        step();
+    } catch (const FileError& error) {
+        ReportFileError(error);
+    }
 }
 
-void frmSetup::LoadBusiness() {}
+QString ChecksOrderText() {
+    return QStringList{
+        QStringLiteral("You will need to know your Bank's Routing Number and your"),
+        QStringLiteral("Checking Account Number to order checks and Deposit Slips"),
+        QString(),
+        QStringLiteral("You can order from ") + Pages::SupplierName +
+            QStringLiteral(" via the Internet or ") + Pages::SupplierPhone,
+        QString(),
+        QStringLiteral("Select from the following:"),
+        QStringLiteral("Checks - DLM102-1"),
+        QStringLiteral("Deposit Slips - 80200"),
+        QStringLiteral("Use Envelopes:"),
+        QStringLiteral("091500 (Double Window) or 09508 (Single Window)"),
+        QString(),
+        QStringLiteral("Click OK to connect to ") + Pages::SupplierName,
+    }
+        .join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+// ---- Loading ------------------------------------------------------------------------------------
+
+void frmSetup::Form_Load() {
+    tabInfo->setTabEnabled(AmbletonTab, false);
+    Guarded([this] { LoadPayrollInfo(); });
+    Guarded([this] { LoadPrompts(); });
+    Guarded([this] { LoadMatching(); });
+    Guarded(LoadCheckbookInfo);
+    Guarded(LoadPayrollCheckbookInfo);
+    fraTransfer->setVisible(FileExists(u"/CheckbookInfo.txt") && FileExists(u"/PayrollCheckbookInfo.txt"));
+}
+
+void frmSetup::Form_Activate() {
+    txtAmount->setText(CurrencyText(Money()));
+    tabInfo->setCurrentIndex(BusinessTab);
+    tabInfo_Click();
+}
+
+void frmSetup::LoadBusiness() {
+    try {
+        if (!ReadBusinessData()) return;
+    } catch (const FileError& error) {
+        ReportFileError(error);
+        return;
+    }
+    txtName->setText(BusinessName);
+    txtAddress->setText(BusinessAddress);
+    txtCity->setText(BusinessCity);
+    // A state the list does not hold (another program may have written it) is shown
+    // in place of the list's prompt and kept by the next save.
+    cboStates->setCurrentIndex(cboStates->findText(BusinessState));
+    cboStates->setPlaceholderText(BusinessState.isEmpty() ? NoStatePlaceholder : BusinessState);
+    txtPOBox->setText(BusinessAddress2);
+    txtTel->setText(BusinessPhone);
+    txtFax->setText(BusinessFax);
+    txtZip->setText(BusinessZip);
+    txtFein->setText(BusinessFein);
+    SelectState();
+}
+
+void frmSetup::SelectState() {
+    const QString state = cboStates->currentText();
+    if (state.isEmpty()) return;
+    // Only the entries the state arrays hold can be chosen.
+    const int entries = std::min(cboStates->count(), StateCount);
+    for (int p = 0; p < entries; ++p) {
+        if (cboStates->itemText(p) != state) continue;
+        StateIndex = static_cast<std::int16_t>(p + 1);
+        const auto k = static_cast<std::size_t>(p + 1);
+        frmTables& tables = Form<frmTables>();
+        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[2]->setText(StateTaxRate[k]);
+        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[7]->setText(StateTaxMaximum[k]);
+        tables.ckState->setChecked(false);
+        return;
+    }
+}
+
+void frmSetup::LoadPayrollInfo() {
+    const std::optional<BankOptionFlags> flags = ReadBankOptions();
+    if (!flags) return SelectBankOption(0);
+    // Setting the three options in turn leaves the last one set selected.
+    int chosen = -1;
+    for (int i = 0; i < 3; ++i)
+        if ((*flags)[static_cast<std::size_t>(i)]) chosen = i;
+    SelectBankOption(chosen);
+}
+
+void frmSetup::LoadPrompts() {
+    ReadPrompts();
+    ckPrompts->setChecked(PromptsOn);
+    ckAlarms->setChecked(AlarmsOn);
+}
+
+void frmSetup::LoadMatching() {
+    {
+        const QSignalBlocker quiet(cboMatching);
+        cboMatching->clear();
+        for (int n = 1; n <= 5; ++n) {
+            cboMatching->addItem(QString::number(n));
+            cboMatching->addItem(QString::number(n) + QStringLiteral(".5"));
+        }
+        cboMatching->setCurrentIndex(-1);
+    }
+    ck401->setChecked(false);
+    ReadMatching();
+    ck401->setChecked(Offer401kMatch);
+    if (const int entry = cboMatching->findText(MatchPercent); entry >= 0)
+        cboMatching->setCurrentIndex(entry);
+}
+
+// ---- Saving -------------------------------------------------------------------------------------
+
+void frmSetup::SaveBusiness() {
+    BusinessName = txtName->text();
+    BusinessAddress = txtAddress->text();
+    BusinessAddress2 = txtPOBox->text();
+    BusinessCity = txtCity->text();
+    if (cboStates->currentIndex() >= 0) BusinessState = cboStates->currentText();
+    BusinessZip = txtZip->text();
+    BusinessPhone = txtTel->text();
+    BusinessFax = txtFax->text();
+    BusinessFein = txtFein->text();
+    WriteBusinessData();
+}
+
+void frmSetup::SavePayrollInfo() {
+    WriteBankOptions({optAccount[0]->isChecked(), optAccount[1]->isChecked(), optAccount[2]->isChecked()});
+}
+
+void frmSetup::SavePrompts() {
+    AlarmsOn = ckAlarms->isChecked();
+    PromptsOn = ckPrompts->isChecked();
+    WritePrompts();
+}
+
+void frmSetup::SaveMatching() {
+    WriteMatching();
+}
+
+void frmSetup::cmdQuit_Click() {
+    if (BankOption() < 0) {
+        MsgBox(QStringLiteral("Select a Bank Option"));
+        tabInfo->setCurrentIndex(BankOptionTab);
+        return;
+    }
+    try {
+        SaveBusiness();
+        SavePayrollInfo();
+        SaveCheckbookInfo();
+        SavePayrollCheckbookInfo();
+        SavePrompts();
+        SaveMatching();
+        LoadStateTaxTable();
+    } catch (const FileError& error) {
+        ReportFileError(error);
+        return;
+    }
+    Hide();
+    ShowScreen<frmStartup>();
+}
+
+// ---- Bank options -------------------------------------------------------------------------------
+
+int frmSetup::BankOption() const {
+    for (int i = 0; i < 3; ++i)
+        if (optAccount[static_cast<std::size_t>(i)]->isChecked()) return i;
+    return -1;
+}
+
+void frmSetup::SelectBankOption(int index) {
+    // Exclusive options cannot all be cleared, so exclusiveness is lifted while they are set.
+    for (int i = 0; i < 3; ++i) {
+        QRadioButton* option = optAccount[static_cast<std::size_t>(i)];
+        option->setAutoExclusive(false);
+        option->setChecked(i == index);
+        option->setAutoExclusive(true);
+    }
+}
+
+void frmSetup::optAccount_Click(int index) {
+    if (index < 0 || index > 2) return;
+    SelectBankOption(index);
+    showBankOptionLabels(index);
+    if (index == 0 && !FileExists(u"/PayrollCheckbookInfo.txt")) {
+        // A first guess at the payroll account's bank; the user completes the account.
+        txtPayrollBank[0]->setText(LblBank[0]->text());
+        tabInfo->setCurrentIndex(PayrollCheckbookTab);
+    }
+}
+
+void frmSetup::showBankOptionLabels(int index) {
+    if (index == 1) {
+        QPalette palette = lblDebit->palette();
+        palette.setColor(QPalette::WindowText, VbColor(16576));
+        lblDebit->setPalette(palette);
+    }
+    lblDebit->setVisible(index != 2);
+    lblFunds->setVisible(index == 2);
+}
+
+// ---- Transfer -----------------------------------------------------------------------------------
+
+void frmSetup::cmdTransfer_Click() {
+    const Money amount = ParseMoney(txtAmount->text()).value_or(Money()).roundedToCents();
+    if (amount <= Money()) {
+        AlarmBeep();
+        if (PromptsOn)
+            MsgBox(QStringLiteral("Enter the amount to Transfer from Ambleton"), MsgButtons::OK,
+                   QStringLiteral("Add Funds to Payroll Checking"));
+        return;
+    }
+    const Money general = MoneyOf(LblBank[2]->text());
+    if (amount > general) {
+        MsgBox(QStringLiteral("Amount exceeds current Balance\r\nTransfer cannot be maid"));
+        return;
+    }
+    const QString question = QStringLiteral("Click YES to Transfer ") + CurrencyText(amount) +
+                             QStringLiteral(" to Your Payrool Checking Account");
+    if (MsgBox(question, MsgButtons::YesNo, QStringLiteral("Add Funds to Payroll Checking")) !=
+        MsgAnswer::Yes)
+        return;
+    txtPayrollBank[2]->setText(CurrencyText(amount + MoneyOf(txtPayrollBank[2]->text())));
+    LblBank[2]->setText(CurrencyText(general - amount));
+    try {
+        SavePayrollCheckbookInfo();
+        SaveCheckbookInfo();
+        LoadPayrollCheckbookInfo();
+    } catch (const FileError& error) {
+        ReportFileError(error);
+    }
+}
+
+// ---- Navigation and boxes -----------------------------------------------------------------------
+
+void frmSetup::Image1_Click() {
+    int next = tabInfo->currentIndex() + 1;
+    // A disabled tab is passed over, so that the tabs behind it are reached too.
+    while (next < TabCount && !tabInfo->isTabEnabled(next))
+        ++next;
+    if (next >= TabCount) next = BusinessTab;
+    tabInfo->setCurrentIndex(next);
+    tabInfo_Click();
+}
+
+void frmSetup::tabInfo_Click() {
+    if (tabInfo->currentIndex() == AmbletonTab && !tabInfo->isTabEnabled(AmbletonTab))
+        tabInfo->setCurrentIndex(BusinessTab);
+    if (tabInfo->currentIndex() == BusinessTab) txtName->setFocus();
+}
+
+void frmSetup::txtPayrollBank_LostFocus(int index) {
+    if (index != 2 && index != 4) return;
+    QLineEdit* box = txtPayrollBank[static_cast<std::size_t>(index)];
+    // An empty box, or one holding no number, shows zero.
+    box->setText(CurrencyText(ParseMoney(box->text()).value_or(Money())));
+}
+
+bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
+    // The caption beside the picture is part of it.
+    if ((watched == Image1 || watched == lblToggle) && event->type() == QEvent::MouseButtonRelease) {
+        Image1_Click();
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == txtPayrollBank[2]) txtPayrollBank_LostFocus(2);
+        if (watched == txtPayrollBank[4]) txtPayrollBank_LostFocus(4);
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+// ---- Supplier menus -----------------------------------------------------------------------------
+
+void frmSetup::mnuChecks_Click() {
+    if (MsgBox(ChecksOrderText(), MsgButtons::OKCancel) != MsgAnswer::OK) return;
+    ConnecttoInternet(Pages::LaserChecks);
+}
+
+void frmSetup::mnuDeposit_Click() {
+    MsgBox(QStringLiteral("Deposit Tickets are # 80200"));
+    ConnecttoInternet(Pages::DepositTickets);
+}
+
+void frmSetup::mnuEnvelopes_Click() {
+    MsgBox(QStringLiteral("Deposit Envelopes are # 91500"));
+    ConnecttoInternet(Pages::Envelopes);
+}

@@ -4,31 +4,140 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPushButton;
 class QRadioButton;
+class QTabWidget;
 
 // The setup screen: the business identity, the bank option, the checkbooks, the 401k
 // matching offer and the assistance flags. Loaded hidden at start-up, it stays loaded:
-// the pay run and the purge read its controls.
+// the pay run and the purge read its controls. Its settings reach the files only
+// through "Save Changes and Return to &Menu" and the transfer.
 class frmSetup : public Screen {
     Q_OBJECT
 
 public:
+    enum Tab {
+        BusinessTab,
+        BankOptionTab,
+        AmbletonTab,
+        PayrollCheckbookTab,
+        MatchingTab,
+        AssistanceTab,
+        TabCount
+    };
+
     frmSetup();
 
-    // Reads MyBusinessData.txt into the business globals and the boxes, then selects the state.
+    // Reads MyBusinessData.txt into the business globals and the boxes, then selects the
+    // state. A missing file changes nothing; a file error is shown to the user.
     void LoadBusiness();
+    // Takes the state list's entry whose text is the state box's text exactly: sets
+    // StateIndex and puts the state's rate and maximum (when not empty) into the
+    // tax-table screen, whose flat-rate box it clears. No matching entry: nothing changes.
+    void SelectState();
 
+    // The settings files into the controls and globals (missing files give the defaults).
+    void LoadPayrollInfo();
+    void LoadPrompts();
+    void LoadMatching();
+    // The controls and globals into the settings files.
+    void SaveBusiness();
+    void SavePayrollInfo();
+    void SavePrompts();
+    void SaveMatching();
+
+    // The first selected bank option, or -1 when none is.
+    int BankOption() const;
+    // Selects exactly one bank option (-1: none).
+    void SelectBankOption(int index);
+
+    // Event handlers, public so that tests drive them as the user would.
+    void cmdQuit_Click();
+    void cmdTransfer_Click();
+    void optAccount_Click(int index);
+    void Image1_Click();
+    // After every change of tab: tab 2 while disabled goes back to tab 0; tab 0 puts
+    // the focus in the name box.
+    void tabInfo_Click();
+    // Shows a money box's text in currency form when the user leaves it (2 and 4).
+    void txtPayrollBank_LostFocus(int index);
+    void mnuChecks_Click();
+    void mnuDeposit_Click();
+    void mnuEnvelopes_Click();
+
+    QTabWidget* tabInfo = nullptr;
+
+    // Tab 0 "Business Info".
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtAddress = nullptr;
+    QLineEdit* txtPOBox = nullptr;
+    QLineEdit* txtCity = nullptr;
+    QComboBox* cboStates = nullptr;
+    QLineEdit* txtZip = nullptr;
+    QLineEdit* txtTel = nullptr;
+    QLineEdit* txtFax = nullptr;
+    QLineEdit* txtFein = nullptr;
+
+    // Tab 1 "Payroll Creation": 0 separate payroll account, 1 general account shared
+    // with Ambleton, 2 another program (nothing posted here).
     std::array<QRadioButton*, 3> optAccount{};
-    // 0 bank name, 1 account number, 2 current balance, 3 next check number, 4 beginning balance.
-    std::array<QLineEdit*, 5> txtPayrollBank{};
-    // The general checkbook: 0 bank name, 1 account number, 2 current balance, 3 next check
-    // number, 5 beginning balance.
+    QLabel* lblDebit = nullptr; // "Your Checkbook balance will be debited"
+    QLabel* lblFunds = nullptr; // "Ensure ample funds are available in your Checking Account"
+
+    // Tab 2 "Ambleton": the general checkbook: 0 bank name, 1 account number, 2 current
+    // balance, 3 next check number, 5 beginning balance (4 and 6 hold nothing).
     std::array<QLabel*, 7> LblBank{};
+    QLabel* LblAcctType = nullptr;
+    QLabel* lblOverdraft = nullptr;
+    QCheckBox* ckDeposit = nullptr;
+    QGroupBox* fraTransfer = nullptr;
+    QLineEdit* txtAmount = nullptr;
+    QPushButton* cmdTransfer = nullptr;
+
+    // Tab 3 "Payroll Checkbook": 0 bank name, 1 account number, 2 current balance,
+    // 3 next check number, 4 beginning balance.
+    std::array<QLineEdit*, 5> txtPayrollBank{};
+    QRadioButton* optOverdraft = nullptr;
+
+    // Tab 4 "401 k Program".
     QCheckBox* ck401 = nullptr;
     QComboBox* cboMatching = nullptr;
-    QComboBox* cboStates = nullptr;
+
+    // Tab 5 "Program Assistance".
+    QGroupBox* fraAssistance = nullptr;
+    QCheckBox* ckPrompts = nullptr;
+    QCheckBox* ckAlarms = nullptr;
+
+    QPushButton* cmdQuit = nullptr;
+    QLabel* Image1 = nullptr; // "Toggle Tab>": the next tab
+    QLabel* lblToggle = nullptr;
+
+    QMenu* mnuSupplier = nullptr;
+    QAction* mnuChecks = nullptr;
+    QAction* mnuDeposit = nullptr;
+    QAction* mnuEnvelopes = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildBusinessTab();
+    QWidget* buildBankOptionTab();
+    QWidget* buildAmbletonTab();
+    QWidget* buildPayrollCheckbookTab();
+    QWidget* buildMatchingTab();
+    QWidget* buildAssistanceTab();
+    void buildMenus();
+    void connectControls();
+    void setUpMoneyBoxes();
+    void showBankOptionLabels(int index);
 };

@@ -2,11 +2,19 @@
 
 #include "Screen.h"
 
+#include <QString>
+
 #include <array>
 
 class FlexGrid;
+class QAction;
 class QCheckBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+class QWidget;
 
 // The tax-table screen: from start-up on, the live store of the program's tax data.
 // The pay run and the reports read its boxes and grids as display text.
@@ -25,4 +33,90 @@ public:
     FlexGrid* fgPercentage = nullptr;
     // Value of one withholding allowance: Weekly .. "Daily or Misc".
     std::array<QLineEdit*, 8> txtAllowance{};
+
+    // The editing controls. Index 16 of the button array is not used.
+    std::array<QPushButton*, 18> cmdTables{};
+    QLineEdit* txtChangeRate = nullptr;    // entry for a cell of the tax table
+    QLineEdit* txtChangePercent = nullptr; // entry for a cell of the percentage table
+    QLabel* lblExample = nullptr;          // how a percent is typed, beside txtChangePercent
+    QGroupBox* fraAllowance = nullptr;
+    QGroupBox* fraPercentage = nullptr;
+    QGroupBox* fraHelp = nullptr;
+    QWidget* fraTaxTable = nullptr; // the main face's tax table and its entry
+    QAction* mnuAllowance = nullptr;
+    QAction* mnuPercentage = nullptr;
+    QAction* mnuHelp = nullptr;
+    QAction* mnuTables = nullptr;
+    QAction* mnuEIN = nullptr;
+    QAction* mnuStateUTGuide = nullptr;
+
+    // ---- The files behind the store. Loads and saves report their own file errors. ----
+    // Everything the screen holds, as read when the screen loads.
+    void LoadTables();
+    // TaxVariables.txt (current) or Backup\MasterTaxVariables.txt into the boxes.
+    void LoadTaxVariables(bool current);
+    void SaveTaxVariables();
+    void LoadTaxTable();
+    void SaveTaxTable();
+    void LoadPercentageTable();
+    void SavePercentageTable();
+    void LoadAllowanceTable();
+    void SaveAllowanceTable();
+    void ClearAllowanceTable();
+
+    // ---- Editing ----
+    void cmdTables_Click(int index);
+    void fgTaxTable_Click(int row, int col);
+    void fgPercentage_Click(int row, int col);
+    void fgPercentage_LeaveCell(int row, int col);
+    void TxtTables_Enter(int index);
+    void TxtTables_Leave(int index);
+    void ckState_Click();
+    void mnuAllowance_Click();
+    void mnuPercentage_Click();
+    void mnuHelp_Click();
+    void mnuTables_Click();
+    void mnuEIN_Click();
+    void mnuStateUTGuide_Click();
+
+    // The grid that is in view: the percentage table while its frame covers the tax table.
+    FlexGrid* VisibleGrid() const;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildFace();
+    QWidget* buildVariables();
+    QWidget* buildTaxTablePanel();
+    void buildAllowanceFrame();
+    void buildPercentageFrame();
+    void buildHelpFrame();
+    void buildMenus();
+    void connectEvents();
+    void chainTabOrder();
+    void setUpGrid(FlexGrid& grid, const QString& firstHeading, const QString& odd, const QString& even);
+
+    void defaultTaxVariables();
+    void readTaxVariables(const QString& fileName);
+    void readGrid(FlexGrid& grid, const QString& fileName, bool percentColumns);
+    void defaultGrid(FlexGrid& grid, bool percentColumns);
+    void saveGrid(const FlexGrid& grid, const QString& fileName);
+
+    void saveTaxTableChange();
+    void savePercentageChange();
+    void refusePercentEntry();
+    void showPercentageFrame(bool show);
+    void onKeyDown(QLineEdit* box, const QKeyEvent& key);
+    void allowanceLeave(int index);
+
+    // The tax-table cell being edited (row 0 when none was clicked).
+    int editRow_ = 0;
+    int editCol_ = 0;
+    QString editText_;                      // that cell's text as it was copied into the entry
+    std::array<QString, 11> enteredText_{}; // each box's text when the user entered it
+    std::array<QString, 8> allowanceEntered_{};
 };

@@ -1,22 +1,192 @@
 #pragma once
 
+#include "PayEngine.h"
 #include "Screen.h"
+
+#include <array>
 
 class FlexGrid;
 class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGridLayout;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
 
 // The pay-run screen: one payroll is prepared, calculated, printed and posted here.
-class frmPayroll : public Screen {
+// Every visit starts a new run: the grids are rebuilt from Employees.txt, the first
+// employee is marked, both dates are today. The run's figures (per-row arrays, the
+// sixteen totals, typed taxes) are the PayRunState this screen is.
+class frmPayroll : public Screen, public PayRunState {
     Q_OBJECT
 
 public:
     frmPayroll();
 
-    // Rebuilds the employee grids and the per-row arrays from Employees.txt.
-    void LoadEmployees();
+    // Rebuilds the four grids and the per-row arrays from Employees.txt. A file of more
+    // employees than a run can hold is refused with a message, leaves the grids empty and
+    // gives false.
+    bool LoadEmployees();
+    // True shows the grids, False the finish panel with the payment summary.
+    void SetDepositPanels(bool toGrids);
+
+    // The wizard's steps (0..19), the finish panel's buttons and the memo panel's buttons.
+    void cmdPayroll_Click(int index);
+    void cmdPrintDeposit_Click(int index);
+    void cmdMemo_Click(int index);
+    void ckBonus_Click(int index);
+    // Clicks in the grids, on their current cell.
+    void fgEmployees_Click();
+    void fgAux_Click();
+    void fgHourly_Click();
+    void fgSalaried_Click();
+    // Menus and pictures.
+    void mnuMemo_Click();
+    void mnuToggle_Click();
+    void mnuState_Click();
+    void mnuLocal_Click();
+    void mnuCloseWindows_Click();
+    void mnuStateTable_Click();
+    void imgShadeUp_Click();
+    void imgShadeDown_Click(int index);
+    void Timer1_Timer();
+    void DTPicker1_Change();
+
+    // Procedures of the steps.
+    void ClearEmployeeGrid(bool alsoMarks);
+    void ClearHoursEntry(bool show);
+    void ClearPaymentTotals();
+    void ClearBonus(bool hide);
+    void CheckPayrollReady();
+    void ShowPaymentSummary();
+    void LoadAllowances();
+    void LoadNonResidentTable();
+    void LoadPayrollMemo();
+    // The tax data of the tax-table and setup screens as they stand now.
+    TaxSettings CurrentTaxSettings() const;
+    PayGrids Grids();
+
+    // ---- The run --------------------------------------------------------------------------------
+    std::array<Money, 9> Allowance{};   // elements 1..8: Weekly .. Daily
+    std::vector<Money> HourlyBasePay;   // by fgHourly row
+    std::vector<Money> SalariedBasePay; // by fgSalaried row
+    int LastEntryRow = 1;
+    int PaidCount = 0;
+    bool SummarySaved = false;
+    bool RunPosted = false;
+    // The figures on the grids are those of a calculation made after the last change.
+    bool CalculationCurrent = false;
+    // The most employees one run can list (the pay records count rows in one byte).
+    static constexpr int MaximumRows = 255;
+
+    // ---- Controls ---------------------------------------------------------------------------------
+    QMenu* mnuScreens = nullptr;
+    QAction* mnuBonus = nullptr;
+    QAction* mnuMemo = nullptr;
+    QAction* mnuToggle = nullptr;
+    QMenu* mnuTaxes = nullptr;
+    QAction* mnuState = nullptr;
+    QAction* mnuLocal = nullptr;
+    QAction* mnuCloseWindows = nullptr;
+    QAction* mnuStateTable = nullptr;
+
+    QGroupBox* fraHourly = nullptr;
+    // 0 the pay-period date prompt (blinks until a date is picked), 1 the check date's
+    // caption, 2..5 the steps of a run.
+    std::array<QLabel*, 6> lblHelp{};
+    QLabel* imgArrow = nullptr;
+    QDateEdit* DTPicker1 = nullptr; // pay-period ending date
+    QDateEdit* DTPicker2 = nullptr; // check date
+    QLabel* lblKey = nullptr;
+    FlexGrid* fgEmployees = nullptr;
+    QGroupBox* fraAux = nullptr;
+    FlexGrid* fgAux = nullptr;
+    QGroupBox* fraHide = nullptr;
+    QLabel* lblHidden = nullptr;
+    QLabel* imgShadeUp = nullptr;
+    std::array<QLabel*, 2> imgShadeDown{};
+    std::array<QPushButton*, 20> cmdPayroll{};
+    QTimer* Timer1 = nullptr;
+
+    QGroupBox* fraHours = nullptr;
+    QLineEdit* txtHours = nullptr;
+    QGroupBox* fraState = nullptr;
+    QLineEdit* txtState = nullptr;
+    QGroupBox* fraNonResident = nullptr;
+    QComboBox* cboNonResident = nullptr;
+    QGroupBox* fraMemo = nullptr;
+    QPlainTextEdit* txtMemo = nullptr;
+    std::array<QPushButton*, 4> cmdMemo{};
+
+    QGroupBox* fraBonus = nullptr;
+    FlexGrid* fgHourly = nullptr;
+    FlexGrid* fgSalaried = nullptr;
+    std::array<QCheckBox*, 4> ckBonus{};
+    QLabel* lblAmount = nullptr;
+    QLineEdit* txtAmount = nullptr;
 
     QGroupBox* fraStateTaxes = nullptr;
     FlexGrid* fgStateTaxes = nullptr;
-    QAction* mnuStateTable = nullptr;
+    QLabel* lblStateNote = nullptr;
+
+    QGroupBox* fraDepositSummary = nullptr;
+    std::array<QLabel*, 15> lblPayment{};
+    std::array<QLabel*, 35> Label1{};    // 20..34: the captions of lblPayment 0..14
+    std::array<QLabel*, 9> lblDeposit{}; // 0, 1, 3, 7, 8
+    QLabel* imgPointer = nullptr;
+    QGroupBox* fra1stCheck = nullptr;
+    QLineEdit* txt1stCheck = nullptr;
+    std::array<QFrame*, 2> linCheck{};
+    QCheckBox* ckMemo = nullptr;
+    std::array<QPushButton*, 5> cmdPrintDeposit{}; // 1..4
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildGridsPanel();
+    void BuildPrivacyShade();
+    void BuildSidePanels();
+    void BuildBonusPanel();
+    void BuildStateTaxesPanel();
+    void BuildDepositPanel();
+    QGridLayout* BuildPaymentSummary();
+    void LayOutGridsPanel();
+    void LayOut();
+    void ConnectEvents();
+    void SetUpGrids();
+
+    void ShowFirstCheckPanel();
+    void HideHoursFrame();
+    void LoadEmployeeRow(int n, const EmployeeRecord& e, int& hourlyRow, int& salariedRow);
+    void MarkRows(const QStringList& kinds, bool matching);
+    void CalculateTaxes();
+    void PostHours();
+    void ClearLastEntry();
+    void PostBonus();
+    void AddBonusToBasePay(bool keepBonus);
+    void SetAllHoursToForty();
+    void PostAmount();
+    void PayAll();
+    void CancelAmount();
+    void OpenAmountPanel(FlexGrid* grid, const QString& caption);
+    void ToggleBonusRow(FlexGrid& grid);
+    void MarkBonusRows(FlexGrid& grid, bool marked);
+    void RunChanged();
+
+    // The grid the open amount panel posts into (null: the panel is closed).
+    FlexGrid* amountGrid_ = nullptr;
+    // The employee-grid row the open hours panel posts into.
+    int hoursRow_ = 1;
+    bool settingDates_ = false;
 };

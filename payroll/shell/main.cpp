@@ -1,10 +1,15 @@
+#include "Main.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QLocale>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrova"));
-    QLabel placeholder(QStringLiteral("Kestrova"));
-    placeholder.show();
+    QApplication::setApplicationName(ProductName);
+    // US payroll: dates and numbers read the same whatever the desktop's locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Between two screens none is visible; the program ends only through its orderly exit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Main();
     return QApplication::exec();
 }

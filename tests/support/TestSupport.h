@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Failed comparisons of texts print the texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 // Every test that touches files runs in a fresh, empty program folder, with the
 // shared variables reset, today fixed and message boxes scripted.
 class ProgramFolderTest : public ::testing::Test {

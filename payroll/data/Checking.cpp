@@ -1,0 +1,142 @@
+#include "Checking.h"
+
+#include "DataFiles.h"
+#include "Money.h"
+#include "frmSetup.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <array>
+
+namespace {
+
+const QString GeneralFile = QStringLiteral("/CheckbookInfo.txt");
+const QString PayrollFile = QStringLiteral("/PayrollCheckbookInfo.txt");
+const QString FirstCheckNumber = QStringLiteral("101");
+const QString Personal = QStringLiteral("Personal Checking");
+const QString Business = QStringLiteral("Business Checking");
+
+// The general account's overdraft flag as Ambleton stored it (-1 on, 0 off), written
+// back unchanged: this program only shows it.
+std::int64_t CheckbookOverdraft = 0;
+
+// A balance that is not a number shows as zero.
+QString BalanceText(const QString& item) {
+    return CurrencyText(ParseMoney(item).value_or(Money()));
+}
+
+void SelectDefaultBankOption(frmSetup& setup) {
+    // Without a payroll checkbook a separate payroll account cannot be drawn on, so the
+    // general account is the first-run choice. It only stands in for the built-in
+    // default, never for a choice the user saved: the setup save writes the general
+    // checkbook before the payroll one, and must not undo the option just saved.
+    if (FileExists(PayrollFile)) return;
+    if (FileExists(u"/PayrollInfo.txt") && setup.BankOption() >= 0) return;
+    setup.SelectBankOption(1);
+}
+
+void ShowGeneralDefaults(frmSetup& setup) {
+    setup.LblBank[0]->clear();
+    setup.LblBank[1]->clear();
+    setup.LblBank[2]->setText(CurrencyText(Money()));
+    setup.LblBank[3]->setText(FirstCheckNumber);
+    setup.LblBank[5]->setText(CurrencyText(Money()));
+    setup.LblAcctType->setText(Business);
+    setup.ckDeposit->setChecked(false);
+    CheckbookOverdraft = 0;
+    setup.lblOverdraft->setVisible(false);
+}
+
+void ShowGeneralFile(frmSetup& setup) {
+    setup.tabInfo->setTabEnabled(frmSetup::AmbletonTab, true);
+    TextInput in = OpenInput(GeneralFile);
+    std::array<QString, 5> items;
+    for (QString& item : items)
+        item = in.readText();
+    CheckbookOverdraft = in.readWhole();
+    const std::int64_t accountType = in.readWhole();
+    const std::int64_t depositSlips = in.readWhole();
+    if (in.isShort()) ReportShortFile(GeneralFile);
+
+    setup.LblBank[0]->setText(items[0]);
+    setup.LblBank[1]->setText(items[1]);
+    setup.LblBank[2]->setText(BalanceText(items[2]));
+    setup.LblBank[3]->setText(items[3]);
+    setup.LblBank[5]->setText(BalanceText(items[4]));
+    setup.lblOverdraft->setVisible(CheckbookOverdraft == -1);
+    if (accountType == 1) {
+        // A personal account has no business deposit slips: the box keeps its state.
+        setup.LblAcctType->setText(Personal);
+    } else {
+        setup.LblAcctType->setText(Business);
+        setup.ckDeposit->setChecked(depositSlips == -1);
+    }
+}
+
+} // namespace
+
+void LoadCheckbookInfo() {
+    frmSetup& setup = Form<frmSetup>();
+    SelectDefaultBankOption(setup);
+    if (FileExists(GeneralFile))
+        ShowGeneralFile(setup);
+    else
+        ShowGeneralDefaults(setup);
+}
+
+void LoadPayrollCheckbookInfo() {
+    frmSetup& setup = Form<frmSetup>();
+    auto& box = setup.txtPayrollBank;
+    if (!FileExists(PayrollFile)) {
+        box[0]->clear();
+        box[1]->clear();
+        box[2]->setText(CurrencyText(Money()));
+        box[3]->setText(FirstCheckNumber);
+        box[4]->setText(CurrencyText(Money()));
+        setup.optOverdraft->setChecked(false);
+        OverdraftFlag = 0;
+        return;
+    }
+    TextInput in = OpenInput(PayrollFile);
+    std::array<QString, 5> items;
+    for (QString& item : items)
+        item = in.readText();
+    const bool overdraft = in.readFlag();
+    if (in.isShort()) ReportShortFile(PayrollFile);
+
+    box[0]->setText(items[0]);
+    box[1]->setText(items[1]);
+    box[2]->setText(BalanceText(items[2]));
+    box[3]->setText(items[3]);
+    box[4]->setText(BalanceText(items[4]));
+    setup.optOverdraft->setChecked(overdraft);
+    OverdraftFlag = overdraft ? -1 : 0;
+}
+
+void SaveCheckbookInfo() {
+    frmSetup& setup = Form<frmSetup>();
+    const auto& label = setup.LblBank;
+    const int accountType = setup.LblAcctType->text() == Personal ? 1 : 0;
+    const int depositSlips = setup.ckDeposit->isChecked() ? -1 : 0;
+    TextOutput out = OpenOutput(GeneralFile);
+    out.write({Item::text(label[0]->text()), Item::text(label[1]->text()),
+               Item::text(BalanceText(label[2]->text())), Item::text(label[3]->text()),
+               Item::text(label[5]->text()), Item::number(CheckbookOverdraft), Item::number(accountType),
+               Item::number(depositSlips)});
+    out.close();
+    LoadCheckbookInfo();
+}
+
+void SavePayrollCheckbookInfo() {
+    frmSetup& setup = Form<frmSetup>();
+    const auto& box = setup.txtPayrollBank;
+    TextOutput out = OpenOutput(PayrollFile);
+    out.write({Item::text(box[0]->text()), Item::text(box[1]->text()),
+               Item::text(BalanceText(box[2]->text())), Item::text(box[3]->text()),
+               Item::text(BalanceText(box[4]->text())), Item::flag(OverdraftFlag != 0)});
+    out.close();
+}

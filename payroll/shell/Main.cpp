@@ -1,0 +1,66 @@
+#include "Main.h"
+
+#include "DataFiles.h"
+#include "Dates.h"
+#include "ExitProgram.h"
+#include "Globals.h"
+#include "Posting.h"
+#include "Screen.h"
+#include "SingleInstance.h"
+#include "StateTaxes.h"
+#include "frmEmployees.h"
+#include "frmPayroll.h"
+#include "frmSetup.h"
+#include "frmSplash.h"
+#include "frmStartup.h"
+#include "frmTables.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+namespace {
+
+// A file-system failure in one start-up step is told to the user and the start-up
+// goes on: the screens still load what they can, and the user can see what is wrong.
+template <class Step> void StartupStep(Step step) {
+    try {
+        step();
+    } catch (const FileError& error) {
+        ReportFileError(error);
+    }
+}
+
+void BackupPayrollFiles() {
+    SourceFolder = ProgramFolder() + u'/';
+    TargetFolder = ProgramFolder() + QStringLiteral("/Backup/");
+    CopyPayrollFiles();
+}
+
+} // namespace
+
+void Main() {
+    if (!CheckPrevInstance(ProductName)) {
+        EndProcess(0);
+        return;
+    }
+    SetExitProgramHandler(ExitProgram);
+
+    StartupStep([] { MakeFolders(); });
+    StartupStep([] { MakeYTDs(Today()); });
+    StartupStep(BackupPayrollFiles);
+    // From here on the tax-table screen holds the tax data of the whole run.
+    StartupStep([] { Form<frmTables>(); });
+    StartupStep(LoadStateTaxes);
+    StartupStep([] { Form<frmSetup>(); });
+
+    // The splash is up while the remaining screens load.
+    StartupStep([] { ShowScreen<frmSplash>(); });
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Closed with its close box meanwhile: the program is ending.
+    if (!IsLoaded<frmSplash>()) return;
+
+    StartupStep([] { Form<frmStartup>(); });
+    StartupStep([] { Form<frmPayroll>(); });
+    StartupStep([] { Form<frmEmployees>(); });
+    StartupStep(LoadStateTaxTable);
+}

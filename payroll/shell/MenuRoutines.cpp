@@ -1,0 +1,33 @@
+#include "MenuRoutines.h"
+
+#include "Screen.h"
+#include "frmEmployees.h"
+#include "frmNewEmployee.h"
+#include "frmPayroll.h"
+#include "frmTables.h"
+
+#include <array>
+
+namespace {
+
+template <class F> void Show() {
+    ShowScreen<F>();
+}
+
+constexpr std::array<ShowRoutine, RoutineCount> Routines = {
+    Show<frmEmployees>,
+    nullptr, // frmArchive
+    Show<frmPayroll>,
+    nullptr, // frmReports
+    nullptr, // frmEmpReports
+    Show<frmTables>,
+    Show<frmNewEmployee>,
+    nullptr, // frmPurge
+};
+
+} // namespace
+
+ShowRoutine RoutineScreen(int routine) {
+    if (routine < 0 || routine >= RoutineCount) return nullptr;
+    return Routines[static_cast<std::size_t>(routine)];
+}

@@ -1,0 +1,161 @@
+// 401k, net pay, employer unemployment taxes and the run's totals.
+#include "PayEngine.h"
+#include "PayrollTestSupport.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace payrolltest;
+
+namespace {
+
+class DeductionsTest : public ProgramFolderTest {
+protected:
+    DeductionsTest() {
+        state.ResetRows(3);
+        for (int row : {1, 2, 3})
+            g.put(
+                row,
+                Worker(row, QStringLiteral("Worker"), QStringLiteral("Salary"), QStringLiteral("$1,000.00")),
+                SalaryWord);
+    }
+    PayEngine engine() { return PayEngine(state, g.grids(), settings); }
+    QString aux(int row, int col) const { return g.aux.textMatrix(row, col); }
+    static Money cents(std::int64_t c) { return Money::fromCents(c); }
+    void grossOf(int row, Money gross, int percent) {
+        state.EmployeeGross[static_cast<std::size_t>(row)] = gross;
+        state.EmployeePercent401k[static_cast<std::size_t>(row)] = Decimal::fromInt(percent);
+    }
+
+    RunGrids g{4};
+    PayRunState state;
+    TaxSettings settings = ExampleSettings();
+};
+
+} // namespace
+
+TEST_F(DeductionsTest, MatchIsTheSmallerOfDeductionAndMatchingPercent) {
+    grossOf(1, cents(100000), 5);
+    settings.Match401k = true;
+    settings.MatchingPercent = QStringLiteral("3");
+    engine().Compute401k(1);
+    EXPECT_EQ(aux(1, AuxCol::Deduction401k), QStringLiteral("$50.00"));
+    EXPECT_EQ(aux(1, AuxCol::Match401k), QStringLiteral("$30.00"));
+    settings.MatchingPercent = QStringLiteral("6");
+    engine().Compute401k(1);
+    EXPECT_EQ(aux(1, AuxCol::Match401k), QStringLiteral("$50.00"));
+    settings.MatchingPercent = QStringLiteral("4.5");
+    engine().Compute401k(1);
+    EXPECT_EQ(aux(1, AuxCol::Match401k), QStringLiteral("$45.00"));
+}
+
+TEST_F(DeductionsTest, WithoutMatchingTheMatchColumnKeepsItsValue) {
+    grossOf(1, cents(100000), 5);
+    g.aux.setTextMatrix(1, AuxCol::Match401k, QStringLiteral("$12.34"));
+    engine().Compute401k(1);
+    EXPECT_EQ(aux(1, AuxCol::Match401k), QStringLiteral("$12.34"));
+    EXPECT_EQ(aux(1, AuxCol::Deduction401k), QStringLiteral("$50.00"));
+}
+
+TEST_F(DeductionsTest, ContributionPercentIsTakenAsElected) {
+    // 3.5 % stays 3.5 %: it is not rounded to a whole percent.
+    EXPECT_EQ(PercentOf401k(3.5f), (Decimal{35, 1}));
+    EXPECT_EQ(PercentOf401k(4.25f), (Decimal{425, 2}));
+    state.EmployeeGross[1] = cents(100000);
+    state.EmployeePercent401k[1] = PercentOf401k(3.5f);
+    engine().Compute401k(1);
+    EXPECT_EQ(aux(1, AuxCol::Deduction401k), QStringLiteral("$35.00"));
+}
+
+TEST_F(DeductionsTest, WorkedNetPayIs70650) {
+    grossOf(1, cents(100000), 5);
+    const char* taxes[6] = {"$80.00", "$10.00", "$62.00", "$14.50", "$30.00", "$0.00"};
+    for (int c = 0; c < 6; ++c)
+        g.employees.setTextMatrix(1, PayCol::Federal + c, QString::fromUtf8(taxes[c]));
+    g.aux.setTextMatrix(1, AuxCol::ChildSupport, QStringLiteral("$25.00"));
+    g.aux.setTextMatrix(1, AuxCol::SupportFee, QStringLiteral("$2.00"));
+    g.aux.setTextMatrix(1, AuxCol::Insurance, QStringLiteral("$20.00"));
+    g.aux.setTextMatrix(1, AuxCol::Match401k, QStringLiteral("$30.00")); // paid by the employer, not deducted
+    PayEngine run = engine();
+    run.Compute401k(1);
+    run.ComputeNetPay(1);
+    EXPECT_EQ(state.EmployeeNetPay[1], cents(70650));
+    EXPECT_EQ(g.employees.textMatrix(1, PayCol::Net), QStringLiteral("$706.50"));
+}
+
+TEST_F(DeductionsTest, NetPayReadsTheCellsAtCents) {
+    state.EmployeeGross[1] = Money::fromRaw(4610255);
+    g.employees.setTextMatrix(1, PayCol::Federal, QStringLiteral("$10.00"));
+    engine().ComputeNetPay(1);
+    EXPECT_EQ(state.EmployeeNetPay[1], Money::fromRaw(4510255));
+}
+
+TEST_F(DeductionsTest, UnemploymentTaxIsAllOrNothingAtTheWageMaximum) {
+    engine().ComputeEmployerUnemployment(cents(40000), cents(650000));
+    EXPECT_EQ(state.Totals.Futa, cents(240));
+    // A pay that takes the year's wages to or past the maximum adds nothing at all.
+    state.Totals = RunTotals{};
+    engine().ComputeEmployerUnemployment(cents(50000), cents(650000));
+    EXPECT_EQ(state.Totals.Futa, Money());
+    EXPECT_EQ(state.Totals.Suta, Money());
+    state.Totals = RunTotals{};
+    engine().ComputeEmployerUnemployment(cents(49999), cents(650000));
+    EXPECT_EQ(state.Totals.Futa, Money::fromRaw(29999)); // 0.6 % of $499.99 = 2.99994
+    EXPECT_EQ(state.Totals.Suta, Money::fromRaw(134997)); // 2.7 % of $499.99 = 13.49973
+    state.Totals = RunTotals{};
+    engine().ComputeEmployerUnemployment(cents(100000), cents(700000));
+    EXPECT_EQ(state.Totals.Futa, Money());
+}
+
+TEST_F(DeductionsTest, NoneMeansNoUnemploymentWageMaximum) {
+    settings.Tables[9] = QStringLiteral("None");
+    settings.Tables[10] = QStringLiteral("None");
+    engine().ComputeEmployerUnemployment(cents(100000), cents(5000000));
+    EXPECT_EQ(state.Totals.Futa, cents(600));
+    EXPECT_EQ(state.Totals.Suta, cents(2700));
+}
+
+TEST_F(DeductionsTest, FundsRequiredAddTheEmployersCosts) {
+    RunTotals t;
+    t.Gross = cents(100000);
+    t.FicaEmployee = cents(6200);
+    t.FicaBoth = cents(12400);
+    t.MedicareEmployee = cents(1450);
+    t.MedicareBoth = cents(2900);
+    t.Futa = cents(600);
+    t.Suta = cents(2700);
+    t.Match401k = cents(3000);
+    t.ChildSupport = cents(2500);
+    EXPECT_EQ(t.FundsRequired(), cents(113950));
+    const auto summary = t.PaymentSummary();
+    EXPECT_EQ(summary[3], cents(12400));
+    EXPECT_EQ(summary[8], cents(113950));
+    EXPECT_EQ(summary[9], cents(2500));
+    EXPECT_EQ(summary[12], cents(2700));
+    EXPECT_EQ(summary[14], cents(3000));
+}
+
+TEST_F(DeductionsTest, DeductionTotalsCountMarkedRowsOnly) {
+    settings.Match401k = true;
+    settings.MatchingPercent = QStringLiteral("2");
+    for (int row : {1, 2, 3}) {
+        grossOf(row, cents(100000), 3);
+        g.aux.setTextMatrix(row, AuxCol::ChildSupport, QStringLiteral("$25.00"));
+        g.aux.setTextMatrix(row, AuxCol::SupportFee, QStringLiteral("$1.50"));
+        g.aux.setTextMatrix(row, AuxCol::Insurance, QStringLiteral("$40.00"));
+    }
+    g.employees.setTextMatrix(2, PayCol::Mark, QString());
+    engine().TotalDeductions();
+    const RunTotals& t = state.Totals;
+    EXPECT_EQ(t.ChildSupport, cents(5000));
+    EXPECT_EQ(t.SupportFee, cents(300));
+    EXPECT_EQ(t.Deduction401k, cents(6000));
+    EXPECT_EQ(t.Match401k, cents(4000));
+    EXPECT_EQ(t.Insurance, cents(8000));
+}
+
+TEST_F(DeductionsTest, WageUnderMaximumTakesThePartUpToIt) {
+    EXPECT_EQ(WageUnderMaximum(cents(12800000), cents(100000), cents(12840000)), cents(40000));
+    EXPECT_EQ(WageUnderMaximum(cents(12840000), cents(100000), cents(12840000)), Money());
+    EXPECT_EQ(WageUnderMaximum(Money(), cents(100000), cents(12840000)), cents(100000));
+}

@@ -1,0 +1,197 @@
+#include "ShellFixture.h"
+
+#include "DataFiles.h"
+#include "ExitProgram.h"
+#include "FlexGrid.h"
+#include "Globals.h"
+#include "Main.h"
+#include "Picture.h"
+#include "RecordSupport.h"
+#include "frmEmployees.h"
+#include "frmPayroll.h"
+#include "frmSetup.h"
+#include "frmSplash.h"
+#include "frmStartup.h"
+#include "frmTables.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using testrecords::Employee;
+using testrecords::WriteEmployees;
+
+namespace {
+
+using StartupTest = ShellTest;
+
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+TEST_F(StartupTest, FirstStartInAnEmptyFolderBuildsTheTreeAndContinueWelcomesTheUser) {
+    Main();
+    for (const char* folder : {"Backup", "Employees", "Pictures", "Backup/Employees", "Backup/Pictures"})
+        EXPECT_TRUE(QFileInfo(path(QString::fromLatin1(folder))).isDir()) << folder;
+    EXPECT_EQ(FilesIn(path(QStringLiteral("Backup"))), QStringList());
+    EXPECT_FALSE(exists(QStringLiteral("Employees.txt"))); // no totals to rebuild, none made up
+    EXPECT_TRUE(ended.empty());
+    // Only the splash is up; the other screens wait loaded and hidden.
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSplash")});
+    EXPECT_TRUE(IsLoaded<frmTables>() && IsLoaded<frmSetup>() && IsLoaded<frmStartup>() &&
+                IsLoaded<frmPayroll>() && IsLoaded<frmEmployees>());
+
+    frmSplash& splash = Form<frmSplash>();
+    EXPECT_FALSE(splash.fraWelcome->isVisible());
+    EXPECT_EQ(splash.cmdContinue->toolTip(), QStringLiteral("Starts the Program"));
+    splash.cmdContinue->click();
+    EXPECT_TRUE(splash.fraWelcome->isVisible());
+    EXPECT_TRUE(IsLoaded<frmSplash>());
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSplash")});
+    QStringList lines;
+    for (QLabel* label : splash.lblWelcome)
+        lines.append(label->text());
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("If you see this screen after initial Setup, one of your files is missing.")));
+    EXPECT_TRUE(lines.contains(QStringLiteral(
+        "An unsuccessful attempt was made to restore it from the Backup Folder. You need to recreate it.")));
+}
+
+TEST_F(StartupTest, ScreensLoadInStartUpOrder) {
+    Main();
+    const QStringList order = loadedScreens();
+    auto at = [&order](const char* name) { return order.indexOf(QString::fromLatin1(name)); };
+    ASSERT_GE(at("frmTables"), 0);
+    EXPECT_EQ(at("frmTables"), 0); // the tax data are in place before anything reads them
+    EXPECT_LT(at("frmTables"), at("frmSetup"));
+    EXPECT_LT(at("frmSetup"), at("frmSplash"));
+    EXPECT_LT(at("frmSplash"), at("frmStartup"));
+    EXPECT_LT(at("frmStartup"), at("frmPayroll"));
+    EXPECT_GE(at("frmEmployees"), 0);
+}
+
+TEST_F(StartupTest, WithBusinessDataContinueGoesToTheMenuAndTheSplashGoes) {
+    writeBusinessData();
+    WriteEmployees({Employee(1)});
+    ASSERT_EQ(readFile(QStringLiteral("Employees.txt")).size(), EmployeeRecord::Length);
+    Main();
+    for (const char* folder :
+         {"Employees/1001/W-4", "Pictures/1001", "Backup/Employees/1001", "Backup/Pictures/1001"})
+        EXPECT_TRUE(QFileInfo(path(QString::fromLatin1(folder))).isDir()) << folder;
+    EXPECT_EQ(readFile(QStringLiteral("Backup/MyBusinessData.txt")),
+              readFile(QStringLiteral("MyBusinessData.txt")));
+    EXPECT_TRUE(exists(QStringLiteral("Backup/PayrollInfo.txt")));
+
+    Form<frmSplash>().cmdContinue->click();
+    deleteUnloadedScreens();
+    EXPECT_FALSE(IsLoaded<frmSplash>());
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+    EXPECT_EQ(ActiveScreen(), &Form<frmStartup>());
+}
+
+TEST_F(StartupTest, BusinessDataLeftOnlyInBackupIsRestoredAtContinue) {
+    writeBusinessData();
+    makeFolder(QStringLiteral("Backup"));
+    ASSERT_TRUE(QFile::rename(path(QStringLiteral("MyBusinessData.txt")),
+                              path(QStringLiteral("Backup/MyBusinessData.txt"))));
+    Main();
+    Form<frmSplash>().cmdContinue->click();
+    EXPECT_TRUE(exists(QStringLiteral("MyBusinessData.txt")));
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+}
+
+TEST_F(StartupTest, SecondCopyIsRefusedBeforeAnyFileIsTouched) {
+    SingleInstance running(ProductName);
+    ASSERT_TRUE(running.acquire());
+    Main();
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text,
+              QStringLiteral("Kestrova is already Running!\r\nLook for it on the Task Bar"));
+    EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Kestrova"));
+    EXPECT_EQ(dialogs->shown[0].buttons, MsgButtons::OK);
+    EXPECT_EQ(ended, std::vector<int>{0});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("Kestrova.lock")});
+    EXPECT_TRUE(ScreenRegistry::loaded().empty());
+}
+
+TEST_F(StartupTest, FirstBackupOfTheTaxVariablesBecomesTheMasterAndStaysIt) {
+    copyShipped(QStringLiteral("TaxVariables.txt"));
+    const QByteArray shipped = readFile(QStringLiteral("TaxVariables.txt"));
+    Main();
+    EXPECT_EQ(readFile(QStringLiteral("Backup/MasterTaxVariables.txt")), shipped);
+    EXPECT_FALSE(exists(QStringLiteral("Backup/TaxVariables.txt")));
+    ExitProgram();
+    deleteUnloadedScreens();
+
+    QByteArray edited = shipped;
+    edited.replace("\"6.20%\"", "\"6.30%\"");
+    ASSERT_NE(edited, shipped);
+    writeFile(QStringLiteral("TaxVariables.txt"), edited);
+    Main();
+    EXPECT_EQ(readFile(QStringLiteral("Backup/MasterTaxVariables.txt")), shipped);
+    EXPECT_EQ(readFile(QStringLiteral("Backup/TaxVariables.txt")), edited);
+}
+
+TEST_F(StartupTest, AFolderThatCannotBeMadeIsReportedAndStartUpGoesOn) {
+    WriteEmployees({Employee(1)});
+    writeFile(QStringLiteral("Employees"), "a file where the folder belongs");
+    Main();
+    const auto fileError = std::find_if(dialogs->shown.begin(), dialogs->shown.end(), [](const auto& shown) {
+        return shown.title == QStringLiteral("File Error");
+    });
+    EXPECT_NE(fileError, dialogs->shown.end());
+    EXPECT_TRUE(exists(QStringLiteral("Backup/Pictures")));
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSplash")});
+    EXPECT_TRUE(IsLoaded<frmEmployees>());
+    EXPECT_TRUE(ended.empty());
+}
+
+// Needs the state loaders: the state list fills both screens' choices, the business
+// state is selected, then its bracket table reaches the pay-run screen.
+TEST_F(StartupTest, StateListsAndTheBusinessStatesTableAreLoaded) {
+    writeBusinessData();
+    for (const char* file : {"StateTaxes.txt", "StateTaxTables.txt", "StateTaxesMarginal.txt"})
+        copyShipped(QString::fromLatin1(file));
+    Main();
+    EXPECT_EQ(Form<frmSetup>().cboStates->count(), StateCount);
+    EXPECT_EQ(Form<frmEmployees>().cboStates->count(), StateCount);
+    EXPECT_EQ(StateIndex, 10); // Georgia
+    EXPECT_TRUE(Form<frmPayroll>().mnuStateTable->isEnabled());
+    EXPECT_EQ(Form<frmPayroll>().fgStateTaxes->textMatrix(1, 0), QStringLiteral("Single"));
+    EXPECT_EQ(Form<frmPayroll>().fgStateTaxes->textMatrix(2, 0), QStringLiteral("Married"));
+}
+
+// ---- The splash screen's logos ----------------------------------------------------------------
+
+TEST_F(StartupTest, ALogoOpensTheSetupAndTheWelcomeLogoHidesItsFrameFirst) {
+    Main();
+    frmSplash& splash = Form<frmSplash>();
+    EXPECT_EQ(splash.imgLogo[frmSplash::WelcomeLogo]->toolTip(), QStringLiteral("Yes me, I'm the LOGO"));
+    splash.cmdContinue->click();
+    ASSERT_TRUE(splash.fraWelcome->isVisible());
+    splash.imgLogo[frmSplash::WelcomeLogo]->click();
+    EXPECT_TRUE(splash.fraWelcome->isHidden());
+    deleteUnloadedScreens();
+    EXPECT_FALSE(IsLoaded<frmSplash>());
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSetup")});
+    EXPECT_TRUE(ended.empty());
+
+    // The splash's own logo does the same.
+    ExitProgram();
+    deleteUnloadedScreens();
+    Main();
+    Form<frmSplash>().imgLogo[0]->click();
+    deleteUnloadedScreens();
+    EXPECT_FALSE(IsLoaded<frmSplash>());
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSetup")});
+}
