@@ -18,4 +18,8 @@ inline const QString IrsEin =
 inline const QString IrsW4 = QStringLiteral("https://www.irs.gov/pub/irs-pdf/fw4.pdf");
 inline const QString StateUnemploymentAgencies =
     QStringLiteral("https://www.dol.gov/agencies/eta/unemployment-insurance-partners");
+
+// The ordering message of the "Checks" menus: what to have ready, the supplier's
+// item numbers and the ways to order; OK connects to the check page.
+QString OrderChecksMessage();
 } // namespace Pages

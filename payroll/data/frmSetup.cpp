@@ -30,45 +30,17 @@ namespace {
 
 const QString NoStatePlaceholder = QStringLiteral("Select your State");
 
-// Runs one loading step; a file error is shown and the screen goes on loading.
-template <class Step> void Guarded(Step step) {
-    try {
-        step();
-    } catch (const FileError& error) {
-        ReportFileError(error);
-    }
-}
-
-QString ChecksOrderText() {
-    return QStringList{
-        QStringLiteral("You will need to know your Bank's Routing Number and your"),
-        QStringLiteral("Checking Account Number to order checks and Deposit Slips"),
-        QString(),
-        QStringLiteral("You can order from ") + Pages::SupplierName +
-            QStringLiteral(" via the Internet or ") + Pages::SupplierPhone,
-        QString(),
-        QStringLiteral("Select from the following:"),
-        QStringLiteral("Checks - DLM102-1"),
-        QStringLiteral("Deposit Slips - 80200"),
-        QStringLiteral("Use Envelopes:"),
-        QStringLiteral("091500 (Double Window) or 09508 (Single Window)"),
-        QString(),
-        QStringLiteral("Click OK to connect to ") + Pages::SupplierName,
-    }
-        .join(QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 // ---- Loading ------------------------------------------------------------------------------------
 
 void frmSetup::Form_Load() {
     tabInfo->setTabEnabled(AmbletonTab, false);
-    Guarded([this] { LoadPayrollInfo(); });
-    Guarded([this] { LoadPrompts(); });
-    Guarded([this] { LoadMatching(); });
-    Guarded(LoadCheckbookInfo);
-    Guarded(LoadPayrollCheckbookInfo);
+    ReportFileErrors([this] { LoadPayrollInfo(); });
+    ReportFileErrors([this] { LoadPrompts(); });
+    ReportFileErrors([this] { LoadMatching(); });
+    ReportFileErrors(LoadCheckbookInfo);
+    ReportFileErrors(LoadPayrollCheckbookInfo);
     fraTransfer->setVisible(FileExists(u"/CheckbookInfo.txt") && FileExists(u"/PayrollCheckbookInfo.txt"));
 }
 
@@ -313,7 +285,7 @@ bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
 // ---- Supplier menus -----------------------------------------------------------------------------
 
 void frmSetup::mnuChecks_Click() {
-    if (MsgBox(ChecksOrderText(), MsgButtons::OKCancel) != MsgAnswer::OK) return;
+    if (MsgBox(Pages::OrderChecksMessage(), MsgButtons::OKCancel) != MsgAnswer::OK) return;
     ConnecttoInternet(Pages::LaserChecks);
 }
 

@@ -20,16 +20,6 @@
 
 namespace {
 
-// A file-system failure in one start-up step is told to the user and the start-up
-// goes on: the screens still load what they can, and the user can see what is wrong.
-template <class Step> void StartupStep(Step step) {
-    try {
-        step();
-    } catch (const FileError& error) {
-        ReportFileError(error);
-    }
-}
-
 void BackupPayrollFiles() {
     SourceFolder = ProgramFolder() + u'/';
     TargetFolder = ProgramFolder() + QStringLiteral("/Backup/");
@@ -44,6 +34,9 @@ void Main() {
         return;
     }
     SetExitProgramHandler(ExitProgram);
+    // A file-system failure in one start-up step is told to the user and the start-up
+    // goes on: the screens still load what they can, and the user can see what is wrong.
+    const auto StartupStep = [](auto step) { ReportFileErrors(step); };
 
     StartupStep([] { MakeFolders(); });
     StartupStep([] { MakeYTDs(Today()); });

@@ -38,25 +38,6 @@ const std::array<const char*, 5> LabelCaptions = {
     "Reports and Files",
 };
 
-QString ChecksOrderText() {
-    return QStringList{
-        QStringLiteral("Order Checks from ") + Pages::SupplierName,
-        QStringLiteral("You will need to know your Bank's Routing Number and your"),
-        QStringLiteral("Checking Account Number to order checks and Deposit Slips"),
-        QString(),
-        QStringLiteral("You can order via the Internet or ") + Pages::SupplierPhone,
-        QString(),
-        QStringLiteral("Select from the following:"),
-        QStringLiteral("Checks - DLM102-1"),
-        QStringLiteral("Deposit Slips - 80200"),
-        QStringLiteral("Use Envelopes:"),
-        QStringLiteral("091500 (Double Window) or 09508 (Single Window)"),
-        QString(),
-        QStringLiteral("Click OK to connect to ") + Pages::SupplierName,
-    }
-        .join(QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 frmStartup::frmStartup() : Screen(QStringLiteral("frmStartup"), QStringLiteral("Payroll")) {
@@ -245,7 +226,7 @@ void frmStartup::mnuExit_Click() {
 }
 
 void frmStartup::mnuChecks_Click() {
-    if (MsgBox(ChecksOrderText(), MsgButtons::OKCancel) != MsgAnswer::OK) return;
+    if (MsgBox(Pages::OrderChecksMessage(), MsgButtons::OKCancel) != MsgAnswer::OK) return;
     ConnecttoInternet(Pages::LaserChecks);
 }
 
