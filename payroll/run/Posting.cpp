@@ -2,7 +2,9 @@
 
 #include "DataFiles.h"
 #include "Dates.h"
+#include "FlexGrid.h"
 #include "Globals.h"
+#include "PayEngine.h"
 #include "Records.h"
 
 #include <algorithm>
@@ -85,4 +87,233 @@ void SaveMemoText(const QString& fileName, const QString& text) {
     TextOutput memo = OpenOutput(fileName);
     memo.print(text);
     memo.close();
+}
+
+// ---- The run's records -----------------------------------------------------------------------
+
+namespace {
+
+const QString SummaryFile = QStringLiteral("/SummaryRecords.txt");
+
+QString PayRecordsFile(const QString& employeeNo) {
+    return QStringLiteral("/Employees/") + employeeNo + QStringLiteral("/PayRecords.txt");
+}
+
+// The employee record of a pay record: its number less 1000.
+std::int32_t RecordOfEmployee(const PayRecord& pay) {
+    bool ok = false;
+    const int number = TrimmedField(pay.EmployeeNo).toInt(&ok);
+    if (!ok || number <= 1000)
+        throw FileError(DataPath(EmployeeFile),
+                        QStringLiteral("The employee number \"%1\" of %2 names no employee record.")
+                            .arg(TrimmedField(pay.EmployeeNo), TrimmedField(pay.EmployeeName)));
+    return number - 1000;
+}
+
+Money Line(const std::array<QString, 15>& summary, int line) {
+    return MoneyOf(summary[static_cast<std::size_t>(line)]);
+}
+
+} // namespace
+
+SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary) {
+    const auto& s = paymentSummary;
+    SummaryRecord r;
+    r.PayDate = checkDate;
+    r.TotalWages = Line(s, 0);
+    r.TotalFederal = Line(s, 1);
+    r.TotalExtraFederal = Line(s, 2);
+    r.TotalFica = Line(s, 3);
+    r.TotalMedicare = Line(s, 4);
+    r.TotalState = Line(s, 5);
+    r.TotalLocal = Line(s, 6);
+    r.TotalFuta = Line(s, 7);
+    r.TotalSuta = Line(s, 12);
+    r.TotalChildSupport = Line(s, 9);
+    r.TotalSupportFees = Line(s, 10);
+    r.Total401k = Line(s, 11);
+    r.TotalInsurance = Line(s, 13);
+    r.TotalMatch401k = Line(s, 14);
+    return r;
+}
+
+void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary) {
+    CurrentSummary = RunSummaryRecord(checkDate, paymentSummary);
+    const std::int32_t next = RecordCount(SummaryFile, SummaryRecord::Length) + 1;
+    OpenRandomFile(SummaryFile, SummaryRecord::Length).put(next, CurrentSummary);
+}
+
+PayRecord PayRecordOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, Money gross,
+                         double checkDate) {
+    const auto cell = [&](int col) { return MoneyOf(employees.textMatrix(row, col)); };
+    const auto auxCell = [&](int col) { return MoneyOf(aux.textMatrix(row, col)); };
+    PayRecord p;
+    p.PayDate = checkDate;
+    p.EmployeeName = employees.textMatrix(row, PayCol::Name);
+    p.EmployeeNo = employees.textMatrix(row, PayCol::Number).trimmed();
+    p.Hours = employees.textMatrix(row, PayCol::Hours);
+    p.Gross = gross;
+    p.FederalTax = cell(PayCol::Federal);
+    p.ExtraFederal = cell(PayCol::ExtraFederal);
+    p.Fica = cell(PayCol::Fica);
+    p.Medicare = cell(PayCol::Medicare);
+    p.StateTax = cell(PayCol::State);
+    p.LocalTax = cell(PayCol::Local);
+    p.ChildSupport = auxCell(AuxCol::ChildSupport);
+    p.SupportFee = auxCell(AuxCol::SupportFee);
+    p.Deduction401k = auxCell(AuxCol::Deduction401k);
+    p.Match401k = auxCell(AuxCol::Match401k);
+    p.Insurance = auxCell(AuxCol::Insurance);
+    return p;
+}
+
+std::vector<PayRecord> PayRecordsOfRun(const FlexGrid& employees, const FlexGrid& aux,
+                                       const std::vector<Money>& gross, double checkDate) {
+    std::vector<PayRecord> records;
+    for (int row = 1; row < employees.rows(); ++row) {
+        if (employees.textMatrix(row, PayCol::Mark).isEmpty()) continue;
+        const std::size_t r = static_cast<std::size_t>(row);
+        records.push_back(
+            PayRecordOfRow(employees, aux, row, r < gross.size() ? gross[r] : Money(), checkDate));
+    }
+    return records;
+}
+
+void SavePayRecords(const std::vector<PayRecord>& payRecords, std::vector<bool>& written) {
+    written.resize(payRecords.size(), false);
+    for (std::size_t i = 0; i < payRecords.size(); ++i) {
+        if (written[i]) continue;
+        CurrentPayRecord = payRecords[i];
+        const QString number = TrimmedField(CurrentPayRecord.EmployeeNo);
+        // A row without a valid employee number writes nothing.
+        static_cast<void>(RecordOfEmployee(CurrentPayRecord));
+        // The folder is made at start-up and when the employee is saved; one lost since
+        // must not stop the posting half-way.
+        MakeFolder(u"/Employees");
+        MakeFolder(QStringLiteral("/Employees/") + number);
+        const QString file = PayRecordsFile(number);
+        const std::int32_t next = RecordCount(file, PayRecord::Length) + 1;
+        OpenRandomFile(file, PayRecord::Length).put(next, CurrentPayRecord);
+        written[i] = true;
+    }
+}
+
+void AddToYTDs(const std::vector<PayRecord>& payRecords, std::vector<bool>& added) {
+    added.resize(payRecords.size(), false);
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
+    for (std::size_t i = 0; i < payRecords.size(); ++i) {
+        if (added[i]) continue;
+        const PayRecord& pay = payRecords[i];
+        const std::int32_t record = RecordOfEmployee(pay);
+        const std::optional<EmployeeRecord> stored = employees.get<EmployeeRecord>(record);
+        if (!stored)
+            throw FileError(
+                DataPath(EmployeeFile),
+                QStringLiteral("The record of employee %1 is missing.").arg(TrimmedField(pay.EmployeeNo)));
+        CurrentEmployee = *stored;
+        for (const auto& [amount, total] : YearToDateFields)
+            CurrentEmployee.*total += pay.*amount;
+        employees.put(record, CurrentEmployee);
+        added[i] = true;
+    }
+}
+
+// ---- One run's posting -------------------------------------------------------------------------
+
+void RunPosting::PostPayRecordsAndTotals() {
+    SavePayRecords(payRecords, payRecordWritten);
+    AddToYTDs(payRecords, totalsAdded);
+    if (!totalsRebuilt) {
+        MakeYTDs(periodEnding);
+        totalsRebuilt = true;
+    }
+}
+
+bool RunPosting::payRecordsDone() const {
+    return totalsRebuilt;
+}
+
+namespace {
+
+int CountSet(const std::vector<bool>& flags) {
+    return static_cast<int>(std::ranges::count(flags, true));
+}
+
+// The names of the records whose flag is as given.
+QString NamesWhere(const std::vector<PayRecord>& records, const std::vector<bool>& flags, bool set) {
+    QStringList names;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if ((i < flags.size() && flags[i]) == set) names << TrimmedField(records[i].EmployeeName);
+    return names.join(QStringLiteral(", "));
+}
+
+QString Checks(int first, int count) {
+    if (count == 1) return QStringLiteral("check %1").arg(first);
+    return QStringLiteral("checks %1 to %2").arg(first).arg(first + count - 1);
+}
+
+QString AccountName(int bankOption) {
+    return bankOption == 0 ? QStringLiteral("the payroll checking account")
+                           : QStringLiteral("the general checking account");
+}
+
+} // namespace
+
+bool RunPosting::anythingWritten() const {
+    return CountSet(payRecordWritten) > 0 || registerAppended > 0 || accountSaved;
+}
+
+QStringList RunPosting::written() const {
+    QStringList lines;
+    const int total = static_cast<int>(payRecords.size());
+    const int pays = CountSet(payRecordWritten);
+    if (pays == total && total > 0)
+        lines << QStringLiteral("the pay records of all %1 employees").arg(total);
+    else if (pays > 0)
+        lines << QStringLiteral("the pay records of %1").arg(NamesWhere(payRecords, payRecordWritten, true));
+    const int totals = CountSet(totalsAdded);
+    if (totalsRebuilt)
+        lines << QStringLiteral("the year-to-date totals, rebuilt for %1").arg(periodEnding.year());
+    else if (totals > 0)
+        lines << QStringLiteral("this pay in the year-to-date totals of %1")
+                     .arg(NamesWhere(payRecords, totalsAdded, true));
+    if (registerAppended > 0)
+        lines << QStringLiteral("%1 in %2")
+                     .arg(Checks(firstCheck, registerAppended), RegisterFileOf(bankOption).mid(1));
+    if (accountSaved)
+        lines << QStringLiteral("the new balance and next check number of %1").arg(AccountName(bankOption));
+    return lines;
+}
+
+QStringList RunPosting::missing() const {
+    QStringList lines;
+    const int total = static_cast<int>(payRecords.size());
+    if (CountSet(payRecordWritten) < total)
+        lines << QStringLiteral("the pay records of %1").arg(NamesWhere(payRecords, payRecordWritten, false));
+    if (CountSet(totalsAdded) < total)
+        lines << QStringLiteral("this pay in the year-to-date totals of %1")
+                     .arg(NamesWhere(payRecords, totalsAdded, false));
+    if (!totalsRebuilt)
+        lines << QStringLiteral("the rebuild of the year-to-date totals for %1").arg(periodEnding.year());
+    if (bankOption == 0 || bankOption == 1) {
+        const int count = static_cast<int>(checks.entries.size());
+        if (registerAppended < count)
+            lines << QStringLiteral("%1 in %2")
+                         .arg(Checks(firstCheck + registerAppended, count - registerAppended),
+                              RegisterFileOf(bankOption).mid(1));
+        if (!accountSaved)
+            lines
+                << QStringLiteral("the new balance and next check number of %1").arg(AccountName(bankOption));
+    }
+    return lines;
+}
+
+QString PostingFailureText(const RunPosting& posting, const QString& problem) {
+    const auto list = [](const QStringList& lines) {
+        if (lines.isEmpty()) return QStringLiteral("   nothing");
+        return QStringLiteral("   ") + lines.join(QStringLiteral("\r\n   "));
+    };
+    return QStringLiteral("The Payroll could not be completely posted:\r\n") + problem +
+           QStringLiteral("\r\n\r\nWritten:\r\n") + list(posting.written()) +
+           QStringLiteral("\r\n\r\nNot written:\r\n") + list(posting.missing());
 }

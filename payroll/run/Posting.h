@@ -1,9 +1,19 @@
 #pragma once
 
+#include "Records.h"
+#include "Register.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
-// Year-to-date totals of the employee records and the memo file of a run.
+#include <array>
+#include <vector>
+
+class FlexGrid;
+
+// The posting of a run (summary record, pay records, year-to-date totals), the
+// year-to-date rebuild and the memo file of a run.
 
 // Rebuilds the eleven year-to-date totals of every employee in Employees.txt from
 // the pay records dated in the calendar year of the date. An employee with no pay
@@ -17,3 +27,65 @@ void ClearYTDs();
 // ("/PayrollMemo.txt"). The backup copy goes too, so that it can never come back
 // in place of the new memo. Throws FileError; the old memo stays when writing fails.
 void SaveMemoText(const QString& fileName, const QString& text);
+
+// ---- The run's records -------------------------------------------------------------------
+
+// The run's summary record: the check date and the fourteen stored lines of the payment
+// summary (its fifteen amounts as shown; line 8, the funds required, is not stored).
+SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
+// Appends the run's summary record to SummaryRecords.txt. Throws FileError.
+void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
+
+// The pay record of one row of the pay-run grids: name, number and hours from the
+// employee grid, the six taxes from its columns 4 to 9, the deductions and the match
+// from the deduction grid, the row's gross pay as calculated.
+PayRecord PayRecordOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, Money gross,
+                         double checkDate);
+// The pay records of the paid rows (column 0 not empty), in row order.
+std::vector<PayRecord> PayRecordsOfRun(const FlexGrid& employees, const FlexGrid& aux,
+                                       const std::vector<Money>& gross, double checkDate);
+
+// Appends each pay record to its employee's PayRecords.txt (making the employee's folder
+// when it is missing). Records whose flag in `written` is set are skipped; each record
+// written gets its flag, so that after a FileError a retry writes only the rest.
+void SavePayRecords(const std::vector<PayRecord>& payRecords, std::vector<bool>& written);
+// Adds each pay record's eleven amounts to its employee's year-to-date totals in
+// Employees.txt (record = employee number - 1000), flagging each as in SavePayRecords.
+// Throws FileError.
+void AddToYTDs(const std::vector<PayRecord>& payRecords, std::vector<bool>& added);
+
+// ---- One run's posting ------------------------------------------------------------------------
+
+// Everything a run writes after its checks are printed, taken once from the pay-run
+// screen, and how far the writing got. A retry after a failure goes on from there, so
+// that nothing is written twice and a retry writes the same figures as the first try.
+struct RunPosting {
+    std::vector<PayRecord> payRecords;
+    QDate periodEnding; // chooses the year of the year-to-date rebuild
+    // The bank side: -1 none, 0 payroll account, 1 general account, 2 another program.
+    int bankOption = -1;
+    RegisterRun checks;
+    int firstCheck = 0;
+    Money fundsRequired; // "Total Payroll Funds Required"
+
+    std::vector<bool> payRecordWritten;
+    std::vector<bool> totalsAdded;
+    bool totalsRebuilt = false;
+    bool registerStaged = false;
+    int registerAppended = 0;
+    bool accountSaved = false;
+    bool bankDone = false;
+
+    // The pay-record side: pay records, year-to-date additions, then the rebuild.
+    // Throws FileError.
+    void PostPayRecordsAndTotals();
+    bool payRecordsDone() const;
+    bool anythingWritten() const;
+    bool complete() const { return payRecordsDone() && bankDone; }
+    // What of the run is on file and what is not, one item a line, in words for the user.
+    QStringList written() const;
+    QStringList missing() const;
+};
+
+// The message that tells the user exactly how far a failed posting got.
+QString PostingFailureText(const RunPosting& posting, const QString& problem);

@@ -27,6 +27,8 @@ constexpr float SummaryPageLimit = 9.5f;
 constexpr float DeductionPageLimit = 7.5f;
 // Where the summary report's amounts end.
 constexpr float AmountEdge = 6.0f;
+// The least room between a cut name and the next column, in twips.
+constexpr double ColumnGap = 72;
 
 // The twips of a position in inches, in single precision as the positions are kept.
 double Twips(float inches) {
@@ -42,6 +44,17 @@ QString Cell(const Grid& grid, int row, int col) {
 
 bool Paid(const PayRunReportView& run, int row) {
     return !Cell(run.Employees, row, PayCol::Mark).isEmpty();
+}
+
+// The text as far as it fits before the next column (a small gap kept), so that a
+// long name never runs into the figures beside it.
+QString Fitted(const QString& text, float x, float nextColumn) {
+    const Printer& printer = ThePrinter();
+    const double room = Twips(nextColumn) - Twips(x) - ColumnGap;
+    QString fitted = text;
+    while (!fitted.isEmpty() && printer.textWidth(fitted) > room)
+        fitted.chop(1);
+    return fitted;
 }
 
 // Whether one more line in the current font would reach the page's limit.
@@ -205,7 +218,7 @@ void PrintIndividualDeductions(const Pen& pen, const PayRunReportView& run) {
             PrintDeductionHeadings();
         }
         pen.At(1.2f, Cell(run.Aux, r, AuxCol::Number));
-        pen.At(2.1f, Cell(run.Aux, r, AuxCol::Name));
+        pen.At(2.1f, Fitted(Cell(run.Aux, r, AuxCol::Name), 2.1f, 3.9f));
         pen.At(3.9f, Cell(run.Aux, r, AuxCol::Deduction401k));
         pen.At(5.2f, Cell(run.Aux, r, AuxCol::Insurance));
         pen.LastAt(6.3f, Cell(run.Aux, r, AuxCol::ChildSupport));
@@ -248,7 +261,8 @@ void ReadEmployeeOfRow(const QString& employeeNo) {
     const std::optional<Decimal> number = ParseNumber(employeeNo);
     const std::int64_t record = number ? RoundToWhole(*number) - 1000 : 0;
     if (record < 1 || record > std::numeric_limits<std::int32_t>::max())
-        throw PrintError(QStringLiteral("The employee number \"%1\" names no employee record.").arg(employeeNo));
+        throw PrintError(
+            QStringLiteral("The employee number \"%1\" names no employee record.").arg(employeeNo));
     LoadEmployee(static_cast<std::int32_t>(record));
 }
 
@@ -268,7 +282,7 @@ void PrintEmployeeLine(const PayRunReportView& run, int r) {
     const auto aux = [&](int col) { return Cell(run.Aux, r, col); };
     const auto row = static_cast<std::size_t>(r);
     PrintLine<15>({{{0.5f, employee(PayCol::Number)},
-                    {1.0f, employee(PayCol::Name)},
+                    {1.0f, Fitted(employee(PayCol::Name), 1.0f, 2.1f)},
                     {2.1f, employee(PayCol::Hours)},
                     {2.5f, CurrencyText(run.Gross.at(row))},
                     {3.1f, CurrencyText(run.NetPay.at(row))},
@@ -358,7 +372,8 @@ void PrintDeductionReport(bool summary, const PayRunReportView& run) {
         ThePrinter().endDoc();
     });
     if (outcome == PrintOutcome::Printed)
-        MsgBox(QStringLiteral("The Report is on your Printer"), MsgButtons::OK, QStringLiteral("Report Printed"));
+        MsgBox(QStringLiteral("The Report is on your Printer"), MsgButtons::OK,
+               QStringLiteral("Report Printed"));
 }
 
 void PrintDeductionReportHeadings(bool summary) {

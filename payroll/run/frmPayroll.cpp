@@ -193,6 +193,7 @@ void frmPayroll::HideHoursFrame() {
     fraHours->hide();
     SummarySaved = false;
     RunPosted = false;
+    posting_.reset();
 }
 
 void frmPayroll::LoadAllowances() {
@@ -402,6 +403,21 @@ void frmPayroll::cmdMemo_Click(int index) {
 }
 
 void frmPayroll::cmdPrintDeposit_Click(int index) {
-    if (index == 3) SetDepositPanels(true);
-    if (index == 4) cmdPayroll_Click(0);
+    if (index >= 2 && index <= 4) mnuBonus->setEnabled(true);
+    switch (index) {
+    case 1:
+        PrintProofReport();
+        break;
+    case 2:
+        PrintPayroll();
+        break;
+    case 3:
+        SetDepositPanels(true);
+        break;
+    case 4:
+        cmdPayroll_Click(0);
+        break;
+    default:
+        break;
+    }
 }

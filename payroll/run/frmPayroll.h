@@ -1,9 +1,12 @@
 #pragma once
 
 #include "PayEngine.h"
+#include "Posting.h"
 #include "Screen.h"
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class FlexGrid;
 class QAction;
@@ -36,6 +39,10 @@ public:
     bool LoadEmployees();
     // True shows the grids, False the finish panel with the payment summary.
     void SetDepositPanels(bool toGrids);
+    // Posts the printed run to the bank side of the bank option: the check register, the
+    // account's next check number and balance (options 0 and 1), or the reminder to fund
+    // the payroll (option 2). Throws FileError; a retry writes only what is missing.
+    void UpdateBalanceandCheckNo();
 
     // The wizard's steps (0..19), the finish panel's buttons and the memo panel's buttons.
     void cmdPayroll_Click(int index);
@@ -81,6 +88,8 @@ public:
     int PaidCount = 0;
     bool SummarySaved = false;
     bool RunPosted = false;
+    // The amounts of the run's checks as the register states them.
+    Money RunTotal;
     // The figures on the grids are those of a calculation made after the last change.
     bool CalculationCurrent = false;
     // The most employees one run can list (the pay records count rows in one byte).
@@ -183,6 +192,25 @@ private:
     void ToggleBonusRow(FlexGrid& grid);
     void MarkBonusRows(FlexGrid& grid, bool marked);
     void RunChanged();
+
+    // The finish of a run.
+    void RunFinishStep(const std::function<void()>& step);
+    void PrintProofReport();
+    void PrintPayroll();
+    bool RunCanBePrinted();
+    std::array<QString, 15> PaymentSummaryTexts() const;
+    bool PrintChecks();
+    void PrintCheckPages(bool paySlips);
+    std::optional<QString> AskFirstUsableCheck();
+    void ConfirmReports();
+    void PrintPayrollReports();
+    bool PostRun();
+    RunPosting RunPostingOfScreen();
+    void PostChecksToAccount(RunPosting& posting);
+    void UpdateBankBalance(bool payrollAccount);
+
+    // What this visit's run has written of its posting; empty until the posting starts.
+    std::optional<RunPosting> posting_;
 
     // The grid the open amount panel posts into (null: the panel is closed).
     FlexGrid* amountGrid_ = nullptr;

@@ -1,0 +1,122 @@
+// Timing of the posting of the largest run: 255 paid employees, each with half a year of
+// weekly pay records already on file: pay records appended, the run added to the totals,
+// the totals rebuilt from every pay record, the checks staged and appended to the
+// register. Target: under 300 ms.
+
+#include "DataFiles.h"
+#include "Dates.h"
+#include "FlexGrid.h"
+#include "Globals.h"
+#include "PayEngine.h"
+#include "Posting.h"
+#include "Records.h"
+#include "Register.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int Paid = 255;
+constexpr int EarlierPays = 26;
+
+void EnsureQt() {
+    if (QApplication::instance() != nullptr) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "kestrova_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+EmployeeRecord Employee(int n) {
+    EmployeeRecord e;
+    e.Name = QStringLiteral("Employee %1").arg(n);
+    e.EmployeeNo = QString::number(1000 + n);
+    e.PayStatus = QStringLiteral("Hourly");
+    e.PayRate = QStringLiteral("$18.75");
+    return e;
+}
+
+PayRecord Earlier(int n, int week) {
+    PayRecord p;
+    p.PayDate = OleDateOf(QDate(2026, 1, 2).addDays(7 * week));
+    p.EmployeeName = Employee(n).Name;
+    p.EmployeeNo = Employee(n).EmployeeNo;
+    p.Hours = QStringLiteral("40");
+    p.Gross = Money::fromCents(75000);
+    p.FederalTax = Money::fromCents(6000);
+    p.Fica = Money::fromCents(4650);
+    p.Insurance = Money::fromCents(1500);
+    return p;
+}
+
+// The program folder as it stands before the run is posted.
+void ResetFolder(const QString& folder) {
+    SetProgramFolder(folder);
+    QByteArray employees;
+    for (int n = 1; n <= Paid; ++n)
+        employees += Employee(n).encode();
+    WriteWholeFile(u"/Employees.txt", employees);
+    MakeFolder(u"/Employees");
+    for (int n = 1; n <= Paid; ++n) {
+        const QString number = QString::number(1000 + n);
+        MakeFolder(QStringLiteral("/Employees/") + number);
+        QByteArray history;
+        for (int week = 0; week < EarlierPays; ++week)
+            history += Earlier(n, week).encode();
+        WriteWholeFile(QStringLiteral("/Employees/") + number + QStringLiteral("/PayRecords.txt"), history);
+    }
+    DeleteDataFile(PayrollRegisterFile);
+    DeleteDataFile(TempRegisterFile);
+}
+
+void BM_PostRun(benchmark::State& state) {
+    EnsureQt();
+    static QTemporaryDir dir;
+    FlexGrid employees;
+    FlexGrid aux;
+    employees.setCols(12);
+    aux.setCols(7);
+    employees.setRows(Paid + 1);
+    aux.setRows(Paid + 1);
+    std::vector<Money> gross(Paid + 1);
+    std::vector<Money> net(Paid + 1);
+    for (int n = 1; n <= Paid; ++n) {
+        employees.setTextMatrix(n, PayCol::Mark, PayMark);
+        employees.setTextMatrix(n, PayCol::Name, Employee(n).Name);
+        employees.setTextMatrix(n, PayCol::Number, Employee(n).EmployeeNo);
+        employees.setTextMatrix(n, PayCol::Hours, QStringLiteral("45.5"));
+        for (int c = PayCol::FirstTax; c <= PayCol::LastTax; ++c)
+            employees.setTextMatrix(n, c, CurrencyText(Money::fromCents(1000 + 10 * c + n)));
+        for (int c : {AuxCol::ChildSupport, AuxCol::SupportFee, AuxCol::Deduction401k, AuxCol::Match401k,
+                      AuxCol::Insurance})
+            aux.setTextMatrix(n, c, CurrencyText(Money::fromCents(500 + c)));
+        gross[static_cast<std::size_t>(n)] = Money::fromRaw(9140625);
+        net[static_cast<std::size_t>(n)] = Money::fromRaw(6890625);
+    }
+    const double checkDate = OleDateOf(QDate(2026, 7, 3));
+    for (auto _ : state) {
+        state.PauseTiming();
+        ResetFolder(dir.path());
+        state.ResumeTiming();
+
+        RunPosting posting;
+        posting.payRecords = PayRecordsOfRun(employees, aux, gross, checkDate);
+        posting.periodEnding = QDate(2026, 6, 30);
+        posting.checks = RegisterEntriesOfRun(employees, net, 1001, QDate(2026, 7, 3));
+        posting.PostPayRecordsAndTotals();
+        BuildRegisterRecords(posting.checks.entries);
+        AppendRegister(PayrollRegisterFile, posting.registerAppended);
+        benchmark::DoNotOptimize(posting.registerAppended);
+    }
+    SetProgramFolder({});
+}
+BENCHMARK(BM_PostRun)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,183 @@
+// The posting of a printed run: pay records, year-to-date totals, then the bank side
+// (check register, next check number, balance) by the bank option of the setup screen.
+#include "frmPayroll.h"
+
+#include "Checking.h"
+#include "DataFiles.h"
+#include "Dates.h"
+#include "Dialogs.h"
+#include "FlexGrid.h"
+#include "Register.h"
+#include "frmSetup.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString UpdateTitle = QStringLiteral("Update Bank Balance");
+
+// The balance and next check number of one account as the setup screen shows them, with
+// the account's file: the payroll account's boxes or the general account's labels.
+class Account {
+public:
+    explicit Account(bool payroll) : payroll_(payroll), setup_(Form<frmSetup>()) {}
+
+    QString balance() const {
+        return payroll_ ? setup_.txtPayrollBank[2]->text() : setup_.LblBank[2]->text();
+    }
+    QString next() const { return payroll_ ? setup_.txtPayrollBank[3]->text() : setup_.LblBank[3]->text(); }
+    void show(const QString& balance, const QString& next) const {
+        if (payroll_) {
+            setup_.txtPayrollBank[2]->setText(balance);
+            setup_.txtPayrollBank[3]->setText(next);
+        } else {
+            setup_.LblBank[2]->setText(balance);
+            setup_.LblBank[3]->setText(next);
+        }
+    }
+    void load() const {
+        if (payroll_)
+            LoadPayrollCheckbookInfo();
+        else
+            LoadCheckbookInfo();
+    }
+    // Saves the account's file and reads it back.
+    void save() const {
+        if (payroll_) {
+            SavePayrollCheckbookInfo();
+            LoadPayrollCheckbookInfo();
+        } else {
+            SaveCheckbookInfo();
+        }
+    }
+    // The bytes of the account's file as they are now (empty when it is missing).
+    QByteArray fileBytes() const {
+        QFile file(DataPath(payroll_ ? u"/PayrollCheckbookInfo.txt" : u"/CheckbookInfo.txt"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    bool payroll_;
+    frmSetup& setup_;
+};
+
+// Saves the figures shown. A save that did not reach the file puts the old figures back
+// on the screen and throws, so that a retry debits the account once.
+void SaveAccount(const Account& account, const QString& oldBalance, const QString& oldNext) {
+    const QByteArray before = account.fileBytes();
+    try {
+        account.save();
+    } catch (const FileError&) {
+        // A file that changed holds the new figures; only reading them back failed.
+        if (account.fileBytes() != before) return;
+        account.show(oldBalance, oldNext);
+        throw;
+    }
+}
+
+} // namespace
+
+// Posts the run once per visit, after the last printing. A failure tells the user exactly
+// what reached the files and offers to write the rest; nothing is ever written twice.
+bool frmPayroll::PostRun() {
+    if (RunPosted) return true;
+    if (!posting_) posting_ = RunPostingOfScreen();
+    for (;;) {
+        try {
+            posting_->PostPayRecordsAndTotals();
+            if (!posting_->bankDone) UpdateBalanceandCheckNo();
+            RunPosted = posting_->complete();
+            return RunPosted;
+        } catch (const FileError& error) {
+            const QString text = PostingFailureText(*posting_, error.userMessage()) +
+                                 QStringLiteral("\r\n\r\nTry again to write what is missing?");
+            if (MsgBox(text, MsgButtons::YesNo, QStringLiteral("Payroll Posting")) != MsgAnswer::Yes)
+                return false;
+        }
+    }
+}
+
+// The run as it is posted: taken from the screen once, after the last printing, so that
+// the register follows the check numbers of the pages printed last.
+RunPosting frmPayroll::RunPostingOfScreen() {
+    RunPosting posting;
+    posting.payRecords = PayRecordsOfRun(*fgEmployees, *fgAux, EmployeeGross, OleDateOf(DTPicker2->date()));
+    posting.periodEnding = DTPicker1->date();
+    posting.bankOption = Form<frmSetup>().BankOption();
+    posting.fundsRequired = MoneyOf(lblPayment[8]->text());
+    if (posting.bankOption == 0 || posting.bankOption == 1) {
+        const int checks = static_cast<int>(posting.payRecords.size());
+        if (const std::optional<int> first = FirstCheckNumber(txt1stCheck->text(), checks)) {
+            posting.firstCheck = *first;
+            posting.checks = RegisterEntriesOfRun(*fgEmployees, EmployeeNetPay, *first, DTPicker2->date());
+        }
+    }
+    return posting;
+}
+
+void frmPayroll::UpdateBalanceandCheckNo() {
+    if (!posting_) posting_ = RunPostingOfScreen();
+    RunPosting& posting = *posting_;
+    if (posting.bankDone) return;
+    RunTotal = posting.checks.runTotal;
+    switch (posting.bankOption) {
+    case 0:
+    case 1:
+        PostChecksToAccount(posting);
+        break;
+    case 2:
+        posting.bankDone = true;
+        MsgBox(QStringLiteral("Ensure that your General Account has ") + CurrencyText(posting.fundsRequired) +
+                   QStringLiteral("\r\nin order to fund this Payroll"),
+               MsgButtons::OK, QStringLiteral("Verify Funds"));
+        break;
+    default:
+        // No bank option: nothing to post.
+        posting.bankDone = true;
+        break;
+    }
+}
+
+void frmPayroll::PostChecksToAccount(RunPosting& posting) {
+    if (posting.checks.entries.empty() && !posting.payRecords.empty()) {
+        // Only a first check number the run cannot use leaves a paid run without checks.
+        MsgBox(CheckNumberProblem(txt1stCheck->text(), static_cast<int>(posting.payRecords.size())),
+               MsgButtons::OK, QStringLiteral("1st Check No"));
+        return;
+    }
+    if (!posting.registerStaged) {
+        BuildRegisterRecords(posting.checks.entries);
+        posting.registerStaged = true;
+    }
+    AppendRegister(RegisterFileOf(posting.bankOption), posting.registerAppended);
+    if (!posting.accountSaved) UpdateBankBalance(posting.bankOption == 0);
+    posting.bankDone = true;
+}
+
+// Debits the account by the run and moves its next check number past the run's checks,
+// both in one save of the account file; then tells the user.
+void frmPayroll::UpdateBankBalance(bool payrollAccount) {
+    const Account account(payrollAccount);
+    // The account as it stands on file now: the general one is shared with Ambleton,
+    // which may have written checks since the setup screen read it.
+    account.load();
+    const QString oldBalance = account.balance();
+    const QString oldNext = account.next();
+    const Money balance = DebitedBalance(MoneyOf(oldBalance), RunTotal);
+    const int checks = static_cast<int>(posting_->checks.entries.size());
+    account.show(CurrencyText(balance),
+                 QString::number(NextCheckNumber(oldNext, posting_->firstCheck, checks)));
+    SaveAccount(account, oldBalance, oldNext);
+    posting_->accountSaved = true;
+
+    MsgBox(QStringLiteral("Your Checking Account has been debited by ") + CurrencyText(RunTotal),
+           MsgButtons::OK, UpdateTitle);
+    if (balance <= Money())
+        MsgBox(QStringLiteral("This Payroll will create a Negative Account Balance\r\n"
+                              "Add Funds Immediately if account does not\r\n"
+                              "use Overdraft Protection"),
+               MsgButtons::OK, UpdateTitle);
+}

@@ -1,0 +1,211 @@
+// The finish panel of the pay-run screen: the proof report, and the finish of a run:
+// summary record, checks or pay slips with their confirmation and reprint, posting,
+// then the run's reports with theirs.
+#include "frmPayroll.h"
+
+#include "Checks.h"
+#include "DataFiles.h"
+#include "Dates.h"
+#include "Dialogs.h"
+#include "FlexGrid.h"
+#include "PrintRoutines.h"
+#include "Printer.h"
+#include "Register.h"
+#include "RunReports.h"
+#include "frmSetup.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+int CountPaidRows(const FlexGrid& employees) {
+    int count = 0;
+    for (int row = 1; row < employees.rows(); ++row)
+        if (!employees.textMatrix(row, PayCol::Mark).isEmpty()) ++count;
+    return count;
+}
+
+bool PaySlipMode() {
+    return Form<frmSetup>().optAccount[2]->isChecked();
+}
+
+} // namespace
+
+// Every step of the finish panel runs under one trap: a cancelled print dialog ends the
+// step with a message, a file error is shown as such, anything else as a print error.
+// What was written before the failure stays written.
+void frmPayroll::RunFinishStep(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const PrintCancelled&) {
+        ThePrinter().abandonJob();
+        MsgBox(QStringLiteral("The Payroll will not be Printed"));
+        // A run that has reached the pay records or the bank is not reopened for changes
+        // (its checks would no longer match what was posted); the user may leave it.
+        if (RunPosted || (posting_ && posting_->anythingWritten()))
+            cmdPrintDeposit[4]->setEnabled(true);
+        else
+            cmdPrintDeposit_Click(3);
+    } catch (const FileError& error) {
+        ThePrinter().abandonJob();
+        ReportFileError(error);
+    } catch (const std::exception&) {
+        ThePrinter().abandonJob();
+        MsgBox(QStringLiteral("A Print Error has occurred"), MsgButtons::OK, QStringLiteral("Print Error"));
+    }
+}
+
+void frmPayroll::PrintProofReport() {
+    RunFinishStep([] {
+        ShowPrinterDialog();
+        SetupPrinter(QStringLiteral("Portrait"));
+        PrintDeductionReport(false);
+    });
+}
+
+void frmPayroll::PrintPayroll() {
+    if (!RunCanBePrinted()) return;
+    cmdPrintDeposit[3]->setEnabled(false);
+    cmdPrintDeposit[4]->setEnabled(false);
+    RunFinishStep([this] {
+        ShowPrinterDialog();
+        if (!SummarySaved) {
+            SaveSummaryRecord(OleDateOf(DTPicker2->date()), PaymentSummaryTexts());
+            SummarySaved = true;
+        }
+        PaidCount = CountPaidRows(*fgEmployees);
+        if (!PrintChecks()) {
+            // The posting could not be completed: the finish stops on this panel, from which
+            // "Print Payroll" writes the rest, or the user leaves knowing what is missing.
+            cmdPrintDeposit[4]->setEnabled(true);
+            return;
+        }
+        MsgBox(QStringLiteral("Insert Blank Paper into the Printer"), MsgButtons::OK,
+               QStringLiteral("Printer Setup"));
+        PrintPayrollReports();
+        ConfirmReports();
+    });
+}
+
+// Refuses, before anything is printed or written, a run whose checks cannot be right.
+bool frmPayroll::RunCanBePrinted() {
+    const int paid = CountPaidRows(*fgEmployees);
+    if (paid == 0) {
+        MsgBox(QStringLiteral("No Employee is marked to be Paid"), MsgButtons::OK,
+               QStringLiteral("Print Payroll"));
+        return false;
+    }
+    QStringList negative;
+    for (int row = 1; row < fgEmployees->rows(); ++row) {
+        const std::size_t r = static_cast<std::size_t>(row);
+        if (!fgEmployees->textMatrix(row, PayCol::Mark).isEmpty() && r < EmployeeNetPay.size() &&
+            EmployeeNetPay[r] < Money())
+            negative << fgEmployees->textMatrix(row, PayCol::Name) + QStringLiteral(" ") +
+                            CurrencyText(EmployeeNetPay[r]);
+    }
+    if (!negative.isEmpty()) {
+        MsgBox(QStringLiteral("The Net Pay is below zero for:\r\n") + negative.join(QStringLiteral("\r\n")) +
+                   QStringLiteral("\r\nNo check or pay slip can be printed for a negative amount.\r\n"
+                                  "Correct the deductions and Calculate the Taxes again"),
+               MsgButtons::OK, QStringLiteral("Negative Net Pay"));
+        return false;
+    }
+    if (PaySlipMode()) return true;
+    const QString problem = CheckNumberProblem(txt1stCheck->text(), paid);
+    if (problem.isEmpty()) return true;
+    MsgBox(problem, MsgButtons::OK, QStringLiteral("1st Check No"));
+    txt1stCheck->setFocus();
+    return false;
+}
+
+std::array<QString, 15> frmPayroll::PaymentSummaryTexts() const {
+    std::array<QString, 15> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = lblPayment[i]->text();
+    return texts;
+}
+
+// Prints the pages until the user confirms them or gives up reprinting, then posts the
+// run once. False when the posting could not be completed.
+bool frmPayroll::PrintChecks() {
+    const bool paySlips = PaySlipMode();
+    for (;;) {
+        PrintCheckPages(paySlips);
+        QString question = QStringLiteral("Check your Printer");
+        if (PaidCount > 0)
+            question += (paySlips ? QStringLiteral("\r\nWere the Pay Slips Printed Correctly?")
+                                  : QStringLiteral("\r\nWere the Checks Printed Correctly?")) +
+                        QStringLiteral("\r\nThere may be a print delay");
+        if (MsgBox(question, MsgButtons::YesNo, QStringLiteral("Print Confirmation")) == MsgAnswer::Yes)
+            break;
+        if (txt1stCheck->text().isEmpty()) break;
+        // Cancelling the number means no reprint: the run goes on with the pages printed.
+        const std::optional<QString> first = AskFirstUsableCheck();
+        if (!first) break;
+        txt1stCheck->setText(*first);
+    }
+    return PostRun();
+}
+
+void frmPayroll::PrintCheckPages(bool paySlips) {
+    SetupPrinter(QStringLiteral("Portrait"));
+    const QString insert = paySlips ? QStringLiteral("Insert %1 Sheets of Blank Paper").arg(PaidCount)
+                                    : QStringLiteral("Insert %1 checks starting with Check No %2")
+                                          .arg(PaidCount)
+                                          .arg(txt1stCheck->text());
+    MsgBox(QStringLiteral("Remove all Paper and Forms from the Printer\r\n") + insert, MsgButtons::OK,
+           QStringLiteral("Check Print Setup"));
+    PaidCount = 0;
+    const QString memoBox = txtMemo->toPlainText();
+    const QStringList memo = ckMemo->isChecked() && !memoBox.isEmpty() ? MemoToPrint(memoBox) : QStringList();
+    for (int row = 1; row < fgEmployees->rows(); ++row) {
+        if (fgEmployees->textMatrix(row, PayCol::Mark).isEmpty()) continue;
+        const int record = fgEmployees->textMatrix(row, PayCol::Number).trimmed().toInt() - 1000;
+        if (record < 1 || !LoadEmployee(record)) CurrentEmployee = EmployeeRecord{};
+        PayPage page = PayPageOfRow(*fgEmployees, *fgAux, row, CurrentEmployee);
+        page.gross = EmployeeGross[static_cast<std::size_t>(row)];
+        page.netPay = EmployeeNetPay[static_cast<std::size_t>(row)];
+        page.periodEnding = DTPicker1->date();
+        page.checkDate = DTPicker2->date();
+        PrintPayPage(page, paySlips, memo);
+        ++PaidCount;
+        ThePrinter().newPage();
+    }
+    ThePrinter().endDoc();
+}
+
+// The first check of the reprint; asked again until it is a number the run can use.
+std::optional<QString> frmPayroll::AskFirstUsableCheck() {
+    for (;;) {
+        const std::optional<QString> answer =
+            InputBox(QStringLiteral("Enter the number of the 1st USABLE Check"));
+        if (!answer) return std::nullopt;
+        const QString problem = CheckNumberProblem(*answer, PaidCount);
+        if (problem.isEmpty()) return answer->trimmed();
+        MsgBox(problem, MsgButtons::OK, QStringLiteral("1st Check No"));
+    }
+}
+
+void frmPayroll::ConfirmReports() {
+    if (MsgBox(QStringLiteral("Were the Reports Printed Correctly?"), MsgButtons::YesNo,
+               QStringLiteral("Print Confirmation")) == MsgAnswer::Yes) {
+        cmdPayroll_Click(0);
+        return;
+    }
+    if (MsgBox(QStringLiteral("Would you like to Reprint the Reports?"), MsgButtons::YesNo,
+               QStringLiteral("Reprint")) == MsgAnswer::Yes) {
+        SetupPrinter(QStringLiteral("Portrait"));
+        PrintPayrollReports();
+    }
+}
+
+void frmPayroll::PrintPayrollReports() {
+    PrintPayrollSummary();
+    PrintDeductionReport(true);
+}

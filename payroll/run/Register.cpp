@@ -1,0 +1,121 @@
+#include "Register.h"
+
+#include "DataFiles.h"
+#include "Dates.h"
+#include "FlexGrid.h"
+#include "PayEngine.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString PaycheckCategory = QStringLiteral("Employee Paycheck");
+const QString PrintedStatus = QStringLiteral("Printed");
+
+// A check number as typed: digits only (blanks around allowed).
+std::optional<int> WholeNumber(const QString& text) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 9) return std::nullopt;
+    for (QChar c : digits)
+        if (!c.isDigit() || c.unicode() > 127) return std::nullopt;
+    return digits.toInt();
+}
+
+} // namespace
+
+QString CheckNumberProblem(const QString& firstCheck, int checks) {
+    const std::optional<int> first = WholeNumber(firstCheck);
+    if (!first || *first < 1)
+        return QStringLiteral("The 1st Check No must be a whole number from 1 to %1").arg(HighestCheckNo);
+    // The account's next check number must fit as well.
+    if (*first + checks > HighestCheckNo)
+        return QStringLiteral("%1 checks starting with Check No %2 would pass Check No %3,\r\n"
+                              "the highest number that can be kept")
+            .arg(checks)
+            .arg(*first)
+            .arg(HighestCheckNo);
+    return {};
+}
+
+std::optional<int> FirstCheckNumber(const QString& firstCheck, int checks) {
+    if (!CheckNumberProblem(firstCheck, checks).isEmpty()) return std::nullopt;
+    return WholeNumber(firstCheck);
+}
+
+int NextCheckNumber(const QString& shownNext, int firstCheck, int checks) {
+    const int afterRun = firstCheck + checks;
+    const std::optional<int> shown = WholeNumber(shownNext);
+    if (shown && *shown <= HighestCheckNo) return std::max(*shown, afterRun);
+    return afterRun;
+}
+
+RegisterEntry PaycheckEntry(int checkNo, QDate checkDate, const QString& payee, Money netPay) {
+    RegisterEntry entry;
+    entry.CheckNo = QString::number(checkNo);
+    entry.CheckDate = ShortDateText(checkDate);
+    entry.Payee = payee;
+    entry.Amount = CurrencyText(netPay);
+    entry.Category = PaycheckCategory;
+    entry.Status = PrintedStatus;
+    return entry;
+}
+
+RegisterRun RegisterEntriesOfRun(const FlexGrid& employees, const std::vector<Money>& netPay, int firstCheck,
+                                 QDate checkDate) {
+    RegisterRun run;
+    int n = 0;
+    for (int row = 1; row < employees.rows(); ++row) {
+        if (employees.textMatrix(row, PayCol::Mark).isEmpty()) continue;
+        const Money net =
+            static_cast<std::size_t>(row) < netPay.size() ? netPay[static_cast<std::size_t>(row)] : Money();
+        RegisterEntry entry =
+            PaycheckEntry(firstCheck + n, checkDate, employees.textMatrix(row, PayCol::Name), net);
+        ++n;
+        // The register states the amount at cents; the total is of what it states.
+        run.runTotal += MoneyOf(entry.Amount);
+        run.entries.push_back(std::move(entry));
+    }
+    return run;
+}
+
+void BuildRegisterRecords(const std::vector<RegisterEntry>& entries) {
+    DeleteFileAndBackup(TempRegisterFile);
+    for (const RegisterEntry& entry : entries) {
+        CurrentRegisterEntry = entry;
+        WriteTempRegister(entry);
+    }
+}
+
+void WriteTempRegister(const RegisterEntry& entry) {
+    const std::int32_t next = RecordCount(TempRegisterFile, RegisterEntry::Length) + 1;
+    OpenRandomFile(TempRegisterFile, RegisterEntry::Length).put(next, entry);
+}
+
+int StagedEntryCount() {
+    return RecordCount(TempRegisterFile, RegisterEntry::Length);
+}
+
+void AppendRegister(const QString& registerFile, int& appended) {
+    // FileExists may bring a lost register back from Backup before it grows.
+    std::int32_t next = RecordCount(registerFile, RegisterEntry::Length) + 1;
+    const int count = StagedEntryCount();
+    RandomFile staged = OpenRandomFile(TempRegisterFile, RegisterEntry::Length);
+    RandomFile target = OpenRandomFile(registerFile, RegisterEntry::Length);
+    for (int i = appended + 1; i <= count; ++i) {
+        const std::optional<QByteArray> entry = staged.read(i);
+        if (!entry) break;
+        target.write(next++, *entry);
+        appended = i;
+    }
+}
+
+QString RegisterFileOf(int bankOption) {
+    if (bankOption == 0) return PayrollRegisterFile;
+    if (bankOption == 1) return GeneralRegisterFile;
+    return {};
+}
+
+Money DebitedBalance(Money balance, Money runTotal) {
+    const Money left = balance - runTotal;
+    return left < Money() ? Money() : left;
+}
