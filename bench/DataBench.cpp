@@ -1,6 +1,7 @@
 // Timings of the record-file layer and the year-to-date rebuild on a large folder:
 // 255 employees with ten years of weekly paychecks each (about 130,000 pay records).
 
+#include "BenchSupport.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Posting.h"
@@ -14,38 +15,8 @@
 
 namespace {
 
-constexpr int Employees = 255;
+using bench::Employees;
 constexpr int WeeksPerEmployee = 520;
-
-EmployeeRecord employee(int recordNumber) {
-    EmployeeRecord e;
-    e.Name = QStringLiteral("Employee %1").arg(recordNumber);
-    e.EmployeeNo = QString::number(1000 + recordNumber);
-    e.PayStatus = QStringLiteral("Hourly");
-    e.PayRate = QStringLiteral("$18.50");
-    return e;
-}
-
-QByteArray payHistory(const EmployeeRecord& e) {
-    QByteArray bytes;
-    bytes.reserve(WeeksPerEmployee * PayRecord::Length);
-    PayRecord p;
-    p.EmployeeName = e.Name;
-    p.EmployeeNo = e.EmployeeNo;
-    p.Hours = QStringLiteral("40");
-    const QDate first(2016, 12, 30);
-    for (int week = 0; week < WeeksPerEmployee; ++week) {
-        p.PayDate = OleDateOf(first.addDays(7 * week));
-        p.Gross = Money::fromCents(74000 + week);
-        p.FederalTax = Money::fromCents(6200);
-        p.Fica = Money::fromCents(4588);
-        p.Medicare = Money::fromCents(1073);
-        p.Deduction401k = Money::fromCents(2220);
-        p.Match401k = Money::fromCents(1110);
-        bytes += p.encode();
-    }
-    return bytes;
-}
 
 // The folder is built once for the whole program and made the program folder.
 void useBenchFolder() {
@@ -53,15 +24,10 @@ void useBenchFolder() {
     static bool built = false;
     SetProgramFolder(dir.path());
     if (built) return;
-    QByteArray employees;
-    for (int r = 1; r <= Employees; ++r) {
-        const EmployeeRecord e = employee(r);
-        employees += e.encode();
-        QDir().mkpath(DataPath(QStringLiteral("/Employees/") + e.EmployeeNo));
-        WriteWholeFile(QStringLiteral("/Employees/") + e.EmployeeNo + QStringLiteral("/PayRecords.txt"),
-                       payHistory(e));
-    }
-    WriteWholeFile(u"/Employees.txt", employees);
+    std::vector<EmployeeRecord> employees;
+    for (int r = 1; r <= Employees; ++r)
+        employees.push_back(bench::Employee(r));
+    bench::WriteEmployees(employees, QDate(2016, 12, 30), WeeksPerEmployee);
     built = true;
 }
 

@@ -3,6 +3,7 @@
 // the totals rebuilt from every pay record, the checks staged and appended to the
 // register. Target: under 300 ms.
 
+#include "BenchSupport.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "FlexGrid.h"
@@ -12,36 +13,17 @@
 #include "Records.h"
 #include "Register.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
 constexpr int Paid = 255;
 constexpr int EarlierPays = 26;
 
-void EnsureQt() {
-    if (QApplication::instance() != nullptr) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "kestrova_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
-EmployeeRecord Employee(int n) {
-    EmployeeRecord e;
-    e.Name = QStringLiteral("Employee %1").arg(n);
-    e.EmployeeNo = QString::number(1000 + n);
-    e.PayStatus = QStringLiteral("Hourly");
-    e.PayRate = QStringLiteral("$18.75");
-    return e;
-}
+EmployeeRecord Employee(int n) { return bench::Employee(n, QStringLiteral("$18.75")); }
 
 PayRecord Earlier(int n, int week) {
     PayRecord p;
@@ -77,7 +59,7 @@ void ResetFolder(const QString& folder) {
 }
 
 void BM_PostRun(benchmark::State& state) {
-    EnsureQt();
+    bench::EnsureApplication();
     static QTemporaryDir dir;
     FlexGrid employees;
     FlexGrid aux;
