@@ -14,6 +14,7 @@
 #include "frmSplash.h"
 #include "frmStartup.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
