@@ -1,5 +1,6 @@
 #include "Printer.h"
 
+#include "DataFiles.h"
 #include "Dialogs.h"
 #include "PaintingPrinter.h"
 
@@ -181,9 +182,15 @@ PrintOutcome RunPrintJob(const std::function<void()>& job, const QString& cancel
         ThePrinter().abandonJob();
         if (!cancelledMessage.isEmpty()) MsgBox(cancelledMessage, MsgButtons::OK, QString());
         return PrintOutcome::Cancelled;
+    } catch (const FileError& error) {
+        // A file the report reads: the user learns which file and what is wrong with
+        // it, which a print error would hide.
+        ThePrinter().abandonJob();
+        ReportFileError(error);
+        return PrintOutcome::Failed;
     } catch (const std::exception&) {
-        // Whatever stopped the job (the printer, a file it read, a bad number on the
-        // screen), the user learns that the printout failed.
+        // Whatever else stopped the job (the printer, a bad number on the screen), the
+        // user learns that the printout failed.
         ThePrinter().abandonJob();
         MsgBox(QStringLiteral("A Print Error has occurred"), MsgButtons::OK, QStringLiteral("Print Error"));
         return PrintOutcome::Failed;

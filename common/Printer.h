@@ -189,6 +189,7 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // Runs a whole print job under the suite's print-error rule: a cancelled print
 // dialog ends it quietly (or shows cancelledMessage, untitled, when one is given);
-// any other failure shows "A Print Error has occurred" titled "Print Error". An
-// unfinished job is dropped so that its pages never join the next document.
+// a file error (a file the job reads) is shown as ReportFileError shows it; any other
+// failure shows "A Print Error has occurred" titled "Print Error". An unfinished job
+// is dropped so that its pages never join the next document.
 PrintOutcome RunPrintJob(const std::function<void()>& job, const QString& cancelledMessage = {});

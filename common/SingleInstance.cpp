@@ -3,6 +3,8 @@
 #include "DataFiles.h"
 #include "Dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
 SingleInstance::SingleInstance(const QString& programName)
@@ -14,8 +16,27 @@ SingleInstance::SingleInstance(const QString& programName)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::acquire() {
-    return lock_->isLocked() || lock_->tryLock(0);
+SingleInstance::Outcome SingleInstance::tryAcquire() {
+    if (lock_->isLocked() || lock_->tryLock(0)) return Outcome::Held;
+    if (lock_->error() != QLockFile::LockFailedError) return Outcome::NotCreatable;
+    // The lock file reports anything standing at its name as a lock: a folder of that
+    // name is no lock of another copy, and it keeps this one from ever making its own.
+    if (!QFileInfo(path_).isFile()) return Outcome::NotCreatable;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock_->getLockInfo(&pid, &host, &application)) return Outcome::HeldElsewhere;
+    return lockWithoutOwner();
+}
+
+// A lock file that names no owner: a copy that ended between making the file and
+// writing its name into it, or one doing that at this moment. A running copy keeps its
+// lock file locked by the system as well, so the file is removed only when no process
+// holds it; then this copy takes the lock.
+SingleInstance::Outcome SingleInstance::lockWithoutOwner() {
+    if (!lock_->removeStaleLockFile()) return Outcome::HeldElsewhere;
+    if (lock_->tryLock(0)) return Outcome::Held;
+    return lock_->error() == QLockFile::LockFailedError ? Outcome::HeldElsewhere : Outcome::NotCreatable;
 }
 
 bool SingleInstance::held() const {
@@ -34,6 +55,20 @@ std::unique_ptr<SingleInstance>& programLock() {
     return lock;
 }
 
+void ShowAlreadyRunning() {
+    MsgBox(ProgramTitle() + QStringLiteral(" is already Running!\r\nLook for it on the Task Bar"),
+           MsgButtons::OK, ProgramTitle());
+}
+
+void ShowFolderNotWritable() {
+    MsgBox(ProgramTitle() + QStringLiteral(" cannot write to its program folder\r\n") +
+               QDir::toNativeSeparators(ProgramFolder()) +
+               QStringLiteral("\r\nCheck that the folder exists and that you may change files in it, "
+                              "then start ") +
+               ProgramTitle() + QStringLiteral(" again."),
+           MsgButtons::OK, ProgramTitle());
+}
+
 } // namespace
 
 void ReleaseProgramLock() {
@@ -45,9 +80,12 @@ bool CheckPrevInstance(const QString& programName) {
     auto candidate = std::make_unique<SingleInstance>(programName);
     if (instance && instance->held() && instance->lockPath() == candidate->lockPath()) return true;
     instance = std::move(candidate);
-    if (instance->acquire()) return true;
+    const SingleInstance::Outcome outcome = instance->tryAcquire();
+    if (outcome == SingleInstance::Outcome::Held) return true;
     instance.reset();
-    MsgBox(ProgramTitle() + QStringLiteral(" is already Running!\r\nLook for it on the Task Bar"),
-           MsgButtons::OK, ProgramTitle());
+    if (outcome == SingleInstance::Outcome::HeldElsewhere)
+        ShowAlreadyRunning();
+    else
+        ShowFolderNotWritable();
     return false;
 }

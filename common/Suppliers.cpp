@@ -7,8 +7,8 @@ QString Pages::OrderChecksMessage() {
         QStringLiteral("You will need to know your Bank's Routing Number and your"),
         QStringLiteral("Checking Account Number to order checks and Deposit Slips"),
         QString(),
-        QStringLiteral("You can order from ") + SupplierName + QStringLiteral(" via the Internet or ") +
-            SupplierPhone,
+        QStringLiteral("You can order from ") + SupplierName +
+            QStringLiteral(" via the Internet or by telephone"),
         QString(),
         QStringLiteral("Select from the following:"),
         QStringLiteral("Checks - DLM102-1"),

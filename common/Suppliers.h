@@ -6,7 +6,6 @@
 // Tax pages are the tax authorities' own; supplier items are looked up by item number.
 namespace Pages {
 inline const QString SupplierName = QStringLiteral("Harrowgate Business Forms");
-inline const QString SupplierPhone = QStringLiteral("by telephone through the supplier's web site");
 inline const QString LaserChecks = QStringLiteral("https://duckduckgo.com/?q=DLM102-1+laser+checks");
 inline const QString DepositTickets = QStringLiteral("https://duckduckgo.com/?q=80200+deposit+tickets");
 inline const QString Envelopes = QStringLiteral("https://duckduckgo.com/?q=91500+double+window+check+envelopes");

@@ -5,11 +5,13 @@
 #include "frmSetup.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -23,6 +25,46 @@ const QString Business = QStringLiteral("Business Checking");
 // The general account's overdraft flag as Ambleton stored it (-1 on, 0 off), written
 // back unchanged: this program only shows it.
 std::int64_t CheckbookOverdraft = 0;
+
+// Where the first `items` items of a delimited file end, read as the file reader reads
+// them: the offset of the comma or line end after the last of them (the file's size
+// when the file ends first).
+qsizetype EndOfItems(const QByteArray& bytes, int items) {
+    const qsizetype size = bytes.size();
+    const auto isSeparator = [](char c) { return c == ',' || c == '\r' || c == '\n'; };
+    qsizetype pos = 0;
+    for (int item = 1; item <= items && pos < size; ++item) {
+        while (pos < size && (bytes[pos] == ' ' || bytes[pos] == '\t'))
+            ++pos;
+        if (pos < size && bytes[pos] == '"') {
+            pos = bytes.indexOf('"', pos + 1);
+            if (pos < 0) return size;
+        }
+        while (pos < size && !isSeparator(bytes[pos]))
+            ++pos;
+        if (item == items || pos >= size) return pos;
+        if (bytes[pos] == '\r' && pos + 1 < size && bytes[pos + 1] == '\n') ++pos;
+        ++pos;
+    }
+    return std::min(pos, size);
+}
+
+// What Ambleton keeps in CheckbookInfo.txt after the eight items this program knows:
+// the rest of their line and any further lines, byte for byte, from the separator
+// after item 8 on. Read at the moment of saving, so that whatever Ambleton stored
+// while this program ran is kept.
+QByteArray AmbletonRest() {
+    if (!FileExists(GeneralFile)) return {};
+    const QString path = DataPath(GeneralFile);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(path,
+                        QStringLiteral("It could not be opened for reading (%1).").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(path, QStringLiteral("It could not be read (%1).").arg(file.errorString()));
+    return bytes.mid(EndOfItems(bytes, 8));
+}
 
 // A balance that is not a number shows as zero.
 QString BalanceText(const QString& item) {
@@ -122,12 +164,18 @@ void SaveCheckbookInfo() {
     const auto& label = setup.LblBank;
     const int accountType = setup.LblAcctType->text() == Personal ? 1 : 0;
     const int depositSlips = setup.ckDeposit->isChecked() ? -1 : 0;
-    TextOutput out = OpenOutput(GeneralFile);
-    out.write({Item::text(label[0]->text()), Item::text(label[1]->text()),
-               Item::text(BalanceText(label[2]->text())), Item::text(label[3]->text()),
-               Item::text(label[5]->text()), Item::number(CheckbookOverdraft), Item::number(accountType),
-               Item::number(depositSlips)});
-    out.close();
+    DelimitedWriter line;
+    line.write({Item::text(label[0]->text()), Item::text(label[1]->text()),
+                Item::text(BalanceText(label[2]->text())), Item::text(label[3]->text()),
+                Item::text(label[5]->text()), Item::number(CheckbookOverdraft), Item::number(accountType),
+                Item::number(depositSlips)});
+    QByteArray bytes = line.bytes();
+    // The rest begins with the separator that ended item 8 (a comma, or the line end).
+    if (const QByteArray rest = AmbletonRest(); !rest.isEmpty()) {
+        bytes.chop(2);
+        bytes += rest;
+    }
+    WriteWholeFile(GeneralFile, bytes);
     LoadCheckbookInfo();
 }
 

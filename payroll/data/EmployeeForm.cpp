@@ -63,11 +63,6 @@ float PercentOf(const QString& text) {
     return result.ec == std::errc() ? value : 0.0f;
 }
 
-QString PayRateToStore(const QString& text) {
-    const QString trimmed = text.trimmed();
-    return IsNumeric(trimmed) ? trimmed : CurrencyText(Money());
-}
-
 } // namespace
 
 bool IsYearToDateBox(int index) {
@@ -176,9 +171,21 @@ EmployeeRecord RecordOf(const EmployeeFormValues& form, const EmployeeRecord& ba
     if (!boxUnchanged(EmployeeBox::Percent401k))
         r.Percent401k = PercentOf(form.boxes[EmployeeBox::Percent401k]);
     if (!unchanged(&EmployeeFormValues::payStatus)) r.PayStatus = form.payStatus;
-    if (!boxUnchanged(EmployeeBox::PayRate)) r.PayRate = PayRateToStore(form.boxes[EmployeeBox::PayRate]);
+    if (!boxUnchanged(EmployeeBox::PayRate))
+        r.PayRate = PayRateToStore(form.boxes[EmployeeBox::PayRate]).value_or(r.PayRate);
     if (!unchanged(&EmployeeFormValues::payFrequency)) r.PayFrequency = form.payFrequency;
     return r;
+}
+
+std::optional<QString> PayRateToStore(const QString& boxText) {
+    const QString trimmed = boxText.trimmed();
+    const std::optional<Money> amount = ParseMoney(trimmed);
+    if (!amount) return CurrencyText(Money());
+    if (trimmed.size() <= PayRateWidth) return trimmed;
+    // Cutting "$123,456.78" to the field would lose the cents: the digits alone fit.
+    const QString plain = PlainNumberText(Decimal{amount->raw(), 4});
+    if (plain.size() > PayRateWidth) return std::nullopt;
+    return plain;
 }
 
 QString StateCodeOf(const QString& listText) {

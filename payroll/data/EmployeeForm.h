@@ -95,9 +95,19 @@ EmployeeFormValues FormValuesOf(const EmployeeRecord& record, const QStringList&
 // not round the stored one. When `shown` is given (what the form showed right
 // after loading), a value the user left as it was keeps the stored field exactly,
 // so that loading and saving changes nothing. Empty or non-numeric amounts are
-// stored as zero.
+// stored as zero; a Pay Rate too large for its field leaves the base's (a save
+// refuses it first).
 EmployeeRecord RecordOf(const EmployeeFormValues& form, const EmployeeRecord& base,
                         const std::optional<EmployeeFormValues>& shown);
+
+// How many characters the record's Pay Rate field holds.
+inline constexpr int PayRateWidth = 10;
+// The Pay Rate as the record stores it, from the box's text: the text itself when it
+// fits the field; otherwise (a currency text of $100,000 or more) the plain number of
+// its amount, which every reader converts to the same amount; zero in currency form
+// when the box is empty or holds no number. nullopt when not even the plain number
+// fits the field.
+std::optional<QString> PayRateToStore(const QString& boxText);
 
 // The two-letter postal code stored for a state chosen from the list; a name the
 // suite does not know keeps its first two characters.

@@ -321,7 +321,8 @@ void frmEmployees::ClearEmployeeForm() {
 }
 
 void frmEmployees::ResetEmployeeCombos() {
-    for (QComboBox* list : {cboStates, cboStatus, cboDependents, cboPayStatus, cboFrequency})
+    // The state list keeps its choice: the next employee most likely lives in the same state.
+    for (QComboBox* list : {cboStatus, cboDependents, cboPayStatus, cboFrequency})
         list->setCurrentIndex(-1);
     DTStart->setDate(Today());
     dtEffective->setDate(Today());
@@ -360,25 +361,34 @@ bool frmEmployees::FormToEmployee() {
         return false;
     }
     const EmployeeFormValues form = ReadForm();
-    QStringList missing;
-    if (form.maritalStatus < 0) missing << QStringLiteral("Marital Status");
-    if (form.dependents.isEmpty()) missing << QStringLiteral("Dependents");
-    if (form.payStatus.isEmpty()) missing << QStringLiteral("Pay Status");
-    if (form.payFrequency < 0) missing << QStringLiteral("Pay Frequency");
-    if (!missing.isEmpty()) {
-        // Marital status and dependents are chosen in the personal frame: put it in view.
-        if ((form.maritalStatus < 0 || form.dependents.isEmpty()) && fraPersonal->isHidden())
-            mnuPersonal_Click();
-        const QString last = missing.takeLast();
-        const QString names =
-            missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-        MsgBox(QStringLiteral("Please choose the ") + names + QStringLiteral(" before saving."),
+    // A loaded record saves what it holds, even a pay status the lists do not offer.
+    if (loadedRecord_ == 0 && !hasPayRunChoices(form)) return false;
+    if (!PayRateToStore(form.boxes[EmployeeBox::PayRate])) {
+        MsgBox(QStringLiteral("The Pay Rate is too large to be saved.\r\n"
+                              "A Pay Rate holds at most 10 characters, such as 1234567.89."),
                MsgButtons::OK, SaveTitle);
         return false;
     }
     CurrentEmployee = RecordOf(form, base_, shown_);
     SaveEmployeeRecord(*record);
     return true;
+}
+
+bool frmEmployees::hasPayRunChoices(const EmployeeFormValues& form) {
+    QStringList missing;
+    if (form.maritalStatus < 0) missing << QStringLiteral("Marital Status");
+    if (form.dependents.isEmpty()) missing << QStringLiteral("Dependents");
+    if (form.payStatus.isEmpty()) missing << QStringLiteral("Pay Status");
+    if (form.payFrequency < 0) missing << QStringLiteral("Pay Frequency");
+    if (missing.isEmpty()) return true;
+    // Marital status and dependents are chosen in the personal frame: put it in view.
+    if ((form.maritalStatus < 0 || form.dependents.isEmpty()) && fraPersonal->isHidden()) mnuPersonal_Click();
+    const QString last = missing.takeLast();
+    const QString names =
+        missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    MsgBox(QStringLiteral("Please choose the ") + names + QStringLiteral(" before saving."), MsgButtons::OK,
+           SaveTitle);
+    return false;
 }
 
 void frmEmployees::SaveEmployeeRecord(std::int32_t recordNumber) {

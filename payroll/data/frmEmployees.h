@@ -116,6 +116,9 @@ private:
     void selectAndLoad(int row);
     void startAddNew();
     void saveEmployee();
+    // A new employee needs the four choices the pay run works from: false, after saying
+    // which are missing, when one is not made.
+    bool hasPayRunChoices(const EmployeeFormValues& form);
     void leaveScreen();
     void showEditFrame();
     void setTaxesVisible(bool visible);

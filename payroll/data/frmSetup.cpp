@@ -118,8 +118,11 @@ void frmSetup::LoadMatching() {
     ck401->setChecked(false);
     ReadMatching();
     ck401->setChecked(Offer401kMatch);
-    if (const int entry = cboMatching->findText(MatchPercent); entry >= 0)
+    const int entry = cboMatching->findText(MatchPercent);
+    if (entry >= 0)
         cboMatching->setCurrentIndex(entry);
+    else
+        cboMatching->setCurrentText(MatchPercent);
 }
 
 // ---- Saving -------------------------------------------------------------------------------------

@@ -247,6 +247,11 @@ QWidget* frmSetup::buildMatchingTab() {
     ck401->setText(QStringLiteral("401 k"));
     cboMatching = NewControl<QComboBox>(page, QStringLiteral("cboMatching"));
     cboMatching->setMinimumContentsLength(6);
+    // The list shows a stored percent that is none of its entries, as the pay run reads
+    // the list's text; the user still only picks entries, and the list never grows.
+    cboMatching->setEditable(true);
+    cboMatching->lineEdit()->setReadOnly(true);
+    cboMatching->setInsertPolicy(QComboBox::NoInsert);
     auto* select = new QLabel(QStringLiteral("Select your matching Contribution (%)"));
     select->setBuddy(cboMatching);
     grid->addWidget(ck401, 0, 0);

@@ -24,9 +24,10 @@
 
 namespace {
 
-const char* const RateCaptions[] = {"&Social Security Rate", "&Medicare Rate", "S&tate Tax Rate",
-                                    "&Local Tax Rate",       "&FUTA Rate",     "State &Unemployment Rate"};
-const char* const MaximumCaptions[] = {"Social Security Ma&ximum", "State Max&imum", "L&ocal Maximum",
+// Every mnemonic of the screen is its own: Alt+T, Alt+I and Alt+H open the menus.
+const char* const RateCaptions[] = {"&Social Security Rate", "&Medicare Rate", "State Tax &Rate",
+                                    "&Local Tax Rate",       "&FUTA Rate",     "State Unem&ployment Rate"};
+const char* const MaximumCaptions[] = {"Social Security Ma&ximum", "State Maxim&um", "L&ocal Maximum",
                                        "FUTA M&aximum", "State U&nemployment Maximum"};
 // The allowance frame is reached from its menu with the focus in its first box.
 const char* const AllowanceCaptions[] = {"Weekly",    "Biweekly",     "Semimonthly", "Monthly",
@@ -226,7 +227,7 @@ void frmTables::buildPercentageFrame() {
     txtChangePercent->setMinimumWidth(120);
     txtChangePercent->setMaximumWidth(180);
     entry->addWidget(
-        Caption(QStringLiteral("Ent&ry for the Selected Cell:"), txtChangePercent, fraPercentage));
+        Caption(QStringLiteral("Entr&y for the Selected Cell:"), txtChangePercent, fraPercentage));
     entry->addWidget(txtChangePercent);
     lblExample = NewControl<QLabel>(fraPercentage, QStringLiteral("lblExample"));
     lblExample->setText(QStringLiteral("Percents as decimals: 28% = .28"));
@@ -273,7 +274,7 @@ void frmTables::buildMenus() {
     QMenu* internet = menuBar()->addMenu(QStringLiteral("&Internet"));
     mnuTables = action(internet, "mnuTables", QStringLiteral("Load &New Tables"));
     mnuEIN = action(internet, "mnuEIN", QStringLiteral("Obtain &EIN"));
-    mnuStateUTGuide = action(internet, "mnuStateUTGuide", QStringLiteral("State Unemployement Guide"));
+    mnuStateUTGuide = action(internet, "mnuStateUTGuide", QStringLiteral("State Unemployment Guide"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 }

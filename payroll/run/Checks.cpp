@@ -95,13 +95,12 @@ void PrintStubHeadings(float top) {
     PrintRule();
 }
 
-// The amounts print in the headings' size, not bold; the net pay stands out in blue bold.
+// The amounts begin in the headings' font (6 bold); the net pay stands out in blue, and
+// everything after it on the stub prints black, not bold.
 void PrintStubAmounts(const PayPage& page) {
     const EmployeeRecord& e = page.employee;
-    SetPrintFont(6, false, false);
     Item(0.5f, page.employeeNo);
     Item(1.0f, page.hours);
-    SetPrintFont(6, true, false);
     Item(1.8f, CurrencyText(page.netPay), Blue);
     SetPrintFont(6, false, false);
     Item(2.6f, CurrencyText(page.gross));
@@ -113,15 +112,14 @@ void PrintStubAmounts(const PayPage& page) {
                   CurrencyText(e.YTDMedicare), CurrencyText(e.YTDState), CurrencyText(e.YTDLocal)});
 }
 
+// In the amounts' font, as it was left: 6 point, not bold.
 void PrintDeductions(const PayPage& page) {
     const EmployeeRecord& e = page.employee;
     const QString ytd = QStringLiteral("YTD");
-    SetPrintFont(6, true, false);
     PrintColumns(DeductionColumns, {QStringLiteral("401k"), QStringLiteral("Child Support"),
                                     QStringLiteral("Collection Fee"), QStringLiteral("Insurance")});
     PrintColumns(DeductionColumns, {ytd, ytd, ytd, ytd});
     PrintRule();
-    SetPrintFont(6, false, false);
     PrintColumns(DeductionColumns, {page.deduction401k, page.childSupport, page.supportFee, page.insurance});
     PrintColumns(DeductionColumns, {CurrencyText(e.YTD401k), CurrencyText(e.YTDChildSupport),
                                     CurrencyText(e.YTDSupportFee), CurrencyText(e.YTDInsurance)});

@@ -55,11 +55,18 @@ public:
     }
     // The bytes of the account's file as they are now (empty when it is missing).
     QByteArray fileBytes() const {
-        QFile file(DataPath(payroll_ ? u"/PayrollCheckbookInfo.txt" : u"/CheckbookInfo.txt"));
+        QFile file(fileName());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // Whether the account's file is in the program folder now (an older copy in Backup
+    // does not count: it cannot be newer than what the setup screen shows).
+    bool onFile() const { return QFile::exists(fileName()); }
 
 private:
+    QString fileName() const {
+        return DataPath(payroll_ ? u"/PayrollCheckbookInfo.txt" : u"/CheckbookInfo.txt");
+    }
+
     bool payroll_;
     frmSetup& setup_;
 };
@@ -82,9 +89,16 @@ void SaveAccount(const Account& account, const QString& oldBalance, const QStrin
 
 // Posts the run once per visit, after the last printing. A failure tells the user exactly
 // what reached the files and offers to write the rest; nothing is ever written twice.
+// While nothing of the posting is on file it is taken from the screen as it stands now,
+// so that a run changed since a failed try is posted as printed. Once something is on
+// file the rest is written with the same figures (the grids stay closed, see
+// RunPartlyPosted); only the check numbers may still follow a reprint.
 bool frmPayroll::PostRun() {
     if (RunPosted) return true;
-    if (!posting_) posting_ = RunPostingOfScreen();
+    if (!posting_ || !posting_->anythingWritten())
+        posting_ = RunPostingOfScreen();
+    else
+        posting_->NumberChecksFrom(txt1stCheck->text());
     for (;;) {
         try {
             posting_->PostPayRecordsAndTotals();
@@ -100,8 +114,8 @@ bool frmPayroll::PostRun() {
     }
 }
 
-// The run as it is posted: taken from the screen once, after the last printing, so that
-// the register follows the check numbers of the pages printed last.
+// The run as it is posted, taken from the screen after the last printing, so that the
+// register follows the check numbers of the pages printed last.
 RunPosting frmPayroll::RunPostingOfScreen() {
     RunPosting posting;
     posting.payRecords = PayRecordsOfRun(*fgEmployees, *fgAux, EmployeeGross, OleDateOf(DTPicker2->date()));
@@ -109,11 +123,8 @@ RunPosting frmPayroll::RunPostingOfScreen() {
     posting.bankOption = Form<frmSetup>().BankOption();
     posting.fundsRequired = MoneyOf(lblPayment[8]->text());
     if (posting.bankOption == 0 || posting.bankOption == 1) {
-        const int checks = static_cast<int>(posting.payRecords.size());
-        if (const std::optional<int> first = FirstCheckNumber(txt1stCheck->text(), checks)) {
-            posting.firstCheck = *first;
-            posting.checks = RegisterEntriesOfRun(*fgEmployees, EmployeeNetPay, *first, DTPicker2->date());
-        }
+        posting.checks = RegisterEntriesOfRun(*fgEmployees, EmployeeNetPay, 0, DTPicker2->date());
+        posting.NumberChecksFrom(txt1stCheck->text());
     }
     return posting;
 }
@@ -142,7 +153,7 @@ void frmPayroll::UpdateBalanceandCheckNo() {
 }
 
 void frmPayroll::PostChecksToAccount(RunPosting& posting) {
-    if (posting.checks.entries.empty() && !posting.payRecords.empty()) {
+    if (posting.firstCheck == 0 && !posting.checks.entries.empty()) {
         // Only a first check number the run cannot use leaves a paid run without checks.
         MsgBox(CheckNumberProblem(txt1stCheck->text(), static_cast<int>(posting.payRecords.size())),
                MsgButtons::OK, QStringLiteral("1st Check No"));
@@ -161,9 +172,11 @@ void frmPayroll::PostChecksToAccount(RunPosting& posting) {
 // both in one save of the account file; then tells the user.
 void frmPayroll::UpdateBankBalance(bool payrollAccount) {
     const Account account(payrollAccount);
-    // The account as it stands on file now: the general one is shared with Ambleton,
-    // which may have written checks since the setup screen read it.
-    account.load();
+    // The general account is shared with Ambleton, which may have written checks since the
+    // setup screen read it: the debit goes on its file as it stands now. The payroll
+    // account is kept by this program alone, and a missing file would read as a new,
+    // empty account: the setup screen's figures are the account's.
+    if (!payrollAccount && account.onFile()) account.load();
     const QString oldBalance = account.balance();
     const QString oldNext = account.next();
     const Money balance = DebitedBalance(MoneyOf(oldBalance), RunTotal);

@@ -35,6 +35,17 @@ bool PaySlipMode() {
     return Form<frmSetup>().optAccount[2]->isChecked();
 }
 
+QString ChecksOnFileText(int first, int count) {
+    if (count == 1)
+        return QStringLiteral("Check %1 of this Payroll is already in the Check Register,\r\n"
+                              "so it cannot be printed again from a new number")
+            .arg(first);
+    return QStringLiteral("Checks %1 to %2 of this Payroll are already in the Check Register,\r\n"
+                          "so they cannot be printed again from a new number")
+        .arg(first)
+        .arg(first + count - 1);
+}
+
 } // namespace
 
 // Every step of the finish panel runs under one trap: a cancelled print dialog ends the
@@ -46,19 +57,39 @@ void frmPayroll::RunFinishStep(const std::function<void()>& step) {
     } catch (const PrintCancelled&) {
         ThePrinter().abandonJob();
         MsgBox(QStringLiteral("The Payroll will not be Printed"));
-        // A run that has reached the pay records or the bank is not reopened for changes
-        // (its checks would no longer match what was posted); the user may leave it.
-        if (RunPosted || (posting_ && posting_->anythingWritten()))
-            cmdPrintDeposit[4]->setEnabled(true);
+        if (RunPartlyPosted())
+            FinishStopped();
         else
             cmdPrintDeposit_Click(3);
     } catch (const FileError& error) {
         ThePrinter().abandonJob();
         ReportFileError(error);
+        FinishStopped();
     } catch (const std::exception&) {
         ThePrinter().abandonJob();
         MsgBox(QStringLiteral("A Print Error has occurred"), MsgButtons::OK, QStringLiteral("Print Error"));
+        FinishStopped();
     }
+}
+
+// A run that has any of its posting on file is not reopened for changes: its checks and
+// the rest of its posting must stay those of what was written.
+bool frmPayroll::RunPartlyPosted() const {
+    return RunPosted || (posting_ && posting_->anythingWritten());
+}
+
+// The finish stopped short of its end: the user may leave the run, and go back to the
+// grids while nothing of its posting is on file.
+void frmPayroll::FinishStopped() {
+    cmdPrintDeposit[3]->setEnabled(!RunPartlyPosted());
+    cmdPrintDeposit[4]->setEnabled(true);
+}
+
+// The first check of a run whose checks are already in the register or counted in the
+// account: a printing of the run uses those numbers.
+std::optional<int> frmPayroll::PostedFirstCheck() const {
+    if (posting_ && posting_->checkNumbersFixed() && posting_->firstCheck > 0) return posting_->firstCheck;
+    return std::nullopt;
 }
 
 void frmPayroll::PrintProofReport() {
@@ -70,6 +101,7 @@ void frmPayroll::PrintProofReport() {
 }
 
 void frmPayroll::PrintPayroll() {
+    if (const std::optional<int> first = PostedFirstCheck()) txt1stCheck->setText(QString::number(*first));
     if (!RunCanBePrinted()) return;
     cmdPrintDeposit[3]->setEnabled(false);
     cmdPrintDeposit[4]->setEnabled(false);
@@ -83,7 +115,7 @@ void frmPayroll::PrintPayroll() {
         if (!PrintChecks()) {
             // The posting could not be completed: the finish stops on this panel, from which
             // "Print Payroll" writes the rest, or the user leaves knowing what is missing.
-            cmdPrintDeposit[4]->setEnabled(true);
+            FinishStopped();
             return;
         }
         MsgBox(QStringLiteral("Insert Blank Paper into the Printer"), MsgButtons::OK,
@@ -145,6 +177,12 @@ bool frmPayroll::PrintChecks() {
         if (MsgBox(question, MsgButtons::YesNo, QStringLiteral("Print Confirmation")) == MsgAnswer::Yes)
             break;
         if (txt1stCheck->text().isEmpty()) break;
+        if (const std::optional<int> posted = PostedFirstCheck()) {
+            // The register already names these checks; a new number would not match it.
+            MsgBox(ChecksOnFileText(*posted, static_cast<int>(posting_->checks.entries.size())),
+                   MsgButtons::OK, QStringLiteral("1st Check No"));
+            break;
+        }
         // Cancelling the number means no reprint: the run goes on with the pages printed.
         const std::optional<QString> first = AskFirstUsableCheck();
         if (!first) break;

@@ -91,7 +91,11 @@ void PayEngine::CalculatePayroll() {
     const int rows = std::min(grid.rows(), static_cast<int>(state_.EmployeeGross.size()));
     for (LoopCounter = 1; LoopCounter < rows; ++LoopCounter) {
         const int row = LoopCounter;
-        if (Cell(row, PayCol::Mark).isEmpty()) continue;
+        // A row not paid in this run keeps nothing of an earlier calculation.
+        if (Cell(row, PayCol::Mark).isEmpty()) {
+            ClearFigures(row);
+            continue;
+        }
         const QString number = Cell(row, PayCol::Number).trimmed();
         const auto recordNumber = ParseNumber(number);
         std::optional<EmployeeRecord> record;
@@ -115,7 +119,9 @@ void PayEngine::CalculateRow(int row, const EmployeeRecord& e) {
     // Nothing to pay: no check, no pay record, no deductions for this row.
     if (gross <= Money()) {
         state_.Totals.Gross -= gross;
-        return MarkUnpaid(row);
+        MarkUnpaid(row);
+        SetCell(row, PayCol::Gross, gross); // shows what the entries came to
+        return;
     }
     const TaxableWage taxable = ComputeTaxableWage(gross, e, DaysOf(row));
     ComputeWithholdings(row, taxable, gross, e);
@@ -124,13 +130,16 @@ void PayEngine::CalculateRow(int row, const EmployeeRecord& e) {
     ComputeEmployerUnemployment(gross, e.YTDGross);
 }
 
-void PayEngine::MarkUnpaid(int row) {
-    FlexGrid& grid = grids_.employees;
-    grid.setTextMatrix(row, PayCol::Mark, QString());
-    for (int c = PayCol::FirstTax; c <= PayCol::LastTax; ++c)
-        grid.setTextMatrix(row, c, QString());
-    grid.setTextMatrix(row, PayCol::Net, QString());
+void PayEngine::ClearFigures(int row) {
+    for (int c = PayCol::FirstTax; c <= PayCol::Net; ++c)
+        grids_.employees.setTextMatrix(row, c, QString());
+    state_.EmployeeGross[static_cast<std::size_t>(row)] = Money();
     state_.EmployeeNetPay[static_cast<std::size_t>(row)] = Money();
+}
+
+void PayEngine::MarkUnpaid(int row) {
+    grids_.employees.setTextMatrix(row, PayCol::Mark, QString());
+    ClearFigures(row);
     state_.ClearManualTaxes(row);
 }
 
@@ -158,7 +167,7 @@ bool PayEngine::AskDays(int row) {
                                QStringLiteral("Enter the Days Worked as a number\r\n(for example 3 or 2.5)"));
     if (!days) {
         MsgBox(QStringLiteral("You have cancelled the Days input\r\nEmployee will not be paid"));
-        grids_.employees.setTextMatrix(row, PayCol::Mark, QString());
+        MarkUnpaid(row);
         return false;
     }
     entry = state_.DaysWorked = *days;
@@ -173,8 +182,8 @@ std::optional<Money> PayEngine::FlatGross(int row) {
                  QStringLiteral("Enter the Flat Pay Amount as an amount\r\n(for example 250.00)"));
     if (!amount) {
         MsgBox(QStringLiteral("You have cancelled the flatpay  amount input\r\nEmployee will not be paid"));
+        MarkUnpaid(row);
         SetCell(row, PayCol::Gross, Money());
-        grids_.employees.setTextMatrix(row, PayCol::Mark, QString());
         return std::nullopt;
     }
     entry = *amount;

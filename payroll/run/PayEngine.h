@@ -194,6 +194,9 @@ private:
     // The typed amount of the cell when there is one, else the computed amount; written
     // into the cell and returned.
     Money PutTax(int row, int col, Money computed);
+    // Blanks the row's amount columns and zeroes its gross and net pay.
+    void ClearFigures(int row);
+    // The row is not paid in this calculation: unmarked, no figures, no typed taxes.
     void MarkUnpaid(int row);
     QString Cell(int row, int col) const;
     void SetCell(int row, int col, Money amount);

@@ -274,8 +274,10 @@ void PayEngine::ComputeLocalTax(int row, Money taxable, Money gross, Money ytd) 
 // ---- Employer unemployment taxes -------------------------------------------------------------------
 
 void PayEngine::ComputeEmployerUnemployment(Money gross, Money ytd) {
-    // All or nothing: the pay counts only while the year's wages with it stay below the
-    // maximum; the unemployment reports compare wages against the maxima the same way.
+    // All or nothing: the pay counts in full while the year's wages with it stay below the
+    // maximum and not at all once they reach it; no part of it up to the maximum is taxed.
+    // The unemployment reports test their range's wages alone against the maxima, not the
+    // year's, so their amounts need not agree with what the runs counted.
     const auto belowMaximum = [&](const std::optional<Money>& maximum) {
         return !maximum || gross + ytd < *maximum ? gross : Money();
     };

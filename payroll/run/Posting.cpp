@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -227,6 +228,15 @@ void RunPosting::PostPayRecordsAndTotals() {
         MakeYTDs(periodEnding);
         totalsRebuilt = true;
     }
+}
+
+void RunPosting::NumberChecksFrom(const QString& typedFirstCheck) {
+    if ((bankOption != 0 && bankOption != 1) || checkNumbersFixed()) return;
+    const std::optional<int> first =
+        FirstCheckNumber(typedFirstCheck, static_cast<int>(checks.entries.size()));
+    firstCheck = first.value_or(0);
+    if (first) NumberChecks(checks.entries, *first);
+    registerStaged = false;
 }
 
 bool RunPosting::payRecordsDone() const {

@@ -65,7 +65,7 @@ struct RunPosting {
     // The bank side: -1 none, 0 payroll account, 1 general account, 2 another program.
     int bankOption = -1;
     RegisterRun checks;
-    int firstCheck = 0;
+    int firstCheck = 0;  // 0: the first check number as typed cannot number the run
     Money fundsRequired; // "Total Payroll Funds Required"
 
     std::vector<bool> payRecordWritten;
@@ -82,6 +82,12 @@ struct RunPosting {
     bool payRecordsDone() const;
     bool anythingWritten() const;
     bool complete() const { return payRecordsDone() && bankDone; }
+    // The checks' numbers are on file once the register holds one of them or the account
+    // has counted them; until then they follow the pages printed last.
+    bool checkNumbersFixed() const { return registerAppended > 0 || accountSaved; }
+    // Numbers the checks (bank options 0 and 1) from the first check number as typed, unless
+    // they are on file already; they are staged again before the register is written.
+    void NumberChecksFrom(const QString& typedFirstCheck);
     // What of the run is on file and what is not, one item a line, in words for the user.
     QStringList written() const;
     QStringList missing() const;

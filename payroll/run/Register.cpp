@@ -78,6 +78,12 @@ RegisterRun RegisterEntriesOfRun(const FlexGrid& employees, const std::vector<Mo
     return run;
 }
 
+void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck) {
+    int checkNo = firstCheck;
+    for (RegisterEntry& entry : entries)
+        entry.CheckNo = QString::number(checkNo++);
+}
+
 void BuildRegisterRecords(const std::vector<RegisterEntry>& entries) {
     DeleteFileAndBackup(TempRegisterFile);
     for (const RegisterEntry& entry : entries) {

@@ -48,6 +48,8 @@ struct RegisterRun {
 // numbered from the first check.
 RegisterRun RegisterEntriesOfRun(const FlexGrid& employees, const std::vector<Money>& netPay, int firstCheck,
                                  QDate checkDate);
+// Numbers the entries in their order from the first check (a reprint on other stock).
+void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck);
 
 // Empties the staging file, so that it holds this run's entries only, and stages every
 // entry. Throws FileError.

@@ -412,6 +412,13 @@ void frmPayroll::cmdPrintDeposit_Click(int index) {
         PrintPayroll();
         break;
     case 3:
+        // The checks of a run with anything of its posting on file must stay those posted.
+        if (RunPartlyPosted()) {
+            FinishStopped();
+            break;
+        }
+        // Nothing was posted: the next posting is taken from the changed run.
+        posting_.reset();
         SetDepositPanels(true);
         break;
     case 4:

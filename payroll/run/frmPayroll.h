@@ -205,6 +205,9 @@ private:
     void ConfirmReports();
     void PrintPayrollReports();
     bool PostRun();
+    bool RunPartlyPosted() const;
+    void FinishStopped();
+    std::optional<int> PostedFirstCheck() const;
     RunPosting RunPostingOfScreen();
     void PostChecksToAccount(RunPosting& posting);
     void UpdateBankBalance(bool payrollAccount);

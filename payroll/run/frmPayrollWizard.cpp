@@ -28,10 +28,19 @@ void Toggle(QWidget* widget) {
     widget->setHidden(!widget->isHidden());
 }
 
+bool AnyRowMarked(const FlexGrid& grid) {
+    for (int row = 1; row < grid.rows(); ++row)
+        if (grid.textMatrix(row, PayCol::Mark) == PayMark) return true;
+    return false;
+}
+
 } // namespace
 
+// The figures on the grids no longer answer the entries. Finalizing waits for a new
+// calculation, so the user must be able to make one whenever there is a row to pay.
 void frmPayroll::RunChanged() {
     CalculationCurrent = false;
+    if (AnyRowMarked(*fgEmployees)) cmdPayroll[13]->setEnabled(true);
 }
 
 void frmPayroll::cmdPayroll_Click(int index) {
@@ -146,9 +155,7 @@ void frmPayroll::PayAll() {
 }
 
 void frmPayroll::CheckPayrollReady() {
-    for (int row = 1; row < fgEmployees->rows(); ++row)
-        if (fgEmployees->textMatrix(row, PayCol::Mark) == PayMark) return;
-    cmdPayroll[13]->setEnabled(false);
+    if (!AnyRowMarked(*fgEmployees)) cmdPayroll[13]->setEnabled(false);
 }
 
 void frmPayroll::ClearEmployeeGrid(bool alsoMarks) {

@@ -1,3 +1,4 @@
+#include "DataFiles.h"
 #include "PaintingPrinter.h"
 #include "PrintRoutines.h"
 #include "PrinterSupport.h"
@@ -212,6 +213,31 @@ TEST_F(PrinterTest, FailedJobShowsThePrintErrorAndIsNotContinuedByTheNextJob) {
               PrintOutcome::Printed);
     EXPECT_EQ(printer->find(QStringLiteral("next report"))->job, 2);
     EXPECT_EQ(printer->find(QStringLiteral("next report"))->y, 0);
+}
+
+TEST_F(PrinterTest, FileErrorInsideAPrintJobIsShownAsTheFileErrorAndDropsTheJob) {
+    // A report that reads the employee file, which is not there.
+    const PrintOutcome outcome = RunPrintJob([] {
+        ThePrinter().print(QStringLiteral("first page of the report"));
+        OpenInput(u"/Employees.txt");
+        ThePrinter().endDoc();
+    });
+    EXPECT_EQ(outcome, PrintOutcome::Failed);
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_TRUE(dialogs->shown[0].text.startsWith(QStringLiteral("There is a problem with the file ") +
+                                                  path(QStringLiteral("Employees.txt")) +
+                                                  QStringLiteral("\r\n")))
+        << dialogs->shown[0].text.toStdString();
+    EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("File Error"));
+    EXPECT_EQ(dialogs->shown[0].buttons, MsgButtons::OK);
+    EXPECT_TRUE(printer->jobs.at(0).abandoned);
+    EXPECT_FALSE(ThePrinter().jobOpen());
+
+    // Cancelling and the printer's own failures are told as before.
+    EXPECT_EQ(RunPrintJob([] { throw PrintCancelled(); }), PrintOutcome::Cancelled);
+    EXPECT_EQ(RunPrintJob([] { throw PrintError(QStringLiteral("paper jam")); }), PrintOutcome::Failed);
+    ASSERT_EQ(dialogs->shown.size(), 2u);
+    EXPECT_EQ(dialogs->shown[1].text, QStringLiteral("A Print Error has occurred"));
 }
 
 TEST_F(PrinterTest, PrinterThatCannotStartIsAPrintError) {

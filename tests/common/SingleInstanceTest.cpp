@@ -1,5 +1,8 @@
 #include "SingleInstance.h"
+#include "DataFiles.h"
 #include "TestSupport.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -59,4 +62,54 @@ TEST_F(SingleInstanceTest, CheckPrevInstanceHoldsTheLockForTheRun) {
     EXPECT_TRUE(dialogs->shown.empty());
     SingleInstance second(QStringLiteral("Kestrova"));
     EXPECT_FALSE(second.acquire());
+}
+
+TEST_F(SingleInstanceTest, LockFileNamingNoOwnerDoesNotBlockANewStart) {
+    // A copy that ended between making its lock file and writing its name into it.
+    writeFile(QStringLiteral("Kestrova.lock"), "");
+    SingleInstance next(QStringLiteral("Kestrova"));
+    EXPECT_EQ(next.tryAcquire(), SingleInstance::Outcome::Held);
+}
+
+// ---- Only a running copy is "already Running" ------------------------------------------------------
+
+TEST_F(SingleInstanceTest, OnlyALockHeldByARunningCopyIsAlreadyRunning) {
+    SingleInstance running(QStringLiteral("Kestrova"));
+    ASSERT_EQ(running.tryAcquire(), SingleInstance::Outcome::Held);
+    SingleInstance second(QStringLiteral("Kestrova"));
+    EXPECT_EQ(second.tryAcquire(), SingleInstance::Outcome::HeldElsewhere);
+    EXPECT_FALSE(second.held());
+}
+
+TEST_F(SingleInstanceTest, LockThatCannotBeMadeIsAnUnwritableFolderNotASecondCopy) {
+    // A folder standing at the lock file's name: no copy runs, but no lock can be made.
+    makeFolder(QStringLiteral("Kestrova.lock"));
+    SingleInstance blocked(QStringLiteral("Kestrova"));
+    EXPECT_EQ(blocked.tryAcquire(), SingleInstance::Outcome::NotCreatable);
+    EXPECT_FALSE(blocked.acquire());
+
+    EXPECT_FALSE(CheckPrevInstance(QStringLiteral("Kestrova")));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, QStringLiteral("Kestrova cannot write to its program folder\r\n") +
+                                          dir.path() +
+                                          QStringLiteral("\r\nCheck that the folder exists and that you may "
+                                                         "change files in it, then start Kestrova again."));
+    EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Kestrova"));
+    EXPECT_EQ(dialogs->shown[0].buttons, MsgButtons::OK);
+    EXPECT_FALSE(dialogs->shown[0].text.contains(QStringLiteral("already Running")));
+    // Nothing of the lock is held or left behind.
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Kestrova.lock"))).isDir());
+}
+
+TEST_F(SingleInstanceTest, MissingProgramFolderIsAnUnwritableFolderNotASecondCopy) {
+    const QString missing = path(QStringLiteral("gone"));
+    SetProgramFolder(missing);
+    SingleInstance blocked(QStringLiteral("Kestrova"));
+    EXPECT_EQ(blocked.tryAcquire(), SingleInstance::Outcome::NotCreatable);
+    EXPECT_FALSE(CheckPrevInstance(QStringLiteral("Kestrova")));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_TRUE(
+        dialogs->shown[0].text.startsWith(QStringLiteral("Kestrova cannot write to its program folder\r\n") +
+                                          missing + QStringLiteral("\r\n")));
+    EXPECT_FALSE(QFileInfo::exists(missing));
 }

@@ -89,6 +89,57 @@ TEST_F(CheckingTest, BusinessDepositSlipChoiceSurvivesSaveAndLoad) {
     EXPECT_TRUE(s.ckDeposit->isChecked());
 }
 
+// ---- What Ambleton keeps after the eight items -------------------------------------------------------
+
+TEST_F(CheckingTest, SaveKeepsWhatAmbletonStoresAfterTheEighthItemByteForByte) {
+    // Two more items on the line (one of them with blanks around it), a second line
+    // with bytes beyond ASCII, and a last line without its line end.
+    const QByteArray rest = ",\"Reconciled 5/31/2026\",  3 \r\n\"Memo\",\"\x93Seed\x94 \xB1\"\r\nlast";
+    writeGeneralCheckbook("\"First Farmers Bank\",\"0012-7781\",\"$1,250.00\",\"2417\",\"$500.00\",-1,0,-1" +
+                          rest);
+    frmSetup& s = setup();
+    EXPECT_TRUE(dialogs->shown.empty());
+    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$1,250.00"));
+    s.LblBank[2]->setText(QStringLiteral("$1,000.00"));
+    s.ckDeposit->setChecked(false);
+    SaveCheckbookInfo();
+    EXPECT_EQ(readFile("CheckbookInfo.txt"),
+              "\"First Farmers Bank\",\"0012-7781\",\"$1,000.00\",\"2417\",\"$500.00\",-1,0,0" + rest);
+    // And again: the rest does not grow or move with each save.
+    SaveCheckbookInfo();
+    EXPECT_EQ(readFile("CheckbookInfo.txt"),
+              "\"First Farmers Bank\",\"0012-7781\",\"$1,000.00\",\"2417\",\"$500.00\",-1,0,0" + rest);
+}
+
+TEST_F(CheckingTest, SaveKeepsFurtherLinesAfterAnEightItemLine) {
+    const QByteArray more = "\r\n\"Second account\",\"77-1\"\r\n\r\n";
+    writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,1,0" + more);
+    setup();
+    SaveCheckbookInfo();
+    EXPECT_EQ(readFile("CheckbookInfo.txt"), "\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,1,0" + more);
+}
+
+TEST_F(CheckingTest, SaveKeepsWhatAmbletonStoredWhileThisProgramRan) {
+    writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,0,0,\"old note\"\r\n");
+    frmSetup& s = setup();
+    writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,0,0,\"new note\",2\r\n");
+    s.LblBank[3]->setText(QStringLiteral("302"));
+    SaveCheckbookInfo();
+    EXPECT_EQ(readFile("CheckbookInfo.txt"),
+              QByteArray("\"Bank\",\"1\",\"$10.00\",\"302\",\"$10.00\",0,0,0,\"new note\",2\r\n"));
+}
+
+TEST_F(CheckingTest, TransferKeepsWhatAmbletonStoresAfterTheEighthItem) {
+    writeGeneralCheckbook("\"Bank\",\"1\",\"$100.00\",\"301\",\"$10.00\",0,0,0,7,8\r\nnext\r\n");
+    writePayrollCheckbook();
+    frmSetup& s = setup();
+    s.txtAmount->setText(QStringLiteral("40"));
+    dialogs->answer(MsgAnswer::Yes);
+    s.cmdTransfer->click();
+    EXPECT_EQ(readFile("CheckbookInfo.txt"),
+              QByteArray("\"Bank\",\"1\",\"$60.00\",\"301\",\"$10.00\",0,0,0,7,8\r\nnext\r\n"));
+}
+
 TEST_F(CheckingTest, PayrollCheckbookRoundTripsWithItsOverdraftOption) {
     frmSetup& s = setup();
     s.txtPayrollBank[0]->setText(QStringLiteral("Macon Savings, Main Branch"));

@@ -89,6 +89,32 @@ TEST(EmployeeForm, EmptyOrNonNumericAmountsSaveAsZero) {
     EXPECT_EQ(r.ExtraWithholding, Money());
 }
 
+TEST(EmployeeForm, PayRateTooLongForItsFieldIsStoredAsItsPlainNumber) {
+    EXPECT_EQ(PayRateToStore(QStringLiteral(" $18.50 ")), QStringLiteral("$18.50"));
+    EXPECT_EQ(PayRateToStore(QStringLiteral("$99,999.99")), QStringLiteral("$99,999.99"));
+    EXPECT_EQ(PayRateToStore(QStringLiteral("$123,456.78")), QStringLiteral("123456.78"));
+    EXPECT_EQ(PayRateToStore(QStringLiteral("$1,234,567.80")), QStringLiteral("1234567.8"));
+    EXPECT_EQ(PayRateToStore(QStringLiteral("$9,999,999,999.00")), QStringLiteral("9999999999"));
+    EXPECT_EQ(PayRateToStore(QString()), QStringLiteral("$0.00"));
+    EXPECT_EQ(PayRateToStore(QStringLiteral("n/a")), QStringLiteral("$0.00"));
+
+    EmployeeFormValues form = FormValuesOf(Stored(), States);
+    form.boxes[EmployeeBox::PayRate] = QStringLiteral("$123,456.78");
+    const EmployeeRecord saved = EmployeeRecord::decode(RecordOf(form, Stored(), std::nullopt).encode());
+    EXPECT_EQ(MoneyOf(saved.PayRate.trimmed()), Money::fromCents(12345678));
+    // Shown again and left alone, it stays as stored.
+    const EmployeeFormValues shown = FormValuesOf(saved, States);
+    EXPECT_EQ(RecordOf(shown, saved, shown).encode(), saved.encode());
+}
+
+TEST(EmployeeForm, PayRateThatFitsNotEvenAsPlainDigitsIsNotStored) {
+    EXPECT_EQ(PayRateToStore(QStringLiteral("$12,345,678.91")), std::nullopt);
+    EXPECT_EQ(PayRateToStore(QStringLiteral("$10,000,000,000.00")), std::nullopt);
+    EmployeeFormValues form = FormValuesOf(Stored(), States);
+    form.boxes[EmployeeBox::PayRate] = QStringLiteral("$12,345,678.91");
+    EXPECT_EQ(RecordOf(form, Stored(), std::nullopt).PayRate, Stored().PayRate);
+}
+
 TEST(EmployeeForm, StateIsStoredAsItsPostalCodeAndShownFromIt) {
     EXPECT_EQ(StateCodeOf(QStringLiteral("New York ")), QStringLiteral("NY"));
     EXPECT_EQ(StateCodeOf(QStringLiteral("Nevada")), QStringLiteral("NV"));

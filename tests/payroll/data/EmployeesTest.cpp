@@ -1,10 +1,13 @@
 #include "DataFiles.h"
+#include "FlexGrid.h"
 #include "Globals.h"
+#include "PayEngine.h"
 #include "RecordSupport.h"
 #include "Suppliers.h"
 #include "TestSupport.h"
 #include "WebPage.h"
 #include "frmEmployees.h"
+#include "frmPayroll.h"
 #include "frmStartup.h"
 
 #include <QApplication>
@@ -179,7 +182,8 @@ TEST_F(EmployeeScreen, NewEmployeeAfterALoadedOneStartsFromAClearedRecord) {
     screen.mnuAdd->trigger();
     EXPECT_EQ(box(EmployeeBox::EmployeeNo)->text(), QStringLiteral("1002"));
     EXPECT_EQ(box(EmployeeBox::YTDGross)->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(screen.cboStates->currentIndex(), -1);
+    // The state list keeps the last employee's state.
+    EXPECT_EQ(screen.cboStates->currentText(), QStringLiteral("Illinois"));
     EXPECT_FALSE(screen.cmdEmployee[2]->isEnabled());
     fillNewEmployee(QStringLiteral("New Hire"));
     EXPECT_TRUE(screen.cmdEmployee[2]->isEnabled());
@@ -190,7 +194,24 @@ TEST_F(EmployeeScreen, NewEmployeeAfterALoadedOneStartsFromAClearedRecord) {
     EXPECT_EQ(saved.NonResident, 0);
     EXPECT_EQ(saved.TerminationDate.trimmed(), QString());
     EXPECT_EQ(saved.StartDate, OleDateOf(QDate(2026, 6, 15)));
+    EXPECT_EQ(saved.State, QStringLiteral("IL"));
     EXPECT_EQ(ReadEmployee(1).encode(), loaded.encode());
+}
+
+TEST_F(EmployeeScreen, ResettingTheListsClearsTheFourChoicesButKeepsTheState) {
+    EmployeeRecord e = Employee(1);
+    e.MaritalStatus = 1;
+    e.PayFrequency = 2;
+    e.RateEffectiveDate = OleDateOf(QDate(2025, 1, 1));
+    WriteEmployees({e});
+    screen.Show();
+    loadRow(0);
+    screen.ResetEmployeeCombos();
+    for (QComboBox* list : {screen.cboStatus, screen.cboDependents, screen.cboPayStatus, screen.cboFrequency})
+        EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
+    EXPECT_EQ(screen.cboStates->currentText(), QStringLiteral("Illinois"));
+    EXPECT_EQ(screen.DTStart->date(), QDate(2026, 6, 15));
+    EXPECT_EQ(screen.dtEffective->date(), QDate(2026, 6, 15));
 }
 
 TEST_F(EmployeeScreen, NameOfThirtyOneCharactersIsCutToThirty) {
@@ -394,7 +415,7 @@ TEST_F(EmployeeScreen, SaveWithoutAValidEmployeeNumberIsRefused) {
     EXPECT_FALSE(screen.fraEmployee->isHidden());
 }
 
-TEST_F(EmployeeScreen, SaveWithoutTheChoicesThePayRunNeedsIsRefused) {
+TEST_F(EmployeeScreen, NewEmployeeWithoutThePayRunChoicesIsRefused) {
     screen.Show();
     Type(box(0), QStringLiteral("Half Done"));
     screen.cboDependents->setCurrentIndex(0);
@@ -403,6 +424,61 @@ TEST_F(EmployeeScreen, SaveWithoutTheChoicesThePayRunNeedsIsRefused) {
         dialogs->shown.back().text,
         QStringLiteral("Please choose the Marital Status, Pay Status and Pay Frequency before saving."));
     EXPECT_FALSE(exists(QStringLiteral("/Employees.txt")) && !employeeFile().isEmpty());
+}
+
+TEST_F(EmployeeScreen, LoadedEmployeeSavesWhatItHoldsWithoutThePayRunChoices) {
+    EmployeeRecord e = Employee(1);
+    e.PayStatus = QStringLiteral("Commission"); // not a word of the list; the pay run takes it
+    e.Dependents = QString();
+    e.MaritalStatus = 7;
+    WriteEmployees({e});
+    screen.Show();
+    loadRow(0);
+    EXPECT_EQ(screen.cboPayStatus->currentIndex(), -1);
+    EXPECT_EQ(screen.cboStatus->currentIndex(), -1);
+    box(EmployeeBox::City)->setText(QStringLiteral("Peoria"));
+    screen.cmdEmployee[2]->click();
+    EXPECT_TRUE(dialogs->shown.empty());
+    const EmployeeRecord saved = ReadEmployee(1);
+    EXPECT_EQ(saved.City.trimmed(), QStringLiteral("Peoria"));
+    EXPECT_EQ(saved.PayStatus.trimmed(), QStringLiteral("Commission"));
+    EXPECT_EQ(saved.Dependents.trimmed(), QString());
+    EXPECT_EQ(saved.MaritalStatus, 7);
+    EXPECT_TRUE(screen.fraEmployee->isHidden());
+}
+
+TEST_F(EmployeeScreen, PayRateOfAHundredThousandOrMoreKeepsItsCents) {
+    screen.Show();
+    fillNewEmployee(QStringLiteral("Top Earner"));
+    box(EmployeeBox::PayRate)->setText(QStringLiteral("123456.78"));
+    screen.txtEmployee_LostFocus(EmployeeBox::PayRate);
+    EXPECT_EQ(box(EmployeeBox::PayRate)->text(), QStringLiteral("$123,456.78"));
+    screen.cmdEmployee[2]->click();
+    EXPECT_EQ(ReadEmployee(1).PayRate.trimmed(), QStringLiteral("123456.78"));
+    EXPECT_EQ(MoneyOf(ReadEmployee(1).PayRate), Money::fromCents(12345678));
+    // Loaded and saved again, the record stays as it is.
+    const QByteArray before = employeeFile();
+    loadRow(0);
+    screen.cmdEmployee[2]->click();
+    EXPECT_EQ(employeeFile(), before);
+    EXPECT_EQ(dialogs->messages().size(), 1u); // "Create your 1st Employee Now" only
+}
+
+TEST_F(EmployeeScreen, PayRateTooLargeEvenAsPlainDigitsIsRefused) {
+    WriteEmployees({Employee(1)});
+    const QByteArray before = employeeFile();
+    screen.Show();
+    loadRow(0);
+    box(EmployeeBox::PayRate)->setText(QStringLiteral("$12,345,678.91"));
+    screen.cmdEmployee[2]->click();
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown.back().text, QStringLiteral("The Pay Rate is too large to be saved.\r\n"
+                                                         "A Pay Rate holds at most 10 characters, such as "
+                                                         "1234567.89."));
+    EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Save Employee"));
+    EXPECT_EQ(employeeFile(), before);
+    EXPECT_FALSE(screen.fraEmployee->isHidden());
+    EXPECT_TRUE(screen.cmdEmployee[2]->isEnabled());
 }
 
 TEST_F(EmployeeScreen, StateIsSavedAsItsPostalCode) {
@@ -501,6 +577,24 @@ TEST_F(EmployeeScreen, W4MenuOpensTheFormAndMenuButtonReturnsToTheMainMenu) {
     EXPECT_TRUE(screen.isHidden());
     EXPECT_TRUE(Form<frmStartup>().isActiveScreen());
     SetUrlOpener(previous);
+}
+
+TEST_F(EmployeeScreen, MenuButtonRefreshesThePayRunEmployeeList) {
+    WriteEmployees({Employee(1)});
+    FlexGrid& grid = *Form<frmPayroll>().fgEmployees;
+    ASSERT_TRUE(Form<frmPayroll>().LoadEmployees());
+    ASSERT_EQ(grid.rows(), 2);
+    screen.Show();
+    screen.cmdEmployee[5]->click();
+    fillNewEmployee(QStringLiteral("New Hire"));
+    screen.cmdEmployee[2]->click();
+    ASSERT_EQ(ReadEmployee(2).Name.trimmed(), QStringLiteral("New Hire"));
+    EXPECT_EQ(grid.rows(), 2); // not yet: the pay-run screen is refreshed on leaving
+    screen.cmdEmployee[0]->click();
+    ASSERT_EQ(grid.rows(), 3);
+    EXPECT_EQ(grid.textMatrix(1, PayCol::Name), QStringLiteral("Pat Doe"));
+    EXPECT_EQ(grid.textMatrix(2, PayCol::Name), QStringLiteral("New Hire"));
+    EXPECT_EQ(grid.textMatrix(2, PayCol::Number), QStringLiteral("1002"));
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -139,10 +140,40 @@ TEST_F(SetupTest, MatchingListHoldsTheTenEntriesWhateverTheFileHolds) {
     for (int i = 0; i < s.cboMatching->count(); ++i)
         entries << s.cboMatching->itemText(i);
     EXPECT_EQ(entries, QStringList({"1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5", "5.5"}));
+    EXPECT_EQ(s.cboMatching->currentText(), QStringLiteral("7"));
     // A stored percent that is no entry is kept as it was and saved back unchanged.
     EXPECT_EQ(MatchPercent, QStringLiteral("7"));
     s.SaveMatching();
     EXPECT_EQ(readFile("MatchingInfo.txt"), QByteArray("#TRUE#,\"7\"\r\n"));
+}
+
+TEST_F(SetupTest, StoredMatchingTextIsShownAsTheListsText) {
+    writeFile("MatchingInfo.txt", "#TRUE#,\"7\"\r\n");
+    frmSetup& s = setup();
+    // The pay run reads the list's text: it must be what the file holds.
+    EXPECT_EQ(s.cboMatching->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(s.cboMatching->count(), 10);
+    // The text cannot be typed over, and Enter adds nothing to the list.
+    type(s.cboMatching->lineEdit(), Qt::Key_9, QStringLiteral("9"));
+    type(s.cboMatching->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(s.cboMatching->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(s.cboMatching->count(), 10);
+    EXPECT_EQ(MatchPercent, QStringLiteral("7"));
+
+    // Picking an entry replaces it, in the list and in the live setting.
+    s.cboMatching->setCurrentIndex(s.cboMatching->findText(QStringLiteral("4.5")));
+    EXPECT_EQ(s.cboMatching->currentText(), QStringLiteral("4.5"));
+    EXPECT_EQ(MatchPercent, QStringLiteral("4.5"));
+
+    // Loading again without the file shows no percent, not the one shown before.
+    writeFile("MatchingInfo.txt", "#TRUE#,\"7\"\r\n");
+    s.LoadMatching();
+    EXPECT_EQ(s.cboMatching->currentText(), QStringLiteral("7"));
+    ASSERT_TRUE(QFile::remove(path("MatchingInfo.txt")));
+    s.LoadMatching();
+    EXPECT_EQ(s.cboMatching->currentText(), QString());
+    EXPECT_EQ(s.cboMatching->currentIndex(), -1);
+    EXPECT_EQ(MatchPercent, QString());
 }
 
 TEST_F(SetupTest, DamagedSettingsFileIsReportedAndWhatItHeldIsKept) {
@@ -410,8 +441,8 @@ TEST_F(SetupTest, OrderChecksNamesTheItemsAndConnectsOnlyOnOK) {
     const QStringList lines = dialogs->shown.at(1).text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[0], QStringLiteral("You will need to know your Bank's Routing Number and your"));
-    EXPECT_TRUE(lines[3].contains(Pages::SupplierName));
-    EXPECT_TRUE(lines[3].contains(QStringLiteral("Internet")));
+    EXPECT_EQ(lines[3], QStringLiteral("You can order from ") + Pages::SupplierName +
+                            QStringLiteral(" via the Internet or by telephone"));
     EXPECT_EQ(lines[6], QStringLiteral("Checks - DLM102-1"));
     EXPECT_EQ(lines[9], QStringLiteral("091500 (Double Window) or 09508 (Single Window)"));
     EXPECT_EQ(dialogs->shown.at(1).buttons, MsgButtons::OKCancel);

@@ -8,6 +8,7 @@
 #include "WebPage.h"
 #include "frmStartup.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -16,10 +17,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 namespace {
@@ -72,6 +75,36 @@ const QColor Green = VbColor(0xFF00);
 const QColor White = VbColor(0xFFFFFF);
 
 } // namespace
+
+// ---- Keyboard ------------------------------------------------------------------------------------
+
+TEST_F(TablesEditTest, EveryAltKeyOfTheScreenReachesOneThingOnly) {
+    // The menus of the menu bar, every caption that leads to its box, every button and
+    // frame, shown or not: a frame shown later must not take a letter already in use.
+    frmTables& t = Tables();
+    QStringList captions;
+    for (const QAction* menu : t.menuBar()->actions())
+        captions << menu->text();
+    for (const QLabel* label : t.findChildren<QLabel*>())
+        if (label->buddy()) captions << label->text();
+    for (const QAbstractButton* button : t.findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QGroupBox* frame : t.findChildren<QGroupBox*>())
+        captions << frame->title();
+
+    std::map<QChar, QStringList> byKey;
+    for (const QString& caption : captions) {
+        const qsizetype amp = caption.indexOf(u'&');
+        if (amp >= 0 && amp + 1 < caption.size() && caption[amp + 1] != u'&')
+            byKey[caption[amp + 1].toUpper()] << caption;
+    }
+    for (const auto& [key, owners] : byKey)
+        EXPECT_EQ(owners.size(), 1) << "Alt+" << QString(key).toStdString() << ": "
+                                    << owners.join(QStringLiteral(" / ")).toStdString();
+    // The menus keep their letters; the captions that clashed with them moved.
+    EXPECT_EQ(byKey[u'T'], QStringList{QStringLiteral("&Tables")});
+    EXPECT_EQ(byKey[u'I'], QStringList{QStringLiteral("&Internet")});
+}
 
 // ---- Tax table ----------------------------------------------------------------------------------
 
@@ -397,6 +430,7 @@ TEST_F(TablesEditTest, ObtainEinOpensTheIrsPageOnYesOnly) {
 }
 
 TEST_F(TablesEditTest, StateUnemploymentGuideOpensTheAgenciesPage) {
+    EXPECT_EQ(Tables().mnuStateUTGuide->text(), QStringLiteral("State Unemployment Guide"));
     Tables().mnuStateUTGuide->trigger();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], Pages::StateUnemploymentAgencies);

@@ -136,16 +136,9 @@ TEST_F(ChecksLayoutTest, AmountsShowThisPayAndTheTotalsBeforeIt) {
     const RecordedText& number = At(QStringLiteral("1001"));
     EXPECT_EQ(number.x, Twips(0.5f));
     EXPECT_DOUBLE_EQ(number.y, rule.from.y() + LineHeight(6, true));
-    EXPECT_FALSE(number.font.bold);
     EXPECT_EQ(At(QStringLiteral("42.5")).x, Twips(1.0f));
-    const RecordedText& net = At(QStringLiteral("$562.80"));
-    EXPECT_EQ(net.x, Twips(1.8f));
-    EXPECT_TRUE(net.font.bold);
-    EXPECT_EQ(net.colour, Blue);
-    const RecordedText& gross = At(QStringLiteral("$800.13"));
-    EXPECT_EQ(gross.x, Twips(2.6f));
-    EXPECT_FALSE(gross.font.bold);
-    EXPECT_EQ(gross.colour, QColor(Qt::black));
+    EXPECT_EQ(At(QStringLiteral("$562.80")).x, Twips(1.8f));
+    EXPECT_EQ(At(QStringLiteral("$800.13")).x, Twips(2.6f));
     EXPECT_EQ(At(QStringLiteral("$3.00")).x, Twips(7.6f));
     EXPECT_EQ(At(QStringLiteral("$3.00")).y, number.y);
     const RecordedText& ssn = At(QStringLiteral("XXX-XX-6789"));
@@ -154,6 +147,32 @@ TEST_F(ChecksLayoutTest, AmountsShowThisPayAndTheTotalsBeforeIt) {
     EXPECT_EQ(At(QStringLiteral("$12,345.00")).x, Twips(2.6f));
     EXPECT_EQ(At(QStringLiteral("$7.77")).x, Twips(7.6f));
     EXPECT_EQ(printer->find(QStringLiteral("123-45-6789")), nullptr);
+}
+
+TEST_F(ChecksLayoutTest, StubAmountsAreBoldUpToTheBlueNetPayThenPlainBlackToTheStubsEnd) {
+    PrintPaySlip(0.5f, page);
+    PrintPaySlip(7.0f, page);
+    // The font of every printing of the text, one per stub (four "YTD" each).
+    const auto fonts = [&](const char* text) {
+        QStringList found;
+        for (const RecordedText& t : printer->textsEqual(QString::fromUtf8(text)))
+            found << QStringLiteral("%1%2 %3")
+                         .arg(t.font.size)
+                         .arg(t.font.bold ? QStringLiteral(" bold") : QString(), t.colour.name());
+        found.removeDuplicates();
+        return found.join(u'|').toStdString();
+    };
+    // The employee number and hours in the headings' font, the net pay in blue bold ...
+    EXPECT_EQ(fonts("1001"), "6 bold #000000");
+    EXPECT_EQ(fonts("42.5"), "6 bold #000000");
+    EXPECT_EQ(fonts("$562.80"), "6 bold #0000ff");
+    // ... then everything else of the stub plain black, the deduction headings too.
+    for (const char* text : {"$800.13", "$60.00", "$3.00", "XXX-XX-6789", "$12,345.00", "401k",
+                             "Collection Fee", "YTD", "$40.00", "$2.00", "$400.00", "$240.00"})
+        EXPECT_EQ(fonts(text), "6 #000000") << text;
+    EXPECT_EQ(printer->textsEqual(QStringLiteral("YTD")).size(), 8u);
+    // The next stub's header sets its own font.
+    EXPECT_EQ(fonts("(File Copy)"), "10 bold #000000");
 }
 
 TEST_F(ChecksLayoutTest, DeductionsFollowWithTheirTotalsAndWithoutTheMatch) {
@@ -166,11 +185,9 @@ TEST_F(ChecksLayoutTest, DeductionsFollowWithTheirTotalsAndWithoutTheMatch) {
         EXPECT_EQ(At(QString::fromUtf8(amounts[i])).x, Twips(x[i]));
         EXPECT_EQ(printer->textsEqual(QStringLiteral("YTD"))[static_cast<std::size_t>(i)].x, Twips(x[i]));
     }
-    EXPECT_TRUE(At(QStringLiteral("Collection Fee")).font.bold);
-    EXPECT_FALSE(At(QStringLiteral("$2.00")).font.bold);
     ASSERT_EQ(printer->lines.size(), 2u);
-    EXPECT_DOUBLE_EQ(printer->lines[1].from.y(), At(QStringLiteral("YTD")).y + LineHeight(6, true));
-    EXPECT_DOUBLE_EQ(At(QStringLiteral("$40.00")).y, printer->lines[1].from.y() + LineHeight(6, true));
+    EXPECT_DOUBLE_EQ(printer->lines[1].from.y(), At(QStringLiteral("YTD")).y + LineHeight(6, false));
+    EXPECT_DOUBLE_EQ(At(QStringLiteral("$40.00")).y, printer->lines[1].from.y() + LineHeight(6, false));
     EXPECT_EQ(At(QStringLiteral("$400.00")).x, Twips(3.6f));
     EXPECT_EQ(At(QStringLiteral("$240.00")).x, Twips(6.0f));
     EXPECT_EQ(At(QStringLiteral("$240.00")).y, At(QStringLiteral("$400.00")).y);

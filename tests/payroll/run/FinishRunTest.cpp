@@ -436,6 +436,9 @@ TEST_F(FinishRunTest, PrintErrorKeepsTheSummaryRecordAndPostsNothing) {
     EXPECT_FALSE(exists(QStringLiteral("Employees/1001/PayRecords.txt")));
     EXPECT_FALSE(exists(QStringLiteral("PayrollCheckRegister.txt")));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
+    // Nothing is posted: the user may go back to the grids or leave the run.
+    EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
 }
 
 TEST_F(FinishRunTest, SecondPrintPayrollOfAVisitPrintsAgainAndWritesNothingTwice) {

@@ -18,6 +18,25 @@ protected:
     PayEngine engine() { return PayEngine(state, g.grids(), settings); }
     QString cell(int row, int col) const { return g.employees.textMatrix(row, col); }
     Money gross(int row) const { return state.EmployeeGross[static_cast<std::size_t>(row)]; }
+    Money net(int row) const { return state.EmployeeNetPay[static_cast<std::size_t>(row)]; }
+    // The row as an earlier calculation left it: every amount cell filled, a typed state
+    // tax, gross and net pay in the arrays.
+    void calculatedBefore(int row) {
+        for (int c = PayCol::FirstTax; c <= PayCol::Net; ++c)
+            g.employees.setTextMatrix(row, c, QStringLiteral("$12.00"));
+        state.ManualTax(row, PayCol::State) = Money::fromDollars(12);
+        state.EmployeeGross[static_cast<std::size_t>(row)] = Money::fromDollars(240);
+        state.EmployeeNetPay[static_cast<std::size_t>(row)] = Money::fromDollars(200);
+    }
+    // Nothing of the earlier calculation is left but, perhaps, the gross cell.
+    void expectNoFigures(int row) {
+        for (int c = PayCol::FirstTax; c <= PayCol::LastTax; ++c)
+            EXPECT_TRUE(cell(row, c).isEmpty()) << c;
+        EXPECT_TRUE(cell(row, PayCol::Net).isEmpty());
+        EXPECT_EQ(gross(row), Money());
+        EXPECT_EQ(net(row), Money());
+        EXPECT_FALSE(state.ManualTax(row, PayCol::State).has_value());
+    }
     int inputsAsked() {
         return static_cast<int>(
             std::count_if(dialogs->shown.begin(), dialogs->shown.end(),
@@ -75,13 +94,16 @@ TEST_F(GrossPayTest, DailyPayAsksForTheDays) {
     EXPECT_EQ(state.DaysWorked, QStringLiteral("3"));
 }
 
-TEST_F(GrossPayTest, CancelledDaysLeaveTheRowUnmarkedAndUnpaid) {
+TEST_F(GrossPayTest, CancelledDaysLeaveTheRowUnmarkedWithNoFigures) {
     const EmployeeRecord e =
         Worker(1, QStringLiteral("Dee Day"), QStringLiteral("Daily"), QStringLiteral("$80.00"), 7);
     g.put(1, e, DayWord);
+    calculatedBefore(1);
     dialogs->answerInput(std::nullopt);
     EXPECT_FALSE(engine().ComputeGrossPay(1, e));
     EXPECT_TRUE(cell(1, PayCol::Mark).isEmpty());
+    expectNoFigures(1);
+    EXPECT_TRUE(cell(1, PayCol::Gross).isEmpty());
     EXPECT_EQ(state.Totals.Gross, Money());
     EXPECT_EQ(dialogs->messages().back(),
               QStringLiteral("You have cancelled the Days input\r\nEmployee will not be paid"));
@@ -101,14 +123,17 @@ TEST_F(GrossPayTest, EmptyOrWordyDaysAreAskedAgainNeverTakenAsZero) {
     EXPECT_EQ(messages[0], QStringLiteral("Enter the Days Worked as a number\r\n(for example 3 or 2.5)"));
 }
 
-TEST_F(GrossPayTest, CancelledFlatAmountShowsZeroGrossAndUnmarks) {
+TEST_F(GrossPayTest, CancelledFlatAmountShowsZeroGrossAndNoOtherFigures) {
     const EmployeeRecord e =
         Worker(1, QStringLiteral("Flo Flat"), QStringLiteral("Flat Rate"), QStringLiteral("$0.00"), 8);
     g.put(1, e, FlatWord);
+    calculatedBefore(1);
     dialogs->answerInput(QStringLiteral("lots")).answerInput(std::nullopt);
     EXPECT_FALSE(engine().ComputeGrossPay(1, e));
     EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$0.00"));
     EXPECT_TRUE(cell(1, PayCol::Mark).isEmpty());
+    expectNoFigures(1);
+    EXPECT_EQ(state.Totals.Gross, Money());
     const auto messages = dialogs->messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0], QStringLiteral("Enter the Flat Pay Amount as an amount\r\n(for example 250.00)"));
@@ -213,7 +238,7 @@ TEST_F(GrossPayTest, RowWithNothingToPayIsUnmarked) {
     EXPECT_TRUE(cell(1, PayCol::Federal).isEmpty());
 }
 
-TEST_F(GrossPayTest, UnmarkedRowsAreSkippedAndMarkedRowsReadTheirOwnRecord) {
+TEST_F(GrossPayTest, UnmarkedRowsAreSkippedAndLoseTheirEarlierFigures) {
     const EmployeeRecord a =
         Worker(1, QStringLiteral("Al"), QStringLiteral("Hourly"), QStringLiteral("$10.00"));
     const EmployeeRecord b =
@@ -225,9 +250,12 @@ TEST_F(GrossPayTest, UnmarkedRowsAreSkippedAndMarkedRowsReadTheirOwnRecord) {
     g.put(2, b, QStringLiteral("10"));
     g.put(3, c, QStringLiteral("10"));
     g.employees.setTextMatrix(2, PayCol::Mark, QString());
+    calculatedBefore(2); // an earlier calculation paid Bo
+    state.ClearManualTaxes(2); // as unmarking does
     engine().CalculatePayroll();
     EXPECT_EQ(state.Totals.Gross, Money::fromDollars(400));
     EXPECT_TRUE(cell(2, PayCol::Gross).isEmpty());
+    expectNoFigures(2);
     EXPECT_EQ(TrimmedField(CurrentEmployee.Name), QStringLiteral("Cy"));
 }
 

@@ -17,6 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 using namespace payrolltest;
 using testrecords::WriteEmployees;
 
@@ -327,12 +331,113 @@ TEST_F(PayrollEditingTest, FinalizeWantsACurrentCalculation) {
     EXPECT_TRUE(f->mnuMemo->isEnabled());
     EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
     f->cmdPrintDeposit[3]->click();
-    f->fgEmployees->setTextMatrix(1, PayCol::Hours, QStringLiteral("41"));
-    click(4, PayCol::Mark); // a change since the calculation
+    // New hours since the calculation: finalizing waits for a new one, which can be made.
+    click(1, PayCol::Hours);
+    f->txtHours->setText(QStringLiteral("41"));
+    f->cmdPayroll[7]->click();
+    EXPECT_TRUE(f->cmdPayroll[13]->isEnabled());
     dialogs->clear();
     f->cmdPayroll[2]->click();
     EXPECT_TRUE(f->fraDepositSummary->isHidden());
     EXPECT_EQ(dialogs->messages().size(), 1u);
+    f->cmdPayroll[13]->click();
+    f->cmdPayroll[2]->click();
+    EXPECT_FALSE(f->fraDepositSummary->isHidden());
+    EXPECT_EQ(f->lblPayment[0]->text(), QStringLiteral("$415.00")); // 41 hours, one at time and a half
+}
+
+TEST_F(PayrollEditingTest, EveryChangeThatStalesTheFiguresAllowsANewCalculation) {
+    const auto openBonusRow = [&] {
+        f->cmdPayroll[4]->click();
+        f->fgHourly->setRow(1);
+        f->fgHourly_Click();
+    };
+    const std::vector<std::pair<QString, std::function<void()>>> changes = {
+        {QStringLiteral("posted hours"),
+         [&] {
+             click(1, PayCol::Hours);
+             f->txtHours->setText(QStringLiteral("38"));
+             f->cmdPayroll[7]->click();
+         }},
+        {QStringLiteral("all hourly to 40"), [&] { f->cmdPayroll[14]->click(); }},
+        {QStringLiteral("posted bonus"),
+         [&] {
+             openBonusRow();
+             f->txtAmount->setText(QStringLiteral("50"));
+             f->cmdPayroll[6]->click();
+             f->cmdPayroll[18]->click();
+         }},
+        {QStringLiteral("unmarked bonus row"),
+         [&] {
+             openBonusRow();
+             f->fgHourly_Click();
+             f->cmdPayroll[18]->click();
+         }},
+        {QStringLiteral("bonuses left"),
+         [&] {
+             f->cmdPayroll[4]->click();
+             f->cmdPayroll[10]->click();
+         }},
+        {QStringLiteral("one of two rows unmarked"),
+         [&] {
+             click(4, PayCol::Mark);
+             f->cmdPayroll[13]->click();
+             click(4, PayCol::Mark);
+         }},
+    };
+    for (const auto& [change, make] : changes) {
+        f->cmdPayroll[13]->click();
+        ASSERT_FALSE(f->cmdPayroll[13]->isEnabled()) << change.toStdString();
+        make();
+        EXPECT_TRUE(f->cmdPayroll[13]->isEnabled()) << change.toStdString();
+        f->cmdPayroll[13]->click();
+        f->cmdPayroll[2]->click();
+        EXPECT_FALSE(f->fraDepositSummary->isHidden()) << change.toStdString();
+        f->cmdPrintDeposit[3]->click();
+    }
+    // With no row to pay there is nothing to calculate, whatever changes.
+    f->cmdPayroll[9]->click();
+    f->cmdPayroll[4]->click();
+    f->cmdPayroll[10]->click();
+    EXPECT_FALSE(f->cmdPayroll[13]->isEnabled());
+}
+
+TEST_F(PayrollEditingTest, UnmarkedRowLosesItsGrossAndNetAtTheNextCalculation) {
+    click(4, PayCol::Mark);
+    f->cmdPayroll[13]->click();
+    ASSERT_EQ(cell(4, PayCol::Gross), QStringLiteral("$480.00"));
+    click(4, PayCol::Mark);
+    f->cmdPayroll[13]->click();
+    EXPECT_TRUE(cell(4, PayCol::Gross).isEmpty());
+    EXPECT_TRUE(cell(4, PayCol::Net).isEmpty());
+    EXPECT_EQ(f->EmployeeGross[4], Money());
+    EXPECT_EQ(f->EmployeeNetPay[4], Money());
+    EXPECT_EQ(f->Totals.Gross, Money::fromDollars(400));
+    EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$400.00"));
+}
+
+TEST_F(PayrollEditingTest, CancelledDaysPromptLeavesNoTypedTaxOrFiguresBehind) {
+    Form<frmTables>().ckState->setChecked(true); // 3 % of every gross
+    click(3, PayCol::Mark);
+    calculateWithDays(QStringLiteral("3"));
+    ASSERT_EQ(cell(3, PayCol::Gross), QStringLiteral("$240.00"));
+    click(3, PayCol::Mark); // unmarked and marked again: the days are asked anew
+    click(3, PayCol::Mark);
+    click(3, PayCol::State);
+    f->txtState->setText(QStringLiteral("5"));
+    dialogs->answerInput(std::nullopt);
+    f->cmdPayroll[15]->click(); // posts the amount and calculates
+    EXPECT_FALSE(marked(3));
+    for (int c = PayCol::FirstTax; c <= PayCol::Net; ++c)
+        EXPECT_TRUE(cell(3, c).isEmpty()) << c;
+    EXPECT_EQ(f->EmployeeGross[3], Money());
+    EXPECT_EQ(f->EmployeeNetPay[3], Money());
+    EXPECT_EQ(f->Totals.Gross, Money::fromDollars(400));
+    EXPECT_EQ(f->Totals.State, Money::fromDollars(12)); // Ann's 3 % alone
+
+    click(3, PayCol::Mark);
+    calculateWithDays(QStringLiteral("2"));
+    EXPECT_EQ(cell(3, PayCol::State), QStringLiteral("$4.80")); // figured, not the typed $5.00
 }
 
 TEST_F(PayrollEditingTest, ClearAllBlanksMarksAndAmounts) {

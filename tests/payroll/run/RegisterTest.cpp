@@ -3,6 +3,7 @@
 
 #include "DataFiles.h"
 #include "PayrollTestSupport.h"
+#include "Posting.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -112,4 +113,41 @@ TEST_F(RegisterTest, LostRegisterComesBackFromBackupBeforeItGrows) {
     int appended = 0;
     AppendRegister(PayrollRegisterFile, appended);
     EXPECT_EQ(Numbers(PayrollRegisterFile), (std::vector<QString>{"500", "1001"}));
+}
+
+TEST_F(RegisterTest, RunChecksFollowTheLastFirstCheckUntilTheRegisterOrTheAccountHoldsThem) {
+    RunPosting posting;
+    posting.bankOption = 0;
+    posting.checks.entries = Run(0, 3);
+    const auto numbers = [&] {
+        std::vector<QString> n;
+        for (const RegisterEntry& e : posting.checks.entries)
+            n.push_back(e.CheckNo);
+        return n;
+    };
+    posting.NumberChecksFrom(QStringLiteral("1001"));
+    EXPECT_EQ(posting.firstCheck, 1001);
+    posting.registerStaged = true;
+    posting.NumberChecksFrom(QStringLiteral(" 1010 "));
+    EXPECT_EQ(numbers(), (std::vector<QString>{"1010", "1011", "1012"}));
+    EXPECT_FALSE(posting.registerStaged); // staged again with the new numbers
+    // A number that cannot number the run leaves the checks without one.
+    posting.NumberChecksFrom(QStringLiteral("32766"));
+    EXPECT_EQ(posting.firstCheck, 0);
+
+    posting.NumberChecksFrom(QStringLiteral("1010"));
+    posting.registerAppended = 1;
+    posting.NumberChecksFrom(QStringLiteral("2001"));
+    EXPECT_EQ(posting.firstCheck, 1010);
+    EXPECT_EQ(numbers(), (std::vector<QString>{"1010", "1011", "1012"}));
+    posting.registerAppended = 0;
+    posting.accountSaved = true;
+    posting.NumberChecksFrom(QStringLiteral("2001"));
+    EXPECT_EQ(posting.firstCheck, 1010);
+
+    // Pay slips have no check numbers.
+    RunPosting slips;
+    slips.bankOption = 2;
+    slips.NumberChecksFrom(QStringLiteral("1001"));
+    EXPECT_EQ(slips.firstCheck, 0);
 }

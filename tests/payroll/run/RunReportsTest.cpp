@@ -555,7 +555,7 @@ TEST_F(RunReportsTest, ProofFormRepeatsItsOneHeadingRowOnEveryPage) {
         EXPECT_EQ(texts.contains(QStringLiteral("Harbor Lane Bakery")), page == 1);
     }
     // A continuation page: blank line, headings, rule, blank line, then the next employee.
-    const RecordedText& heading = printer->textsOnPage(1, 2).front();
+    const RecordedText heading = printer->textsOnPage(1, 2).front();
     EXPECT_EQ(heading.text, QStringLiteral("Emp No"));
     EXPECT_NEAR(heading.y, Small(), 0.01);
     ASSERT_EQ(printer->lines.size(), static_cast<std::size_t>(job.pages));

@@ -209,15 +209,49 @@ TEST_F(WithholdingTest, StateRateNeedsTheFlatBoxOrAMaximum) {
 }
 
 TEST_F(WithholdingTest, TypedLocalTaxStandsWhateverTheFlags) {
+    settings.Tables[3] = QStringLiteral("1.00%"); // a rate that would tax every wage below
     g.put(1, single(), QStringLiteral("40"));
-    state.ManualTax(1, PayCol::Local) = cents(500);
-    engine().ComputeLocalTax(1, cents(90000), cents(100000), Money());
-    EXPECT_EQ(cell(1, PayCol::Local), QStringLiteral("$5.00"));
-    EXPECT_EQ(state.Totals.Local, cents(500));
-    // A typed tax belongs to its row only.
     g.put(2, single(), QStringLiteral("40"));
-    engine().ComputeLocalTax(2, cents(90000), cents(100000), Money());
-    EXPECT_EQ(cell(2, PayCol::Local), QStringLiteral("$0.00"));
+    state.ManualTax(1, PayCol::Local) = cents(500);
+    for (const bool flat : {false, true}) {
+        for (const char* maximum : {"None", "$1,000.00"}) {
+            settings.LocalFlat = flat;
+            settings.Tables[8] = QString::fromUtf8(maximum);
+            state.Totals = RunTotals{};
+            PayEngine run = engine();
+            run.ComputeLocalTax(1, cents(90000), cents(100000), Money());
+            EXPECT_EQ(cell(1, PayCol::Local), QStringLiteral("$5.00")) << flat << maximum;
+            // A typed tax belongs to its row only.
+            run.ComputeLocalTax(2, cents(90000), cents(100000), Money());
+            const Money computed = run.LocalTax(cents(90000), cents(100000), Money());
+            EXPECT_EQ(cell(2, PayCol::Local), CurrencyText(computed)) << flat << maximum;
+            EXPECT_EQ(state.Totals.Local, cents(500) + computed) << flat << maximum;
+        }
+    }
+    // With the flat box ticked and a maximum the rate did apply to the untyped row.
+    EXPECT_EQ(cell(2, PayCol::Local), QStringLiteral("$10.00"));
+}
+
+TEST_F(WithholdingTest, TypedZeroTaxStandsThroughTheRecalculation) {
+    settings.Tables[3] = QStringLiteral("1.00%");
+    settings.Tables[8] = QStringLiteral("$1,000.00");
+    settings.LocalFlat = true;
+    settings.StateFlat = true;
+    const EmployeeRecord a = Worker(1, QStringLiteral("Al"), QStringLiteral("Hourly"), QStringLiteral("$10.00"));
+    const EmployeeRecord b = Worker(2, QStringLiteral("Bo"), QStringLiteral("Hourly"), QStringLiteral("$10.00"));
+    testrecords::WriteEmployees({a, b});
+    g.put(1, a, QStringLiteral("40"));
+    g.put(2, b, QStringLiteral("40"));
+    state.ManualTax(1, PayCol::Local) = Money(); // typed $0.00: no local tax for this row
+    for (int pass = 1; pass <= 2; ++pass) {
+        state.Totals = RunTotals{};
+        engine().CalculatePayroll();
+        EXPECT_EQ(cell(1, PayCol::Local), QStringLiteral("$0.00")) << pass;
+        EXPECT_EQ(cell(1, PayCol::State), QStringLiteral("$12.00")) << pass; // its other cells are figured
+        EXPECT_EQ(cell(2, PayCol::Local), QStringLiteral("$4.00")) << pass;  // the other row is taxed
+        EXPECT_EQ(state.Totals.Local, cents(400)) << pass;
+        EXPECT_EQ(state.EmployeeNetPay[1] - state.EmployeeNetPay[2], cents(400)) << pass;
+    }
 }
 
 TEST_F(WithholdingTest, LocalTaxIsNeverNegative) {

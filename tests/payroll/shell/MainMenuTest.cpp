@@ -197,6 +197,8 @@ TEST_F(MainMenuTest, OrderingChecksTellsWhatToHaveReadyAndOpensThePageOnlyOnOK) 
         EXPECT_TRUE(lines.contains(QString::fromLatin1(line))) << line;
     EXPECT_TRUE(message.text.contains(Pages::SupplierName));
     EXPECT_TRUE(message.text.contains(QStringLiteral("Routing Number")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("You can order from ") + Pages::SupplierName +
+                               QStringLiteral(" via the Internet or by telephone")));
 
     dialogs->answer(MsgAnswer::OK);
     menu.mnuChecks->trigger();

@@ -124,6 +124,20 @@ TEST_F(StartupTest, SecondCopyIsRefusedBeforeAnyFileIsTouched) {
     EXPECT_TRUE(ScreenRegistry::loaded().empty());
 }
 
+TEST_F(StartupTest, FolderThatCannotHoldTheLockEndsTheStartWithoutClaimingASecondCopy) {
+    makeFolder(QStringLiteral("Kestrova.lock"));
+    Main();
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_TRUE(
+        dialogs->shown[0].text.startsWith(QStringLiteral("Kestrova cannot write to its program folder\r\n") +
+                                          dir.path() + QStringLiteral("\r\n")));
+    EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Kestrova"));
+    EXPECT_EQ(ended, std::vector<int>{0});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("Kestrova.lock")});
+    EXPECT_TRUE(ScreenRegistry::loaded().empty());
+}
+
 TEST_F(StartupTest, FirstBackupOfTheTaxVariablesBecomesTheMasterAndStaysIt) {
     copyShipped(QStringLiteral("TaxVariables.txt"));
     const QByteArray shipped = readFile(QStringLiteral("TaxVariables.txt"));
