@@ -32,9 +32,6 @@ protected:
         PrintPayroll();
         ASSERT_EQ(dialogs->shown.back().title, PostingTitle);
     }
-    void Unblock(const QString& name) {
-        ASSERT_TRUE(QDir(path(name)).removeRecursively()) << name.toStdString();
-    }
 
     // Back on the grids: Cal is no longer paid and Bob's federal tax is $90.00 (net $798.50);
     // calculated again and finalized.
@@ -76,7 +73,7 @@ TEST_F(FinishRecoveryTest, PostingIsTakenFromTheRunAsItStandsWhileNothingOfItIsW
     SetBank(0);
     OpenFinishPanel();
     // Ann's pay records cannot be written, so the posting stops before writing anything.
-    makeFolder(QStringLiteral("Employees/1001/PayRecords.txt"));
+    Block(QStringLiteral("Employees/1001/PayRecords.txt"));
     PrintAndDeclineTheRetry();
     EXPECT_TRUE(dialogs->shown.back().text.contains(QStringLiteral("Written:\r\n   nothing\r\n")));
     EXPECT_TRUE(Button(3));
@@ -136,7 +133,7 @@ TEST_F(FinishRecoveryTest, PartlyPostedRunKeepsTheGridsClosedAndWritesTheRestAsF
     SetBank(0);
     OpenFinishPanel();
     // Cal's pay records cannot be written: Ann's and Bob's are.
-    makeFolder(QStringLiteral("Employees/1003/PayRecords.txt"));
+    Block(QStringLiteral("Employees/1003/PayRecords.txt"));
     PrintAndDeclineTheRetry();
     EXPECT_FALSE(Button(3));
     EXPECT_TRUE(Button(4));
@@ -174,7 +171,7 @@ TEST_F(FinishRecoveryTest, ChecksNotYetInTheRegisterFollowTheNumbersPrintedLast)
     SetBank(0);
     OpenFinishPanel();
     // The register cannot be opened: the pay records are written, the bank side is not.
-    makeFolder(QStringLiteral("PayrollCheckRegister.txt"));
+    Block(QStringLiteral("PayrollCheckRegister.txt"));
     PrintAndDeclineTheRetry();
     EXPECT_TRUE(dialogs->shown.back().text.contains(
         QStringLiteral("Not written:\r\n   checks 1001 to 1003 in PayrollCheckRegister.txt\r\n")));
@@ -204,8 +201,7 @@ TEST_F(FinishRecoveryTest, ChecksAlreadyInTheRegisterKeepTheirNumbersOnAReprint)
     OpenFinishPanel();
     const QByteArray account = readFile(QStringLiteral("PayrollCheckbookInfo.txt"));
     // The register takes checks 1001 to 1003, then the account file cannot be replaced.
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("PayrollCheckbookInfo.txt"))));
-    makeFolder(QStringLiteral("PayrollCheckbookInfo.txt"));
+    Block(QStringLiteral("PayrollCheckbookInfo.txt"));
     PrintAndDeclineTheRetry();
     Unblock(QStringLiteral("PayrollCheckbookInfo.txt"));
     writeFile(QStringLiteral("PayrollCheckbookInfo.txt"), account);
@@ -233,7 +229,7 @@ TEST_F(FinishRecoveryTest, ChecksAlreadyInTheRegisterKeepTheirNumbersOnAReprint)
 TEST_F(FinishRecoveryTest, FileErrorBeforeThePostingLetsTheUserLeaveOrGoBack) {
     SetBank(0);
     OpenFinishPanel();
-    makeFolder(QStringLiteral("SummaryRecords.txt"));
+    Block(QStringLiteral("SummaryRecords.txt"));
     dialogs->answerPrintDialog(true);
     PrintPayroll();
     EXPECT_TRUE(printer->jobs.empty());
@@ -248,7 +244,7 @@ TEST_F(FinishRecoveryTest, FileErrorBeforeThePostingLetsTheUserLeaveOrGoBack) {
 TEST_F(FinishRecoveryTest, PrintErrorAfterPartOfThePostingLetsTheUserLeaveButNotGoBack) {
     SetBank(0);
     OpenFinishPanel();
-    makeFolder(QStringLiteral("Employees/1003/PayRecords.txt"));
+    Block(QStringLiteral("Employees/1003/PayRecords.txt"));
     PrintAndDeclineTheRetry();
     dialogs->clear();
     printer->failToStart = true;

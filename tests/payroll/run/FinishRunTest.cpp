@@ -361,7 +361,7 @@ TEST_F(FinishRunTest, FailedPostingTellsWhatWasWrittenAndALaterFinishWritesOnlyT
     SetBank(0);
     OpenFinishPanel();
     // Cal's pay-record file cannot be opened: a folder stands in its place.
-    makeFolder(QStringLiteral("Employees/1003/PayRecords.txt"));
+    Block(QStringLiteral("Employees/1003/PayRecords.txt"));
     dialogs->answerPrintDialog(true).answer(MsgAnswer::Yes).answer(MsgAnswer::No);
     PrintPayroll();
     const ScriptedDialogs::Shown& report = dialogs->shown.back();
@@ -400,8 +400,7 @@ TEST_F(FinishRunTest, AccountThatCannotBeSavedIsDebitedOnceWhenTheRestIsWritten)
     OpenFinishPanel();
     const QByteArray account = readFile(QStringLiteral("PayrollCheckbookInfo.txt"));
     // The account file cannot be replaced: a folder stands in its place.
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("PayrollCheckbookInfo.txt"))));
-    makeFolder(QStringLiteral("PayrollCheckbookInfo.txt"));
+    Block(QStringLiteral("PayrollCheckbookInfo.txt"));
     dialogs->answerPrintDialog(true).answer(MsgAnswer::Yes).answer(MsgAnswer::No);
     PrintPayroll();
     const QString report = dialogs->shown.back().text;

@@ -14,6 +14,8 @@
 #include "frmSetup.h"
 
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,6 +77,15 @@ inline const Money RunTotal = Cents(185252);
 
 class FinishTest : public PrintingTest {
 protected:
+    // A folder standing in a file's place: the file can be neither read nor replaced.
+    void Block(const QString& name) {
+        QFile::remove(path(name));
+        makeFolder(name);
+    }
+    void Unblock(const QString& name) {
+        ASSERT_TRUE(QDir(path(name)).removeRecursively()) << name.toStdString();
+    }
+
     static EmployeeRecord Person(int n, const QString& name, const QString& status) {
         EmployeeRecord e = testrecords::Employee(n, name);
         e.PayStatus = status;
