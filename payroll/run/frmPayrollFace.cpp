@@ -12,6 +12,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +120,13 @@ QLabel* NewPicture(QWidget* parent, const QString& name, QStyle::StandardPixmap 
     picture->setToolTip(tip);
     picture->setCursor(Qt::PointingHandCursor);
     return picture;
+}
+
+// The width that shows every column of a grid, with room for its vertical scroll bar.
+int AllColumnsWidth(const FlexGrid& grid) {
+    const QTableWidget* view = grid.view();
+    return view->horizontalHeader()->length() + 2 * view->frameWidth() +
+           view->verticalScrollBar()->sizeHint().width();
 }
 
 QPushButton* NewButton(QWidget* parent, const QString& name, const ButtonText& text) {
@@ -435,8 +444,9 @@ void frmPayroll::LayOut() {
     auto* face = new QHBoxLayout(centralWidget());
     face->addLayout(left, 1);
     face->addLayout(right, 0);
+    // The side panels take the width they need, so that the grids keep the rest.
     for (QGroupBox* side : {fraHours, fraState, fraMemo, fraNonResident})
-        side->setFixedWidth(260);
+        side->setMaximumWidth(220);
 
     setTabOrder(DTPicker1, DTPicker2);
     setTabOrder(DTPicker2, fgEmployees->view());
@@ -466,4 +476,7 @@ void frmPayroll::SetUpGrids() {
         grid->setMinimumHeight(120);
     }
     fgStateTaxes->setMinimumHeight(90);
+    // The whole row of a pay, Net Pay included, stays in view without scrolling sideways.
+    for (FlexGrid* grid : {fgEmployees, fgAux})
+        grid->setMinimumWidth(AllColumnsWidth(*grid));
 }

@@ -1,0 +1,343 @@
+// Every screen, in each of its states, reads whole on the smallest supported screen
+// (1280 x 800) at the size it opens with and when the user makes it larger: no text
+// is cut, no control covers another or runs out of its frame, every grid shows all of
+// its columns, and the window fits on the screen. A new screen is covered by adding
+// a row to the table at the end.
+#include "../payroll/shell/ShellFixture.h"
+
+#include "FlexGrid.h"
+#include "Main.h"
+#include "RecordSupport.h"
+#include "frmAbout.h"
+#include "frmEmployees.h"
+#include "frmNewEmployee.h"
+#include "frmPayroll.h"
+#include "frmSetup.h"
+#include "frmSplash.h"
+#include "frmStartup.h"
+#include "frmTables.h"
+
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+
+class ScreenGeometryTest;
+
+namespace {
+
+// The offscreen platform reads its screen from this file; set before the application
+// object exists (static initialisation runs before the test program's main).
+const bool SmallScreen = [] {
+    return setenv("QT_QPA_PLATFORM", "offscreen:configfile=" SMALL_SCREEN_CONFIG, 1) == 0;
+}();
+
+// One state of a screen: what the user does to reach it from the state before.
+struct ScreenState {
+    const char* name;
+    std::function<void(Screen&)> enter;
+};
+
+struct ScreenCase {
+    const char* name;
+    // The program folder before the program starts.
+    std::function<void(ScreenGeometryTest&)> prepare;
+    std::function<Screen&()> open;
+    std::vector<ScreenState> states;
+    // Grids that scroll sideways by design, and panels drawn over other controls.
+    QStringList scrollingGrids;
+    QStringList overlays;
+};
+
+QString Describe(const QWidget* widget) {
+    QString text = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                  : widget->objectName();
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->text().isEmpty())
+        text += QStringLiteral(" \"") + label->text().left(40) + u'"';
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget); button && !button->text().isEmpty())
+        text += QStringLiteral(" \"") + button->text() + u'"';
+    return text;
+}
+
+QString SizeText(QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); }
+
+// Controls whose inside is Qt's own business: only their outside is checked.
+bool IsComposite(const QWidget* widget) {
+    return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget) ||
+           qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QTabBar*>(widget) ||
+           qobject_cast<const QMenuBar*>(widget) || qobject_cast<const FlexGrid*>(widget);
+}
+
+class GeometryWalk {
+public:
+    GeometryWalk(const ScreenCase& screenCase, QString where) : case_(screenCase), where_(std::move(where)) {}
+
+    void walk(const QWidget& parent) {
+        std::vector<const QWidget*> shown;
+        for (const QObject* object : parent.children()) {
+            const auto* child = qobject_cast<const QWidget*>(object);
+            if (!child || child->isWindow() || !child->isVisible() || child->size().isEmpty()) continue;
+            shown.push_back(child);
+            checkControl(*child);
+            checkInside(parent, *child);
+            if (!IsComposite(child)) walk(*child);
+        }
+        for (std::size_t a = 0; a < shown.size(); ++a)
+            for (std::size_t b = a + 1; b < shown.size(); ++b)
+                checkApart(*shown[a], *shown[b]);
+    }
+
+    void checkGrids(const QWidget& window) {
+        for (const FlexGrid* grid : window.findChildren<FlexGrid*>()) {
+            if (!grid->isVisible() || case_.scrollingGrids.contains(grid->objectName())) continue;
+            const QTableWidget* view = grid->view();
+            const int columns = view->horizontalHeader()->length();
+            if (columns > view->viewport()->width())
+                fault(grid, QStringLiteral("columns need %1 pixels, %2 shown").arg(columns).arg(view->viewport()->width()));
+        }
+    }
+
+    void checkOnScreen(const QWidget& window) {
+        const QRect screen = window.screen()->availableGeometry();
+        if (!screen.contains(window.frameGeometry()))
+            fault(&window, QStringLiteral("window %1 at (%2,%3) does not fit the %4 screen")
+                               .arg(SizeText(window.frameGeometry().size()))
+                               .arg(window.frameGeometry().x())
+                               .arg(window.frameGeometry().y())
+                               .arg(SizeText(screen.size())));
+    }
+
+    const QStringList& faults() const { return faults_; }
+
+private:
+    void fault(const QWidget* widget, const QString& what) {
+        faults_.append(where_ + QStringLiteral(": ") + Describe(widget) + QStringLiteral(": ") + what);
+    }
+
+    // Each control at least as large as Qt says it needs to show itself whole; a
+    // wrapping label as tall as its lines at its width.
+    void checkControl(const QWidget& control) {
+        const auto* label = qobject_cast<const QLabel*>(&control);
+        if (label && label->wordWrap() && !label->text().isEmpty()) {
+            const int needed = label->heightForWidth(label->width());
+            if (label->height() < needed)
+                fault(label, QStringLiteral("%1 pixels high, its lines need %2").arg(label->height()).arg(needed));
+            return;
+        }
+        if (control.sizePolicy().horizontalPolicy() == QSizePolicy::Ignored) return;
+        const QSize needed = control.minimumSizeHint();
+        if (!needed.isValid()) return;
+        if (control.width() < needed.width() || control.height() < needed.height())
+            fault(&control, QStringLiteral("cut: %1, needs %2").arg(SizeText(control.size()), SizeText(needed)));
+    }
+
+    void checkInside(const QWidget& parent, const QWidget& child) {
+        if (!parent.rect().contains(child.geometry()))
+            fault(&child, QStringLiteral("runs outside %1").arg(Describe(&parent)));
+        const auto* frame = qobject_cast<const QGroupBox*>(&parent);
+        if (frame && !frame->title().isEmpty() && child.y() < frame->fontMetrics().height())
+            fault(&child, QStringLiteral("covers the title of %1").arg(Describe(frame)));
+    }
+
+    void checkApart(const QWidget& a, const QWidget& b) {
+        if (case_.overlays.contains(a.objectName()) || case_.overlays.contains(b.objectName())) return;
+        if (a.geometry().intersects(b.geometry()))
+            fault(&a, QStringLiteral("overlaps %1").arg(Describe(&b)));
+    }
+
+    const ScreenCase& case_;
+    QString where_;
+    QStringList faults_;
+};
+
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+class ScreenGeometryTest : public ShellTest, public ::testing::WithParamInterface<ScreenCase> {
+public:
+    void writeBusiness() const { writeBusinessData(); }
+    void writeCheckbooks() const {
+        writeFile(QStringLiteral("CheckbookInfo.txt"),
+                  "\"First Mill Bank\",\"0012-3456\",\"$12,500.00\",\"2044\",\"$10,000.00\",0,0,-1\r\n");
+        writeFile(QStringLiteral("PayrollCheckbookInfo.txt"),
+                  "\"First Mill Bank\",\"0098-7654\",\"$4,000.00\",\"101\",\"$4,000.00\",#FALSE#\r\n");
+    }
+
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SmallScreen);
+        ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1280, 800));
+        for (const char* file : {"Deductions.txt", "NonResidentTaxTable.txt", "PercentageTable.txt", "StateTaxTables.txt",
+                                 "StateTaxes.txt", "StateTaxesMarginal.txt", "TaxTable.txt", "TaxVariables.txt"})
+            copyShipped(QString::fromLatin1(file));
+        testrecords::WriteEmployees({testrecords::Employee(1, QStringLiteral("Abigail Montgomery-Fairweather")),
+                                     testrecords::Employee(2, QStringLiteral("Bo Li")),
+                                     testrecords::Employee(3, QStringLiteral("Carmen Delacroix"))});
+    }
+
+    // The faults of the window at its size now, and after the user enlarged it.
+    QStringList walk(const ScreenCase& screenCase, Screen& screen, const QString& state) {
+        Settle();
+        const QSize opening = screen.size();
+        GeometryWalk atOpening(screenCase, QStringLiteral("%1 [%2, %3]").arg(QString::fromLatin1(screenCase.name), state,
+                                                                            SizeText(opening)));
+        atOpening.walk(screen);
+        atOpening.checkGrids(screen);
+        atOpening.checkOnScreen(screen);
+        saveShot(screen, screenCase.name, state);
+
+        screen.resize(opening + QSize(320, 200));
+        Settle();
+        GeometryWalk enlarged(screenCase, QStringLiteral("%1 [%2, enlarged]").arg(QString::fromLatin1(screenCase.name), state));
+        enlarged.walk(screen);
+        enlarged.checkGrids(screen);
+        screen.resize(opening);
+        Settle();
+        return atOpening.faults() + enlarged.faults();
+    }
+
+    // For looking at the screens: KESTROVA_SCREEN_SHOTS names a folder for their pictures.
+    static void saveShot(Screen& screen, const char* name, const QString& state) {
+        const QString folder = qEnvironmentVariable("KESTROVA_SCREEN_SHOTS");
+        if (folder.isEmpty()) return;
+        QString file = QString::fromLatin1(name) + u'-' + state;
+        file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]+")), QStringLiteral("_"));
+        screen.grab().save(folder + u'/' + file + QStringLiteral(".png"));
+    }
+};
+
+TEST_P(ScreenGeometryTest, ScreenReadsWholeAtItsOpeningSizeAndLarger) {
+    const ScreenCase& screenCase = GetParam();
+    if (screenCase.prepare) screenCase.prepare(*this);
+    Main();
+    ASSERT_TRUE(ended.empty());
+    Screen& screen = screenCase.open();
+    ASSERT_TRUE(screen.isVisible()) << screenCase.name;
+    QStringList faults = walk(screenCase, screen, QStringLiteral("opening"));
+    for (const ScreenState& state : screenCase.states) {
+        state.enter(screen);
+        faults += walk(screenCase, screen, QString::fromLatin1(state.name));
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+}
+
+namespace {
+
+template <class F> std::function<Screen&()> Open() {
+    return [] () -> Screen& { return ShowScreen<F>(); };
+}
+
+template <class F> ScreenState Step(const char* name, std::function<void(F&)> enter) {
+    return {name, [enter](Screen& screen) { enter(static_cast<F&>(screen)); }};
+}
+
+ScreenState SetupTab(int tab, const char* name) {
+    return Step<frmSetup>(name, [tab](frmSetup& s) {
+        s.tabInfo->setCurrentIndex(tab);
+        s.tabInfo_Click();
+    });
+}
+
+std::vector<ScreenState> SetupTabs() {
+    return {SetupTab(frmSetup::BankOptionTab, "Payroll Creation"), SetupTab(frmSetup::AmbletonTab, "Ambleton"),
+            SetupTab(frmSetup::PayrollCheckbookTab, "Payroll Checkbook"), SetupTab(frmSetup::MatchingTab, "401 k"),
+            SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
+}
+
+void Business(ScreenGeometryTest& t) { t.writeBusiness(); }
+
+const ScreenCase Screens[] = {
+    {"splash", nullptr, Open<frmSplash>(), {Step<frmSplash>("welcome", [](frmSplash& s) { s.cmdContinue_Click(); })}, {}, {}},
+    {"main menu", Business, Open<frmStartup>(), {}, {}, {}},
+    {"about", Business, Open<frmAbout>(), {}, {}, {}},
+    {"setup", nullptr, Open<frmSetup>(), SetupTabs(), {}, {}},
+    {"setup with a general checkbook",
+     [](ScreenGeometryTest& t) {
+         t.writeBusiness();
+         t.writeCheckbooks();
+     },
+     Open<frmSetup>(), SetupTabs(), {}, {}},
+    {"tax tables",
+     Business,
+     Open<frmTables>(),
+     {Step<frmTables>("percentage table", [](frmTables& s) { s.mnuPercentage_Click(); }),
+      Step<frmTables>("allowance table", [](frmTables& s) { s.mnuAllowance_Click(); }),
+      Step<frmTables>("help", [](frmTables& s) { s.mnuHelp_Click(); })},
+     // Seven brackets of two amounts each: wider than the screen beside the help.
+     {QStringLiteral("fgTaxTable"), QStringLiteral("fgPercentage")},
+     {}},
+    {"employees",
+     Business,
+     Open<frmEmployees>(),
+     {Step<frmEmployees>("personal", [](frmEmployees& s) { s.mnuPersonal_Click(); }),
+      Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
+      Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })},
+     {},
+     {}},
+    {"new employee worksheet", Business, Open<frmNewEmployee>(), {}, {}, {}},
+    {"pay run",
+     Business,
+     Open<frmPayroll>(),
+     {Step<frmPayroll>("taxes calculated",
+                       [](frmPayroll& s) {
+                           s.cmdPayroll_Click(17);
+                           s.cmdPayroll_Click(14);
+                           s.cmdPayroll_Click(13);
+                       }),
+      Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(1); }),
+      Step<frmPayroll>("bonus", [](frmPayroll& s) {
+          s.cmdPayroll_Click(1);
+          s.cmdPayroll_Click(4);
+      }),
+      Step<frmPayroll>("hours entry", [](frmPayroll& s) {
+          s.cmdPayroll_Click(18);
+          s.ClearHoursEntry(true);
+      }),
+      Step<frmPayroll>("state tax entry", [](frmPayroll& s) { s.mnuState_Click(); }),
+      Step<frmPayroll>("memo and state table", [](frmPayroll& s) {
+          s.mnuMemo_Click();
+          s.mnuStateTable_Click();
+      }),
+      Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
+      Step<frmPayroll>("finish", [](frmPayroll& s) {
+          s.imgShadeUp_Click();
+          s.cmdPayroll_Click(13);
+          s.cmdPayroll_Click(2);
+      })},
+     {},
+     {QStringLiteral("fraHide")}},
+};
+
+void PrintTo(const ScreenCase& screenCase, std::ostream* out) { *out << screenCase.name; }
+
+std::string CaseName(const ::testing::TestParamInfo<ScreenCase>& info) {
+    std::string name;
+    for (const char* c = info.param.name; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, ScreenGeometryTest, ::testing::ValuesIn(Screens), CaseName);
