@@ -299,6 +299,7 @@ void frmSetup::setUpMoneyBoxes() {
     EmptyZeroOnKeyDown(txtPayrollBank[2]);
     EmptyZeroOnKeyDown(txtPayrollBank[4]);
     new DecimalKeyFilter(txtPayrollBank[3]);
+    SelectWholeTextOnFocus(txtPayrollBank[3]);
     txtPayrollBank[2]->installEventFilter(this);
     txtPayrollBank[4]->installEventFilter(this);
 }

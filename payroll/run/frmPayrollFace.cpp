@@ -350,6 +350,7 @@ void frmPayroll::BuildDepositPanel() {
     fra1stCheck->setTitle(QStringLiteral("1st Check No"));
     lblDeposit[7]->setParent(fra1stCheck);
     txt1stCheck = NewControl<QLineEdit>(fra1stCheck, QStringLiteral("txt1stCheck"));
+    SelectWholeTextOnFocus(txt1stCheck);
     lblDeposit[7]->setBuddy(txt1stCheck);
     auto* check = new QHBoxLayout(fra1stCheck);
     check->addWidget(lblDeposit[7]);
