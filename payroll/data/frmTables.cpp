@@ -152,7 +152,7 @@ void frmTables::setUpGrid(FlexGrid& grid, const QString& firstHeading, const QSt
     // the percentage table's base taxes stay below a million and its percents below 100 %.
     const bool percentTable = even == QStringLiteral("%");
     const auto widthFor = [&](const QString& heading, const QString& widest) {
-        return std::max(metrics.horizontalAdvance(widest), headingMetrics.horizontalAdvance(heading)) + 16;
+        return std::max(metrics.horizontalAdvance(widest), headingMetrics.horizontalAdvance(heading)) + 12;
     };
     const int oddWidth = widthFor(odd, percentTable ? QStringLiteral("$999,999.99") : QStringLiteral("$9,999,999.99"));
     const int evenWidth = widthFor(even, percentTable ? QStringLiteral("100.0%") : QStringLiteral("$9,999,999.99"));

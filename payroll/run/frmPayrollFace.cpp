@@ -316,7 +316,7 @@ QGridLayout* frmPayroll::BuildPaymentSummary() {
         QLabel*& amount = lblPayment[static_cast<std::size_t>(i)];
         amount = NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("lblPayment"), i));
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        amount->setFrameShape(QFrame::Panel);
+        amount->setFrameShape(QFrame::StyledPanel);
         amount->setFrameShadow(QFrame::Sunken);
         amount->setMinimumWidth(120);
         summary->addWidget(caption, i + 1, 0);
