@@ -63,7 +63,7 @@ frmTables::frmTables() : Screen(QStringLiteral("frmTables"), QStringLiteral("Pay
     buildMenus();
     connectEvents();
     chainTabOrder();
-    resize(1240, 740);
+    resize(1240, 720);
 }
 
 void frmTables::buildFace() {
