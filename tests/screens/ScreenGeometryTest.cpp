@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
@@ -38,8 +37,6 @@
 #include <cstdlib>
 #include <functional>
 #include <string_view>
-
-class ScreenGeometryTest;
 
 namespace {
 
@@ -58,10 +55,12 @@ struct ScreenState {
     std::function<void(Screen&)> enter;
 };
 
+// What the program folder holds besides the tax files and three employees.
+enum Files { NoMoreFiles = 0, BusinessFile = 1, Checkbooks = 2 };
+
 struct ScreenCase {
     const char* name;
-    // The program folder before the program starts.
-    std::function<void(ScreenGeometryTest&)> prepare;
+    int files;
     std::function<Screen&()> open;
     std::vector<ScreenState> states;
     // Grids that scroll sideways by design, and panels drawn over other controls.
@@ -74,12 +73,12 @@ QString Describe(const QWidget* widget) {
                                                   : widget->objectName();
     if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->text().isEmpty())
         text += QStringLiteral(" \"") + label->text().left(40) + u'"';
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget); button && !button->text().isEmpty())
-        text += QStringLiteral(" \"") + button->text() + u'"';
     return text;
 }
 
-QString SizeText(QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); }
+QString SizeText(QSize size) {
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
 
 // Controls whose inside is Qt's own business: only their outside is checked.
 bool IsComposite(const QWidget* widget) {
@@ -97,34 +96,29 @@ public:
         for (const QObject* object : parent.children()) {
             const auto* child = qobject_cast<const QWidget*>(object);
             if (!child || child->isWindow() || !child->isVisible() || child->size().isEmpty()) continue;
+            for (const QWidget* other : shown)
+                if (child->geometry().intersects(other->geometry()) &&
+                    !case_.overlays.contains(child->objectName()) &&
+                    !case_.overlays.contains(other->objectName()))
+                    fault(child, QStringLiteral("overlaps %1").arg(Describe(other)));
             shown.push_back(child);
             checkControl(*child);
-            checkInside(parent, *child);
+            if (!parent.rect().contains(child->geometry()))
+                fault(child, QStringLiteral("runs outside %1").arg(Describe(&parent)));
+            const auto* frame = qobject_cast<const QGroupBox*>(&parent);
+            if (frame && !frame->title().isEmpty() && child->y() < frame->fontMetrics().height())
+                fault(child, QStringLiteral("covers the title of %1").arg(Describe(frame)));
             if (!IsComposite(child)) walk(*child);
-        }
-        for (std::size_t a = 0; a < shown.size(); ++a)
-            for (std::size_t b = a + 1; b < shown.size(); ++b)
-                checkApart(*shown[a], *shown[b]);
-    }
-
-    void checkGrids(const QWidget& window) {
-        for (const FlexGrid* grid : window.findChildren<FlexGrid*>()) {
-            if (!grid->isVisible() || case_.scrollingGrids.contains(grid->objectName())) continue;
-            const QTableWidget* view = grid->view();
-            const int columns = view->horizontalHeader()->length();
-            if (columns > view->viewport()->width())
-                fault(grid, QStringLiteral("columns need %1 pixels, %2 shown").arg(columns).arg(view->viewport()->width()));
         }
     }
 
     void checkOnScreen(const QWidget& window) {
         const QRect screen = window.screen()->availableGeometry();
         if (!screen.contains(window.frameGeometry()))
-            fault(&window, QStringLiteral("window %1 at (%2,%3) does not fit the %4 screen")
+            fault(&window, QStringLiteral("the window, %1 at %2,%3, does not fit the screen")
                                .arg(SizeText(window.frameGeometry().size()))
                                .arg(window.frameGeometry().x())
-                               .arg(window.frameGeometry().y())
-                               .arg(SizeText(screen.size())));
+                               .arg(window.frameGeometry().y()));
     }
 
     const QStringList& faults() const { return faults_; }
@@ -134,36 +128,30 @@ private:
         faults_.append(where_ + QStringLiteral(": ") + Describe(widget) + QStringLiteral(": ") + what);
     }
 
-    // Each control at least as large as Qt says it needs to show itself whole; a
-    // wrapping label as tall as its lines at its width.
+    // Each control at least as large as Qt says it needs to show itself whole (a list:
+    // its entries whole); a wrapping label as tall as its lines at its width; a grid
+    // with all its columns in view.
     void checkControl(const QWidget& control) {
         const auto* label = qobject_cast<const QLabel*>(&control);
         if (label && label->wordWrap() && !label->text().isEmpty()) {
             const int needed = label->heightForWidth(label->width());
             if (label->height() < needed)
-                fault(label, QStringLiteral("%1 pixels high, its lines need %2").arg(label->height()).arg(needed));
+                fault(label,
+                      QStringLiteral("%1 pixels high, its lines need %2").arg(label->height()).arg(needed));
             return;
         }
-        if (control.sizePolicy().horizontalPolicy() == QSizePolicy::Ignored) return;
-        // A list shows its entries whole.
-        const QSize needed = qobject_cast<const QComboBox*>(&control) ? control.sizeHint() : control.minimumSizeHint();
-        if (!needed.isValid()) return;
-        if (control.width() < needed.width() || control.height() < needed.height())
-            fault(&control, QStringLiteral("cut: %1, needs %2").arg(SizeText(control.size()), SizeText(needed)));
-    }
-
-    void checkInside(const QWidget& parent, const QWidget& child) {
-        if (!parent.rect().contains(child.geometry()))
-            fault(&child, QStringLiteral("runs outside %1").arg(Describe(&parent)));
-        const auto* frame = qobject_cast<const QGroupBox*>(&parent);
-        if (frame && !frame->title().isEmpty() && child.y() < frame->fontMetrics().height())
-            fault(&child, QStringLiteral("covers the title of %1").arg(Describe(frame)));
-    }
-
-    void checkApart(const QWidget& a, const QWidget& b) {
-        if (case_.overlays.contains(a.objectName()) || case_.overlays.contains(b.objectName())) return;
-        if (a.geometry().intersects(b.geometry()))
-            fault(&a, QStringLiteral("overlaps %1").arg(Describe(&b)));
+        const auto* grid = qobject_cast<const FlexGrid*>(&control);
+        if (grid && !case_.scrollingGrids.contains(grid->objectName())) {
+            const int columns = grid->view()->horizontalHeader()->length();
+            const int shown = grid->view()->viewport()->width();
+            if (columns > shown)
+                fault(grid, QStringLiteral("columns need %1 pixels, %2 shown").arg(columns).arg(shown));
+        }
+        const QSize needed =
+            qobject_cast<const QComboBox*>(&control) ? control.sizeHint() : control.minimumSizeHint();
+        if (needed.isValid() && (control.width() < needed.width() || control.height() < needed.height()))
+            fault(&control,
+                  QStringLiteral("cut: %1, needs %2").arg(SizeText(control.size()), SizeText(needed)));
     }
 
     const ScreenCase& case_;
@@ -181,46 +169,47 @@ void Settle() {
 } // namespace
 
 class ScreenGeometryTest : public ShellTest, public ::testing::WithParamInterface<ScreenCase> {
-public:
-    void writeBusiness() const { writeBusinessData(); }
-    void writeCheckbooks() const {
-        writeFile(QStringLiteral("CheckbookInfo.txt"),
-                  "\"First Mill Bank\",\"0012-3456\",\"$12,500.00\",\"2044\",\"$10,000.00\",0,0,-1\r\n");
-        writeFile(QStringLiteral("PayrollCheckbookInfo.txt"),
-                  "\"First Mill Bank\",\"0098-7654\",\"$4,000.00\",\"101\",\"$4,000.00\",#FALSE#\r\n");
-    }
-
 protected:
     void SetUp() override {
         ASSERT_TRUE(SmallScreen);
         ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1280, 800));
-        for (const char* file : {"Deductions.txt", "NonResidentTaxTable.txt", "PercentageTable.txt", "StateTaxTables.txt",
-                                 "StateTaxes.txt", "StateTaxesMarginal.txt", "TaxTable.txt", "TaxVariables.txt"})
+        for (const char* file :
+             {"Deductions.txt", "NonResidentTaxTable.txt", "PercentageTable.txt", "StateTaxTables.txt",
+              "StateTaxes.txt", "StateTaxesMarginal.txt", "TaxTable.txt", "TaxVariables.txt"})
             copyShipped(QString::fromLatin1(file));
-        testrecords::WriteEmployees({testrecords::Employee(1, QStringLiteral("Abigail Montgomery-Fairweather")),
-                                     testrecords::Employee(2, QStringLiteral("Bo Li")),
-                                     testrecords::Employee(3, QStringLiteral("Carmen Delacroix"))});
+        testrecords::WriteEmployees(
+            {testrecords::Employee(1, QStringLiteral("Abigail Montgomery-Fairweather")),
+             testrecords::Employee(2, QStringLiteral("Bo Li")),
+             testrecords::Employee(3, QStringLiteral("Carmen Delacroix"))});
+        if (GetParam().files & BusinessFile) writeBusinessData();
+        if (GetParam().files & Checkbooks) {
+            writeFile(QStringLiteral("CheckbookInfo.txt"),
+                      "\"First Mill Bank\",\"0012-3456\",\"$12,500.00\",\"2044\",\"$10,000.00\",0,0,-1\r\n");
+            writeFile(QStringLiteral("PayrollCheckbookInfo.txt"),
+                      "\"First Mill Bank\",\"0098-7654\",\"$4,000.00\",\"101\",\"$4,000.00\",#FALSE#\r\n");
+        }
     }
 
     // The faults of the window at its size now, and after the user enlarged it.
-    QStringList walk(const ScreenCase& screenCase, Screen& screen, const QString& state) {
+    static QStringList walk(Screen& screen, const QString& state) {
+        const ScreenCase& screenCase = GetParam();
         Settle();
         const QSize opening = screen.size();
-        GeometryWalk atOpening(screenCase, QStringLiteral("%1 [%2, %3]").arg(QString::fromLatin1(screenCase.name), state,
-                                                                            SizeText(opening)));
-        atOpening.walk(screen);
-        atOpening.checkGrids(screen);
-        atOpening.checkOnScreen(screen);
         saveShot(screen, screenCase.name, state);
-
-        screen.resize(opening + QSize(320, 200));
-        Settle();
-        GeometryWalk enlarged(screenCase, QStringLiteral("%1 [%2, enlarged]").arg(QString::fromLatin1(screenCase.name), state));
-        enlarged.walk(screen);
-        enlarged.checkGrids(screen);
+        QStringList faults;
+        for (const QSize size : {opening, opening + QSize(320, 200)}) {
+            screen.resize(size);
+            Settle();
+            GeometryWalk walk(screenCase,
+                              QStringLiteral("%1 [%2, %3]")
+                                  .arg(QString::fromLatin1(screenCase.name), state, SizeText(size)));
+            walk.walk(screen);
+            if (size == opening) walk.checkOnScreen(screen);
+            faults += walk.faults();
+        }
         screen.resize(opening);
         Settle();
-        return atOpening.faults() + enlarged.faults();
+        return faults;
     }
 
     // For looking at the screens: KESTROVA_SCREEN_SHOTS names a folder for their pictures.
@@ -235,15 +224,14 @@ protected:
 
 TEST_P(ScreenGeometryTest, ScreenReadsWholeAtItsOpeningSizeAndLarger) {
     const ScreenCase& screenCase = GetParam();
-    if (screenCase.prepare) screenCase.prepare(*this);
     Main();
     ASSERT_TRUE(ended.empty());
     Screen& screen = screenCase.open();
     ASSERT_TRUE(screen.isVisible()) << screenCase.name;
-    QStringList faults = walk(screenCase, screen, QStringLiteral("opening"));
+    QStringList faults = walk(screen, QStringLiteral("opening"));
     for (const ScreenState& state : screenCase.states) {
         state.enter(screen);
-        faults += walk(screenCase, screen, QString::fromLatin1(state.name));
+        faults += walk(screen, QString::fromLatin1(state.name));
     }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }
@@ -251,7 +239,7 @@ TEST_P(ScreenGeometryTest, ScreenReadsWholeAtItsOpeningSizeAndLarger) {
 namespace {
 
 template <class F> std::function<Screen&()> Open() {
-    return [] () -> Screen& { return ShowScreen<F>(); };
+    return []() -> Screen& { return ShowScreen<F>(); };
 }
 
 template <class F> ScreenState Step(const char* name, std::function<void(F&)> enter) {
@@ -266,26 +254,25 @@ ScreenState SetupTab(int tab, const char* name) {
 }
 
 std::vector<ScreenState> SetupTabs() {
-    return {SetupTab(frmSetup::BankOptionTab, "Payroll Creation"), SetupTab(frmSetup::AmbletonTab, "Ambleton"),
-            SetupTab(frmSetup::PayrollCheckbookTab, "Payroll Checkbook"), SetupTab(frmSetup::MatchingTab, "401 k"),
-            SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
+    return {
+        SetupTab(frmSetup::BankOptionTab, "Payroll Creation"), SetupTab(frmSetup::AmbletonTab, "Ambleton"),
+        SetupTab(frmSetup::PayrollCheckbookTab, "Payroll Checkbook"),
+        SetupTab(frmSetup::MatchingTab, "401 k"), SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
 }
 
-void Business(ScreenGeometryTest& t) { t.writeBusiness(); }
-
 const ScreenCase Screens[] = {
-    {"splash", nullptr, Open<frmSplash>(), {Step<frmSplash>("welcome", [](frmSplash& s) { s.cmdContinue_Click(); })}, {}, {}},
-    {"main menu", Business, Open<frmStartup>(), {}, {}, {}},
-    {"about", Business, Open<frmAbout>(), {}, {}, {}},
-    {"setup", nullptr, Open<frmSetup>(), SetupTabs(), {}, {}},
-    {"setup with a general checkbook",
-     [](ScreenGeometryTest& t) {
-         t.writeBusiness();
-         t.writeCheckbooks();
-     },
-     Open<frmSetup>(), SetupTabs(), {}, {}},
+    {"splash",
+     NoMoreFiles,
+     Open<frmSplash>(),
+     {Step<frmSplash>("welcome", [](frmSplash& s) { s.cmdContinue_Click(); })},
+     {},
+     {}},
+    {"main menu", BusinessFile, Open<frmStartup>(), {}, {}, {}},
+    {"about", BusinessFile, Open<frmAbout>(), {}, {}, {}},
+    {"setup", NoMoreFiles, Open<frmSetup>(), SetupTabs(), {}, {}},
+    {"setup with a general checkbook", BusinessFile | Checkbooks, Open<frmSetup>(), SetupTabs(), {}, {}},
     {"tax tables",
-     Business,
+     BusinessFile,
      Open<frmTables>(),
      {Step<frmTables>("percentage table", [](frmTables& s) { s.mnuPercentage_Click(); }),
       Step<frmTables>("allowance table", [](frmTables& s) { s.mnuAllowance_Click(); }),
@@ -294,7 +281,7 @@ const ScreenCase Screens[] = {
      {QStringLiteral("fgTaxTable"), QStringLiteral("fgPercentage")},
      {}},
     {"employees",
-     Business,
+     BusinessFile,
      Open<frmEmployees>(),
      {Step<frmEmployees>("employee loaded",
                          [](frmEmployees& s) {
@@ -306,9 +293,9 @@ const ScreenCase Screens[] = {
       Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })},
      {},
      {}},
-    {"new employee worksheet", Business, Open<frmNewEmployee>(), {}, {}, {}},
+    {"new employee worksheet", BusinessFile, Open<frmNewEmployee>(), {}, {}, {}},
     {"pay run",
-     Business,
+     BusinessFile,
      Open<frmPayroll>(),
      {Step<frmPayroll>("taxes calculated",
                        [](frmPayroll& s) {
@@ -317,30 +304,36 @@ const ScreenCase Screens[] = {
                            s.cmdPayroll_Click(13);
                        }),
       Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(1); }),
-      Step<frmPayroll>("bonus", [](frmPayroll& s) {
-          s.cmdPayroll_Click(1);
-          s.cmdPayroll_Click(4);
-      }),
-      Step<frmPayroll>("hours entry", [](frmPayroll& s) {
-          s.cmdPayroll_Click(18);
-          s.ClearHoursEntry(true);
-      }),
+      Step<frmPayroll>("bonus",
+                       [](frmPayroll& s) {
+                           s.cmdPayroll_Click(1);
+                           s.cmdPayroll_Click(4);
+                       }),
+      Step<frmPayroll>("hours entry",
+                       [](frmPayroll& s) {
+                           s.cmdPayroll_Click(18);
+                           s.ClearHoursEntry(true);
+                       }),
       Step<frmPayroll>("state tax entry", [](frmPayroll& s) { s.mnuState_Click(); }),
-      Step<frmPayroll>("memo and state table", [](frmPayroll& s) {
-          s.mnuMemo_Click();
-          s.mnuStateTable_Click();
-      }),
+      Step<frmPayroll>("memo and state table",
+                       [](frmPayroll& s) {
+                           s.mnuMemo_Click();
+                           s.mnuStateTable_Click();
+                       }),
       Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
-      Step<frmPayroll>("finish", [](frmPayroll& s) {
-          s.imgShadeUp_Click();
-          s.cmdPayroll_Click(13);
-          s.cmdPayroll_Click(2);
-      })},
+      Step<frmPayroll>("finish",
+                       [](frmPayroll& s) {
+                           s.imgShadeUp_Click();
+                           s.cmdPayroll_Click(13);
+                           s.cmdPayroll_Click(2);
+                       })},
      {},
      {QStringLiteral("fraHide")}},
 };
 
-void PrintTo(const ScreenCase& screenCase, std::ostream* out) { *out << screenCase.name; }
+void PrintTo(const ScreenCase& screenCase, std::ostream* out) {
+    *out << screenCase.name;
+}
 
 std::string CaseName(const ::testing::TestParamInfo<ScreenCase>& info) {
     std::string name;
