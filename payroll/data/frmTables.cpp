@@ -154,8 +154,10 @@ void frmTables::setUpGrid(FlexGrid& grid, const QString& firstHeading, const QSt
     const auto widthFor = [&](const QString& heading, const QString& widest) {
         return std::max(metrics.horizontalAdvance(widest), headingMetrics.horizontalAdvance(heading)) + 12;
     };
-    const int oddWidth = widthFor(odd, percentTable ? QStringLiteral("$999,999.99") : QStringLiteral("$9,999,999.99"));
-    const int evenWidth = widthFor(even, percentTable ? QStringLiteral("100.0%") : QStringLiteral("$9,999,999.99"));
+    const int oddWidth =
+        widthFor(odd, percentTable ? QStringLiteral("$999,999.99") : QStringLiteral("$9,999,999.99"));
+    const int evenWidth =
+        widthFor(even, percentTable ? QStringLiteral("100.0%") : QStringLiteral("$9,999,999.99"));
     grid.setColWidth(0, TwipsFromPixels(labelWidth));
     for (int c = 1; c <= 14; ++c)
         grid.setColWidth(c, TwipsFromPixels(c % 2 == 1 ? oddWidth : evenWidth));

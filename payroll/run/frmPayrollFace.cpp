@@ -12,9 +12,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +21,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTimer>

@@ -269,8 +269,8 @@ TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMen
     s.txtPayrollBank[0]->setText(QStringLiteral("Macon Savings"));
     s.cmdQuit->click();
 
-    for (const char* file : {"MyBusinessData.txt", "PayrollInfo.txt", "PayrollCheckbookInfo.txt", "Prompts.txt",
-                             "MatchingInfo.txt"})
+    for (const char* file : {"MyBusinessData.txt", "PayrollInfo.txt", "PayrollCheckbookInfo.txt",
+                             "Prompts.txt", "MatchingInfo.txt"})
         EXPECT_TRUE(exists(file)) << file;
     // The general checkbook is Ambleton's: a save here does not make up an empty one.
     EXPECT_FALSE(exists("CheckbookInfo.txt"));
@@ -392,8 +392,9 @@ TEST_F(SetupTest, BusinessTextIsStoredWithoutTheBlanksAroundIt) {
     s.txtTel->setText(QStringLiteral(" 555-0100"));
     s.cmdQuit_Click();
     EXPECT_EQ(BusinessName, QStringLiteral("Buckeye Bakery LLC"));
-    EXPECT_EQ(QString::fromLatin1(readFile("MyBusinessData.txt")),
-              QStringLiteral("\"Buckeye Bakery LLC\",\" \",\" \",\" \",\"\",\" \",\"555-0100\",\" \",\"\"\r\n"));
+    EXPECT_EQ(
+        QString::fromLatin1(readFile("MyBusinessData.txt")),
+        QStringLiteral("\"Buckeye Bakery LLC\",\" \",\" \",\" \",\"\",\" \",\"555-0100\",\" \",\"\"\r\n"));
 }
 
 TEST_F(SetupTest, TypingIntoThePresetCheckNumberReplacesIt) {
