@@ -260,76 +260,43 @@ std::vector<ScreenState> SetupTabs() {
         SetupTab(frmSetup::MatchingTab, "401 k"), SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
 }
 
+// One row a screen, one step a line.
+// clang-format off
 const ScreenCase Screens[] = {
-    {"splash",
-     NoMoreFiles,
-     Open<frmSplash>(),
-     {Step<frmSplash>("welcome", [](frmSplash& s) { s.cmdContinue_Click(); })},
-     {},
-     {}},
+    {"splash", NoMoreFiles, Open<frmSplash>(),
+     {Step<frmSplash>("welcome", [](frmSplash& s) { s.cmdContinue_Click(); })}, {}, {}},
     {"main menu", BusinessFile, Open<frmStartup>(), {}, {}, {}},
     {"about", BusinessFile, Open<frmAbout>(), {}, {}, {}},
     {"setup", NoMoreFiles, Open<frmSetup>(), SetupTabs(), {}, {}},
     {"setup with a general checkbook", BusinessFile | Checkbooks, Open<frmSetup>(), SetupTabs(), {}, {}},
-    {"tax tables",
-     BusinessFile,
-     Open<frmTables>(),
+    {"tax tables", BusinessFile, Open<frmTables>(),
      {Step<frmTables>("percentage table", [](frmTables& s) { s.mnuPercentage_Click(); }),
       Step<frmTables>("allowance table", [](frmTables& s) { s.mnuAllowance_Click(); }),
       Step<frmTables>("help", [](frmTables& s) { s.mnuHelp_Click(); })},
      // Seven brackets of two amounts each: wider than the screen beside the help.
-     {QStringLiteral("fgTaxTable"), QStringLiteral("fgPercentage")},
-     {}},
-    {"employees",
-     BusinessFile,
-     Open<frmEmployees>(),
+     {QStringLiteral("fgTaxTable"), QStringLiteral("fgPercentage")}, {}},
+    {"employees", BusinessFile, Open<frmEmployees>(),
      {Step<frmEmployees>("employee loaded",
-                         [](frmEmployees& s) {
-                             s.lstEmployees->setCurrentRow(0);
-                             s.cmdEmployee_Click(1);
-                         }),
+                         [](frmEmployees& s) { s.lstEmployees->setCurrentRow(0); s.cmdEmployee_Click(1); }),
       Step<frmEmployees>("personal", [](frmEmployees& s) { s.mnuPersonal_Click(); }),
       Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
-      Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })},
-     {},
-     {}},
+      Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })}, {}, {}},
     {"new employee worksheet", BusinessFile, Open<frmNewEmployee>(), {}, {}, {}},
-    {"pay run",
-     BusinessFile,
-     Open<frmPayroll>(),
+    {"pay run", BusinessFile, Open<frmPayroll>(),
      {Step<frmPayroll>("taxes calculated",
-                       [](frmPayroll& s) {
-                           s.cmdPayroll_Click(17);
-                           s.cmdPayroll_Click(14);
-                           s.cmdPayroll_Click(13);
-                       }),
+                       [](frmPayroll& s) { for (int i : {17, 14, 13}) s.cmdPayroll_Click(i); }),
       Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(1); }),
-      Step<frmPayroll>("bonus",
-                       [](frmPayroll& s) {
-                           s.cmdPayroll_Click(1);
-                           s.cmdPayroll_Click(4);
-                       }),
-      Step<frmPayroll>("hours entry",
-                       [](frmPayroll& s) {
-                           s.cmdPayroll_Click(18);
-                           s.ClearHoursEntry(true);
-                       }),
+      Step<frmPayroll>("bonus", [](frmPayroll& s) { for (int i : {1, 4}) s.cmdPayroll_Click(i); }),
+      Step<frmPayroll>("hours entry", [](frmPayroll& s) { s.cmdPayroll_Click(18); s.ClearHoursEntry(true); }),
       Step<frmPayroll>("state tax entry", [](frmPayroll& s) { s.mnuState_Click(); }),
       Step<frmPayroll>("memo and state table",
-                       [](frmPayroll& s) {
-                           s.mnuMemo_Click();
-                           s.mnuStateTable_Click();
-                       }),
+                       [](frmPayroll& s) { s.mnuMemo_Click(); s.mnuStateTable_Click(); }),
       Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
-      Step<frmPayroll>("finish",
-                       [](frmPayroll& s) {
-                           s.imgShadeUp_Click();
-                           s.cmdPayroll_Click(13);
-                           s.cmdPayroll_Click(2);
-                       })},
-     {},
-     {QStringLiteral("fraHide")}},
+      Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(13);
+                                                     s.cmdPayroll_Click(2); })},
+     {}, {QStringLiteral("fraHide")}},
 };
+// clang-format on
 
 void PrintTo(const ScreenCase& screenCase, std::ostream* out) {
     *out << screenCase.name;
