@@ -267,6 +267,30 @@ void WriteWholeFile(QStringView name, const QByteArray& bytes) {
 
 // ---- Random (record) files ----------------------------------------------------------------
 
+namespace {
+
+void checkNumber(const QString& path, std::int32_t recordNumber) {
+    if (recordNumber < 1) throw FileError(path, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
+}
+
+void checkRecord(const QString& path, const QByteArray& record, int recordLength) {
+    if (record.size() > recordLength)
+        throw FileError(path, QStringLiteral("A record longer than %1 bytes cannot be written.").arg(recordLength));
+}
+
+QByteArray padded(QByteArray record, int recordLength) {
+    if (record.size() < recordLength) record.append(recordLength - record.size(), '\0');
+    return record;
+}
+
+// Puts a whole record into the bytes of a file at its offset; a gap before it reads as zeros.
+void placeRecord(QByteArray& all, std::int64_t offset, const QByteArray& record) {
+    if (all.size() < offset + record.size()) all.resize(offset + record.size(), '\0');
+    all.replace(offset, record.size(), record);
+}
+
+} // namespace
+
 RandomFile::RandomFile(QStringView name, int recordLength)
     : path_(DataPath(name)), recordLength_(recordLength), file_(std::make_unique<QFile>(path_)) {
     if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
@@ -286,8 +310,7 @@ std::int32_t RandomFile::count() const {
 }
 
 std::optional<QByteArray> RandomFile::read(std::int32_t recordNumber) {
-    if (recordNumber < 1)
-        throw FileError(path_, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
+    checkNumber(path_, recordNumber);
     const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
     if (offset >= length()) return std::nullopt;
     if (!file_->seek(offset))
@@ -296,23 +319,17 @@ std::optional<QByteArray> RandomFile::read(std::int32_t recordNumber) {
     if (file_->error() != QFileDevice::NoError)
         throw FileError(path_, problemText(QStringLiteral("It could not be read"), file_->errorString()));
     // A record cut short by the end of the file reads with zeros for its missing bytes.
-    if (bytes.size() < recordLength_) bytes.append(recordLength_ - bytes.size(), '\0');
-    return bytes;
+    return padded(std::move(bytes), recordLength_);
 }
 
 void RandomFile::write(std::int32_t recordNumber, const QByteArray& record) {
-    if (recordNumber < 1)
-        throw FileError(path_, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
-    if (record.size() > recordLength_)
-        throw FileError(
-            path_, QStringLiteral("A record longer than %1 bytes cannot be written.").arg(recordLength_));
+    checkNumber(path_, recordNumber);
+    checkRecord(path_, record, recordLength_);
     if (!file_->isWritable())
         throw FileError(path_, QStringLiteral("It could not be written: it can only be read."));
-    QByteArray bytes = record;
-    if (bytes.size() < recordLength_) bytes.append(recordLength_ - bytes.size(), '\0');
-    const std::int64_t oldLength = length();
+    const QByteArray bytes = padded(record, recordLength_);
     const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
-    if (offset < oldLength)
+    if (offset < length())
         replaceRecord(offset, bytes);
     else
         append(recordNumber, offset, bytes);
@@ -322,8 +339,7 @@ void RandomFile::write(std::int32_t recordNumber, const QByteArray& record) {
 // written anew with the record changed, so the record changes whole or not at all.
 void RandomFile::replaceRecord(std::int64_t offset, const QByteArray& bytes) {
     QByteArray all = readAll();
-    if (all.size() < offset + recordLength_) all.resize(offset + recordLength_);
-    all.replace(offset, recordLength_, bytes);
+    placeRecord(all, offset, bytes);
     file_->close();
     const auto reopen = [this] { file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered); };
     try {
@@ -369,6 +385,42 @@ RandomFile OpenRandomFile(QStringView name, int recordLength) {
 
 RandomFile OpenRandomFile2(QStringView name, int recordLength) {
     return RandomFile(name, recordLength);
+}
+
+RecordFileImage::RecordFileImage(QStringView name, int recordLength)
+    : path_(DataPath(name)), recordLength_(recordLength) {
+    if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
+    if (FileExists(name)) bytes_ = readWholeFile(path_);
+}
+
+std::int32_t RecordFileImage::count() const {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(roundedCount(bytes_.size(), recordLength_),
+                                                            std::numeric_limits<std::int32_t>::max()));
+}
+
+std::optional<QByteArray> RecordFileImage::read(std::int32_t recordNumber) const {
+    checkNumber(path_, recordNumber);
+    const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
+    if (offset >= bytes_.size()) return std::nullopt;
+    return padded(bytes_.mid(offset, recordLength_), recordLength_);
+}
+
+void RecordFileImage::write(std::int32_t recordNumber, const QByteArray& record) {
+    checkNumber(path_, recordNumber);
+    checkRecord(path_, record, recordLength_);
+    const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
+    const QByteArray bytes = padded(record, recordLength_);
+    // A record written as it stands changes nothing: an unchanged file is not written.
+    if (offset + recordLength_ <= bytes_.size() && QByteArrayView(bytes_).sliced(offset, recordLength_) == bytes)
+        return;
+    placeRecord(bytes_, offset, bytes);
+    changed_ = true;
+}
+
+void RecordFileImage::save() {
+    if (!changed_) return;
+    ReplaceFile(path_, bytes_);
+    changed_ = false;
 }
 
 // ---- Files and folders ------------------------------------------------------------------------

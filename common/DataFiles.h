@@ -133,6 +133,33 @@ private:
     std::unique_ptr<QFile> file_;
 };
 RandomFile OpenRandomFile(QStringView name, int recordLength);
+
+// A record file read whole, changed in memory and written back whole by save(), so that
+// every record changed lands together or none does. A missing file reads as empty.
+// Records are numbered, read and written as in RandomFile.
+class RecordFileImage {
+public:
+    RecordFileImage(QStringView name, int recordLength);
+    std::int32_t count() const;
+    std::optional<QByteArray> read(std::int32_t recordNumber) const;
+    void write(std::int32_t recordNumber, const QByteArray& record);
+    // Writes the file when a record was written since it was read. Throws FileError; the
+    // file then stays as it was.
+    void save();
+
+    template <class R> std::optional<R> get(std::int32_t n) const {
+        auto bytes = read(n);
+        if (!bytes) return std::nullopt;
+        return R::decode(*bytes);
+    }
+    template <class R> void put(std::int32_t n, const R& record) { write(n, record.encode()); }
+
+private:
+    QString path_;
+    int recordLength_;
+    QByteArray bytes_;
+    bool changed_ = false;
+};
 // A second random file open at the same time.
 RandomFile OpenRandomFile2(QStringView name, int recordLength);
 

@@ -59,6 +59,27 @@ private:
     AppendBatch* outer_;
 };
 
+// Runs the appends in a batch and commits it, also when they stop on an error; when the
+// commit takes appends out again, undone(files) is called before the error goes on.
+template <class Appends, class Undone> void AppendTogether(Appends&& appends, Undone&& undone) {
+    AppendBatch batch;
+    const auto commit = [&] {
+        try {
+            batch.commit();
+        } catch (...) {
+            undone(batch.undone());
+            throw;
+        }
+    };
+    try {
+        appends();
+    } catch (...) {
+        commit();
+        throw;
+    }
+    commit();
+}
+
 // Syncs one open file to the disk; the reason when it fails.
 std::optional<QString> SyncOpenFile(int handle, const QString& path);
 // The file system's words for the last failed call.
