@@ -3,6 +3,7 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Globals.h"
+#include "SafeWrite.h"
 #include "Screen.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ ProgramFolderTest::~ProgramFolderTest() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetExitProgramHandler({});
     SetTodayForTesting(std::nullopt);
+    InjectWriteFault(std::nullopt);
 }
 
 QString ProgramFolderTest::path(const QString& relativeName) const {
