@@ -16,15 +16,6 @@
 
 namespace {
 
-struct Fault {
-    const char* label;
-    WriteStep step;
-    std::int64_t afterBytes;
-};
-const Fault Faults[] = {{"open", WriteStep::Open, 0},   {"write", WriteStep::Write, 0},
-                        {"write after 5 bytes", WriteStep::Write, 5}, {"flush", WriteStep::Flush, 0},
-                        {"sync", WriteStep::Sync, 0},   {"rename", WriteStep::Rename, 0}};
-
 class SafeWriteTest : public ProgramFolderTest {
 protected:
     unsigned mode(const QString& relativeName) const {
@@ -33,9 +24,6 @@ protected:
     }
     QStringList leftovers(const QString& folder) const {
         return QDir(path(folder)).entryList({QStringLiteral("*.partial-*")}, QDir::Files | QDir::Hidden);
-    }
-    void inject(const QString& fileName, const Fault& fault) const {
-        InjectWriteFault(WriteFault{fileName, fault.step, fault.afterBytes});
     }
     // The write fails with a FileError that names the file and says the old file was kept.
     void expectRefused(const std::function<void()>& write, const QString& relativeName) const {
@@ -82,11 +70,11 @@ TEST_F(SafeWriteTest, AWholeFileWriteThatFailsAtAnyStepKeepsTheOldFileAndNamesIt
     writeFile(QStringLiteral("Backup/TaxTable.txt"), items(224));
     writeFile(QStringLiteral("Deductions.txt"), items(8));
     for (const Writer& writer : writers) {
-        for (const Fault& fault : Faults) {
-            SCOPED_TRACE(std::string(writer.label) + " failing at " + fault.label);
+        for (const WriteFault& fault : FaultsAtEveryStep(writer.target)) {
+            SCOPED_TRACE(std::string(writer.label) + ": " + Described(fault));
             const QByteArray old = QByteArray("old ") + writer.label + "\r\n";
             writeFile(writer.target, old);
-            inject(writer.target, fault);
+            InjectWriteFault(fault);
             expectRefused(writer.write, writer.target);
             EXPECT_EQ(readFile(writer.target), old);
             EXPECT_TRUE(leftovers({}).isEmpty() && leftovers(QStringLiteral("Backup")).isEmpty());
@@ -98,17 +86,17 @@ TEST_F(SafeWriteTest, AWholeFileWriteThatFailsAtAnyStepKeepsTheOldFileAndNamesIt
 }
 
 TEST_F(SafeWriteTest, ANewFileThatCannotBeWrittenIsNotLeftBehindHalfWritten) {
-    for (const Fault& fault : Faults) {
-        inject(QStringLiteral("New.txt"), fault);
-        EXPECT_THROW(WriteWholeFile(u"/New.txt", "0123456789"), FileError) << fault.label;
-        EXPECT_FALSE(exists(QStringLiteral("New.txt"))) << fault.label;
+    for (const WriteFault& fault : FaultsAtEveryStep(QStringLiteral("New.txt"))) {
+        InjectWriteFault(fault);
+        EXPECT_THROW(WriteWholeFile(u"/New.txt", "0123456789"), FileError) << Described(fault);
+        EXPECT_FALSE(exists(QStringLiteral("New.txt"))) << Described(fault);
     }
     EXPECT_TRUE(leftovers({}).isEmpty());
 }
 
 TEST_F(SafeWriteTest, ARestoreThatFailsLeavesNoLiveFileAndTellsTheUser) {
     writeFile(QStringLiteral("Backup/SummaryRecords.txt"), QByteArray(240, 'S'));
-    inject(QStringLiteral("SummaryRecords.txt"), {"write after 5 bytes", WriteStep::Write, 5});
+    InjectWriteFault(WriteFault{QStringLiteral("SummaryRecords.txt"), WriteStep::Write, 5});
     EXPECT_FALSE(FileExists(u"/SummaryRecords.txt"));
     EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
     ASSERT_EQ(dialogs->shown.size(), 1u);
@@ -119,16 +107,17 @@ TEST_F(SafeWriteTest, ARecordWriteLandsWholeOrLeavesTheFileAsItWas) {
     struct Case {
         const char* label;
         std::int32_t record;
-        Fault fault;
+        WriteStep step;
+        std::int64_t afterBytes;
     };
     const Case cases[] = {
-        {"in place, cut short", 1, {"", WriteStep::Write, 6}}, {"in place, sync", 2, {"", WriteStep::Sync, 0}},
-        {"in place, rename", 2, {"", WriteStep::Rename, 0}},   {"append, cut short", 3, {"", WriteStep::Write, 3}},
-        {"append, sync", 3, {"", WriteStep::Sync, 0}},
+        {"in place, cut short", 1, WriteStep::Write, 6}, {"in place, sync", 2, WriteStep::Sync, 0},
+        {"in place, rename", 2, WriteStep::Rename, 0},   {"append, cut short", 3, WriteStep::Write, 3},
+        {"append, sync", 3, WriteStep::Sync, 0},
     };
     for (const Case& c : cases) {
         writeFile(QStringLiteral("R.txt"), "aaaabbbb");
-        inject(QStringLiteral("R.txt"), c.fault);
+        InjectWriteFault(WriteFault{QStringLiteral("R.txt"), c.step, c.afterBytes});
         RandomFile file = OpenRandomFile(u"/R.txt", 4);
         EXPECT_THROW(file.write(c.record, "cccc"), FileError) << c.label;
         EXPECT_EQ(readFile(QStringLiteral("R.txt")), QByteArray("aaaabbbb")) << c.label;
@@ -140,7 +129,7 @@ TEST_F(SafeWriteTest, ARecordWriteLandsWholeOrLeavesTheFileAsItWas) {
 TEST_F(SafeWriteTest, ABatchWhoseSyncFailsTakesItsAppendsOutAgain) {
     writeFile(QStringLiteral("A.txt"), "aaaa");
     writeFile(QStringLiteral("B.txt"), "bbbb");
-    inject(QStringLiteral("B.txt"), {"sync", WriteStep::Sync, 0});
+    InjectWriteFault(WriteFault{QStringLiteral("B.txt"), WriteStep::Sync});
     AppendBatch batch;
     OpenRandomFile(u"/A.txt", 4).write(2, "cccc");
     OpenRandomFile(u"/B.txt", 4).write(2, "dddd");
