@@ -240,8 +240,8 @@ TextOutput::TextOutput(QStringView name)
 }
 
 TextOutput::TextOutput(TextOutput&& other) noexcept
-    : DelimitedWriter(std::move(other)), path_(std::move(other.path_)), open_(std::exchange(other.open_, false)),
-      exceptionsAtOpen_(other.exceptionsAtOpen_) {}
+    : DelimitedWriter(std::move(other)), path_(std::move(other.path_)),
+      open_(std::exchange(other.open_, false)), exceptionsAtOpen_(other.exceptionsAtOpen_) {}
 
 TextOutput::~TextOutput() {
     if (!open_ || std::uncaught_exceptions() > exceptionsAtOpen_) return;
@@ -270,12 +270,14 @@ void WriteWholeFile(QStringView name, const QByteArray& bytes) {
 namespace {
 
 void checkNumber(const QString& path, std::int32_t recordNumber) {
-    if (recordNumber < 1) throw FileError(path, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
+    if (recordNumber < 1)
+        throw FileError(path, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
 }
 
 void checkRecord(const QString& path, const QByteArray& record, int recordLength) {
     if (record.size() > recordLength)
-        throw FileError(path, QStringLiteral("A record longer than %1 bytes cannot be written.").arg(recordLength));
+        throw FileError(path,
+                        QStringLiteral("A record longer than %1 bytes cannot be written.").arg(recordLength));
 }
 
 QByteArray padded(QByteArray record, int recordLength) {
@@ -354,7 +356,8 @@ void RandomFile::replaceRecord(std::int64_t offset, const QByteArray& bytes) {
 void RandomFile::append(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes) {
     const std::int64_t oldLength = length();
     const std::int64_t room = WriteFaultLimit(path_).value_or(bytes.size());
-    bool written = file_->seek(offset) && file_->write(bytes.left(room)) == std::min<qsizetype>(room, bytes.size()) &&
+    bool written = file_->seek(offset) &&
+                   file_->write(bytes.left(room)) == std::min<qsizetype>(room, bytes.size()) &&
                    file_->flush() && room >= bytes.size();
     QString why = room < bytes.size() ? QStringLiteral("No space left on device") : file_->errorString();
     if (written && !AppendBatch::defer(path_, oldLength)) {
@@ -411,7 +414,8 @@ void RecordFileImage::write(std::int32_t recordNumber, const QByteArray& record)
     const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
     const QByteArray bytes = padded(record, recordLength_);
     // A record written as it stands changes nothing: an unchanged file is not written.
-    if (offset + recordLength_ <= bytes_.size() && QByteArrayView(bytes_).sliced(offset, recordLength_) == bytes)
+    if (offset + recordLength_ <= bytes_.size() &&
+        QByteArrayView(bytes_).sliced(offset, recordLength_) == bytes)
         return;
     placeRecord(bytes_, offset, bytes);
     changed_ = true;
@@ -442,7 +446,8 @@ void DeleteFileAndBackup(QStringView name) {
 void MakeFolder(QStringView relativeFolder) {
     const QString path = DataPath(relativeFolder);
     if (QFileInfo::exists(path)) return;
-    if (!QDir().mkdir(path, PrivateFolder)) throw FileError(path, QStringLiteral("The folder could not be created."));
+    if (!QDir().mkdir(path, PrivateFolder))
+        throw FileError(path, QStringLiteral("The folder could not be created."));
 }
 
 void RenameDataFile(QStringView oldName, QStringView newName) {
@@ -496,8 +501,9 @@ bool BusinessDataExists() {
 }
 
 SetCopyOutcome CopyPayrollFiles() {
-    SetCopyOutcome outcome = copySet({"MyBusinessData", "Deductions", "PayrollInfo", "TaxTable", "TaxVariables", "PercentageTable",
-             "SummaryRecords", "PayrollCheckRegister", "CheckRegister", "StateTaxes", "NonResidentTaxTable"});
+    SetCopyOutcome outcome = copySet(
+        {"MyBusinessData", "Deductions", "PayrollInfo", "TaxTable", "TaxVariables", "PercentageTable",
+         "SummaryRecords", "PayrollCheckRegister", "CheckRegister", "StateTaxes", "NonResidentTaxTable"});
     // The first backup of the tax variables becomes the master copy; once a master
     // exists the move fails and the master is never touched again.
     const QString backup = ProgramFolder() + QLatin1String("/Backup/");
@@ -508,7 +514,7 @@ SetCopyOutcome CopyPayrollFiles() {
 
 SetCopyOutcome CopyStandardFiles() {
     return copySet({"CompanyLogo", "CustomerData", "AuxHeadings", "LogoSettings", "Phone", "MyBusinessData",
-             "PrintColors", "SoldItems", "MyWebSite", "TaxRecords", "SpeedNumbers"});
+                    "PrintColors", "SoldItems", "MyWebSite", "TaxRecords", "SpeedNumbers"});
 }
 
 void BackupOnExit() {

@@ -24,8 +24,8 @@ void SetProgramFolder(const QString& folder);
 // "/Employees/1001/PayRecords.txt"): both separators mean the same.
 QString DataPath(QStringView relativeName);
 
-// A failure of the file system outside the two set copies. Its text says which
-// file and what went wrong, in words for the user; screens show it (ReportFileError).
+// A failure of the file system. Its text says which file and what went wrong, in
+// words for the user; screens show it (ReportFileError).
 class FileError : public std::runtime_error {
 public:
     FileError(const QString& fileName, const QString& problem);

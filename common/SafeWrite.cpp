@@ -61,7 +61,8 @@ public:
     explicit Temporary(const QString& path, unsigned mode) {
         for (int attempt = 0; attempt < 100 && handle_ < 0; ++attempt) {
             name_ = temporaryName(path);
-            handle_ = ::open(encoded(name_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, PrivateFileMode);
+            handle_ =
+                ::open(encoded(name_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, PrivateFileMode);
             if (handle_ < 0 && errno != EEXIST) break;
         }
         // The creation mode is cut by the umask; a replaced file's own mode is put back.
@@ -91,10 +92,17 @@ private:
 // The folder's entry of a renamed file reaches the disk. Best effort: the file's own
 // content is synced already, and the rename cannot be taken back once done.
 void syncFolder(const QString& path) {
-    const int folder = ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder =
+        ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) return;
     static_cast<void>(::fsync(folder));
     ::close(folder);
+}
+
+// A data file kept elsewhere through a link is replaced where it lies; the link stays.
+QString whereItLies(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
 }
 
 } // namespace
@@ -124,14 +132,16 @@ std::optional<QString> SyncOpenFile(int handle, const QString& path) {
 }
 
 void ReplaceFile(const QString& path, const QByteArray& bytes) {
+    const QString target = whereItLies(path);
     struct stat old {};
-    const bool hadOld = ::stat(encoded(path).constData(), &old) == 0;
+    const bool hadOld = ::stat(encoded(target).constData(), &old) == 0;
     const auto fail = [&](const QString& reason) {
-        throw FileError(path, hadOld ? QStringLiteral("It could not be written; the old file was kept (%1).").arg(reason)
-                                     : QStringLiteral("It could not be written (%1).").arg(reason));
+        throw FileError(
+            path, hadOld ? QStringLiteral("It could not be written; the old file was kept (%1).").arg(reason)
+                         : QStringLiteral("It could not be written (%1).").arg(reason));
     };
     if (WriteFaultAt(path, WriteStep::Open)) fail(reasonOf(ENOSPC));
-    Temporary copy(path, hadOld ? old.st_mode & 07777 : PrivateFileMode);
+    Temporary copy(target, hadOld ? old.st_mode & 07777 : PrivateFileMode);
     if (copy.handle() < 0) fail(SystemReason());
 
     const std::optional<std::int64_t> limit = WriteFaultLimit(path);
@@ -142,9 +152,9 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
     if (WriteFaultAt(path, WriteStep::Flush)) fail(reasonOf(EIO));
     if (!copy.close()) fail(SystemReason());
     if (WriteFaultAt(path, WriteStep::Rename)) fail(reasonOf(EIO));
-    if (::rename(encoded(copy.name()).constData(), encoded(path).constData()) != 0) fail(SystemReason());
+    if (::rename(encoded(copy.name()).constData(), encoded(target).constData()) != 0) fail(SystemReason());
     copy.renamed();
-    syncFolder(path);
+    syncFolder(target);
 }
 
 void RemoveLeftoverTemporaries(const QString& folder) {
@@ -212,9 +222,11 @@ void AppendBatch::commit() {
         }
         undone_ << file.path;
         if (!first)
-            first = FileError(file.path,
-                              QStringLiteral("The new records could not be saved to the disk and were taken out again (%1).")
-                                  .arg(*failed));
+            first =
+                FileError(file.path,
+                          QStringLiteral(
+                              "The new records could not be saved to the disk and were taken out again (%1).")
+                              .arg(*failed));
     }
     if (first) throw *first;
 }

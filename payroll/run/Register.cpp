@@ -1,10 +1,10 @@
 #include "Register.h"
 
 #include "DataFiles.h"
-#include "SafeWrite.h"
 #include "Dates.h"
 #include "FlexGrid.h"
 #include "PayEngine.h"
+#include "SafeWrite.h"
 
 #include <algorithm>
 

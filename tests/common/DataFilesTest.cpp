@@ -286,7 +286,8 @@ TEST_F(DataFilesTest, PayrollSetCopiesItsElevenFilesOnly) {
         writeFile(QLatin1String(other), "x");
     startUpCopy();
     for (const QString& name : set)
-        EXPECT_EQ(readFile(QStringLiteral("Backup/") + name + QStringLiteral(".txt")), whole(name, name.toLatin1()));
+        EXPECT_EQ(readFile(QStringLiteral("Backup/") + name + QStringLiteral(".txt")),
+                  whole(name, name.toLatin1()));
     for (const char* other : {"Employees.txt", "Prompts.txt", "PayrollMemo.txt", "StateTaxTables.txt"})
         EXPECT_FALSE(exists(QStringLiteral("Backup/") + QLatin1String(other))) << other;
 }
@@ -294,7 +295,8 @@ TEST_F(DataFilesTest, PayrollSetCopiesItsElevenFilesOnly) {
 TEST_F(DataFilesTest, SetCopyWithMissingSourceKeepsTheOldTarget) {
     writeFile(QStringLiteral("Backup/SummaryRecords.txt"), "old backup");
     writeFile(QStringLiteral("Deductions.txt"), whole(QStringLiteral("Deductions"), "new"));
-    writeFile(QStringLiteral("Backup/Deductions.txt"), whole(QStringLiteral("Deductions"), "older and longer"));
+    writeFile(QStringLiteral("Backup/Deductions.txt"),
+              whole(QStringLiteral("Deductions"), "older and longer"));
     startUpCopy();
     EXPECT_EQ(readFile(QStringLiteral("Backup/SummaryRecords.txt")), QByteArray("old backup"));
     EXPECT_EQ(readFile(QStringLiteral("Backup/Deductions.txt")), whole(QStringLiteral("Deductions"), "new"));

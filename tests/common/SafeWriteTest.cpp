@@ -1,12 +1,13 @@
+#include "SafeWrite.h"
 #include "DataFiles.h"
 #include "Globals.h"
 #include "Records.h"
-#include "SafeWrite.h"
 #include "TestSupport.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,8 @@ class SafeWriteTest : public ProgramFolderTest {
 protected:
     unsigned mode(const QString& relativeName) const {
         struct stat info {};
-        return ::stat(QFile::encodeName(path(relativeName)).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+        return ::stat(QFile::encodeName(path(relativeName)).constData(), &info) == 0 ? info.st_mode & 07777
+                                                                                     : 0;
     }
     QStringList leftovers(const QString& folder) const {
         return QDir(path(folder)).entryList({QStringLiteral("*.partial-*")}, QDir::Files | QDir::Hidden);
@@ -55,7 +57,8 @@ TEST_F(SafeWriteTest, AWholeFileWriteThatFailsAtAnyStepKeepsTheOldFileAndNamesIt
              out.write({Item::flag(true), Item::flag(false)});
              out.close();
          }},
-        {"whole file", QStringLiteral("Layout.txt"), [] { WriteWholeFile(u"/Layout.txt", "new layout\r\n"); }},
+        {"whole file", QStringLiteral("Layout.txt"),
+         [] { WriteWholeFile(u"/Layout.txt", "new layout\r\n"); }},
         {"restore from Backup", QStringLiteral("TaxTable.txt"), [] { RestoreFromBackup(u"/TaxTable.txt"); }},
         {"backup-set copy", QStringLiteral("Backup/Deductions.txt"),
          [this] {
@@ -140,7 +143,7 @@ TEST_F(SafeWriteTest, ABatchWhoseSyncFailsTakesItsAppendsOutAgain) {
     EXPECT_EQ(readFile(QStringLiteral("B.txt")), QByteArray("bbbb"));
 }
 
-TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsMode) {
+TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsModeAndPlace) {
     MakeFolders();
     WriteWholeFile(u"/New.txt", "x");
     TextOutput(u"/Out.txt").close();
@@ -154,6 +157,12 @@ TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsMode
     WriteWholeFile(u"/Shared.txt", "new");
     OpenRandomFile(u"/Shared.txt", 3).write(1, "rec");
     EXPECT_EQ(mode(QStringLiteral("Shared.txt")), 0640u);
+    // A file kept elsewhere through a link is replaced there.
+    writeFile(QStringLiteral("Elsewhere/Real.txt"), "old");
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("Elsewhere/Real.txt")), path(QStringLiteral("Linked.txt"))));
+    WriteWholeFile(u"/Linked.txt", "new");
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Linked.txt"))).isSymLink());
+    EXPECT_EQ(readFile(QStringLiteral("Elsewhere/Real.txt")), QByteArray("new"));
 }
 
 TEST_F(SafeWriteTest, StartUpRemovesOnlySettledLeftoversOfCutOffWrites) {
@@ -167,7 +176,8 @@ TEST_F(SafeWriteTest, StartUpRemovesOnlySettledLeftoversOfCutOffWrites) {
     for (const QString& name : stale) {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     }
     RemoveLeftovers();
     for (const QString& name : stale)

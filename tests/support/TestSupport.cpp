@@ -61,9 +61,8 @@ void ProgramFolderTest::copyShipped(const QString& fileName) const {
 }
 
 std::vector<WriteFault> FaultsAtEveryStep(const QString& fileName) {
-    return {{fileName, WriteStep::Open},  {fileName, WriteStep::Write},
-            {fileName, WriteStep::Write, 5}, {fileName, WriteStep::Flush},
-            {fileName, WriteStep::Sync},  {fileName, WriteStep::Rename}};
+    return {{fileName, WriteStep::Open},  {fileName, WriteStep::Write}, {fileName, WriteStep::Write, 5},
+            {fileName, WriteStep::Flush}, {fileName, WriteStep::Sync},  {fileName, WriteStep::Rename}};
 }
 
 std::string Described(const WriteFault& fault) {

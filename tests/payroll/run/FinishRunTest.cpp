@@ -518,12 +518,9 @@ std::vector<PostingFault> PostingFaults() {
     const QString account = QStringLiteral("PayrollCheckbookInfo.txt");
     const QString payRecords = QStringLiteral("1002/PayRecords.txt");
     const QString register_ = QStringLiteral("PayrollCheckRegister.txt");
-    add("this pay in the year-to-date totals of Ann Able, Bob Baker, Cal Cole",
-        FaultsAtEveryStep(employees));
-    add("the new balance and next check number of the payroll checking account",
-        FaultsAtEveryStep(account));
-    add("the pay records of Bob Baker",
-        {{payRecords, WriteStep::Write, 5}, {payRecords, WriteStep::Sync}});
+    add("this pay in the year-to-date totals of Ann Able, Bob Baker, Cal Cole", FaultsAtEveryStep(employees));
+    add("the new balance and next check number of the payroll checking account", FaultsAtEveryStep(account));
+    add("the pay records of Bob Baker", {{payRecords, WriteStep::Write, 5}, {payRecords, WriteStep::Sync}});
     add("checks 1001 to 1003 in PayrollCheckRegister.txt",
         {{register_, WriteStep::Write, 5}, {register_, WriteStep::Sync}});
     return cases;
@@ -537,8 +534,8 @@ TEST_P(PostingFaultTest, FileThatCannotBeWrittenKeepsWhatItHeldAndIsReportedAsNo
     const WriteFault& fault = GetParam().fault;
     SetBank(0);
     OpenFinishPanel();
-    const QString file = fault.fileName.contains(u'/') ? QStringLiteral("Employees/") + fault.fileName
-                                                        : fault.fileName;
+    const QString file =
+        fault.fileName.contains(u'/') ? QStringLiteral("Employees/") + fault.fileName : fault.fileName;
     const QByteArray before = readFile(file);
     InjectWriteFault(fault);
     dialogs->answerPrintDialog(true).answer(MsgAnswer::Yes).answer(MsgAnswer::No);
@@ -547,7 +544,8 @@ TEST_P(PostingFaultTest, FileThatCannotBeWrittenKeepsWhatItHeldAndIsReportedAsNo
     const ScriptedDialogs::Shown& report = dialogs->shown.back();
     EXPECT_EQ(report.title, QStringLiteral("Payroll Posting"));
     EXPECT_TRUE(report.text.contains(path(file))) << report.text.toStdString();
-    EXPECT_TRUE(report.text.contains(QStringLiteral("Not written:\r\n   ") + QLatin1String(GetParam().notWritten)))
+    EXPECT_TRUE(
+        report.text.contains(QStringLiteral("Not written:\r\n   ") + QLatin1String(GetParam().notWritten)))
         << report.text.toStdString();
     EXPECT_FALSE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,852.52")));
 

@@ -184,11 +184,12 @@ TEST_F(StartupTest, ADamagedPayrollFileKeepsItsGoodBackupCopyWhichTheUserMayRest
     const QByteArray percentages = readFile(QStringLiteral("PercentageTable.txt"));
     // In the order of the payroll set, which is the order of the questions.
     const Case cases[] = {
-        {"MyBusinessData.txt", readFile(QStringLiteral("MyBusinessData.txt")), "\xff\xfe\x01 garbage", MsgAnswer::Yes},
+        {"MyBusinessData.txt", readFile(QStringLiteral("MyBusinessData.txt")), "\xff\xfe\x01 garbage",
+         MsgAnswer::Yes},
         {"TaxTable.txt", taxTable, {}, MsgAnswer::Yes},
         {"PercentageTable.txt", percentages, percentages.left(percentages.size() / 2), MsgAnswer::No},
-        {"SummaryRecords.txt", QByteArray(2 * SummaryRecord::Length, 's'), QByteArray(2 * SummaryRecord::Length - 1, 's'),
-         MsgAnswer::No},
+        {"SummaryRecords.txt", QByteArray(2 * SummaryRecord::Length, 's'),
+         QByteArray(2 * SummaryRecord::Length - 1, 's'), MsgAnswer::No},
         {"PayrollCheckRegister.txt", QByteArray(2 * RegisterEntry::Length, 'r'),
          QByteArray(2 * RegisterEntry::Length + 7, 'r'), MsgAnswer::Yes},
     };
@@ -200,7 +201,8 @@ TEST_F(StartupTest, ADamagedPayrollFileKeepsItsGoodBackupCopyWhichTheUserMayRest
     Main();
     QStringList asked;
     for (const auto& shown : dialogs->shown)
-        if (shown.buttons == MsgButtons::YesNo && shown.title == QStringLiteral("Damaged File")) asked << shown.text;
+        if (shown.buttons == MsgButtons::YesNo && shown.title == QStringLiteral("Damaged File"))
+            asked << shown.text;
     ASSERT_EQ(asked.size(), std::ssize(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
