@@ -149,7 +149,20 @@ void ReportFileError(const FileError& error) {
     MsgBox(error.userMessage(), MsgButtons::OK, QStringLiteral("File Error"));
 }
 
+namespace {
+// The damaged files the user has been told about in this run, by full path.
+QStringList& toldDamaged() {
+    static QStringList told;
+    return told;
+}
+} // namespace
+
+void NoteDamageTold(QStringView name) {
+    toldDamaged() << DataPath(name);
+}
+
 void ReportShortFile(const QString& relativeName) {
+    if (toldDamaged().contains(DataPath(relativeName))) return;
     MsgBox(QStringLiteral("The file %1 is damaged: it ends before all of its information could be read.")
                .arg(normalisedName(relativeName).mid(1)),
            MsgButtons::OK, QStringLiteral("Damaged File"));

@@ -9,8 +9,11 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
@@ -25,7 +28,7 @@ std::optional<WriteFault>& faultSlot() {
 }
 
 QString reasonOf(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return qt_error_string(error);
 }
 
 QByteArray encoded(const QString& path) {
@@ -173,6 +176,29 @@ AppendBatch*& currentBatch() {
     static AppendBatch* batch = nullptr;
     return batch;
 }
+
+// Syncs every file, several at a time, so that the file system commits them together
+// rather than one after another; the reason for each one that failed.
+std::vector<std::optional<QString>> syncAll(const std::vector<AppendBatch::Pending>& files) {
+    std::vector<std::optional<QString>> reasons(files.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < files.size(); i = next++) {
+            const int handle = ::open(encoded(files[i].path).constData(), O_RDONLY | O_CLOEXEC);
+            reasons[i] = handle < 0 ? SystemReason() : SyncOpenFile(handle, files[i].path);
+            if (handle >= 0) ::close(handle);
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        const std::size_t count = std::min<std::size_t>(files.size(), 8);
+        for (std::size_t k = 1; k < count; ++k)
+            helpers.emplace_back(work);
+        work();
+    }
+    return reasons;
+}
+
 } // namespace
 
 AppendBatch::AppendBatch() : outer_(currentBatch()) {
@@ -195,21 +221,12 @@ bool AppendBatch::defer(const QString& path, std::int64_t lengthBefore) {
 void AppendBatch::commit() {
     undone_.clear();
     std::vector<Pending> pending = std::exchange(pending_, {});
-    // One sync of the whole file system writes everything out together; the sync of
-    // each file afterwards costs little and tells which file failed.
-    if (pending.size() > 1) {
-        const int any = ::open(encoded(pending.front().path).constData(), O_RDONLY | O_CLOEXEC);
-        if (any >= 0) {
-            static_cast<void>(::syncfs(any));
-            ::close(any);
-        }
-    }
+    const std::vector<std::optional<QString>> reasons = syncAll(pending);
     std::optional<FileError> first;
-    for (const Pending& file : pending) {
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        const Pending& file = pending[i];
         const QByteArray name = encoded(file.path);
-        const int handle = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-        const std::optional<QString> failed = handle < 0 ? SystemReason() : SyncOpenFile(handle, file.path);
-        if (handle >= 0) ::close(handle);
+        const std::optional<QString>& failed = reasons[i];
         if (!failed) continue;
         // What may not be on the disk is taken out, so that what the file holds is what
         // the user is told was written.

@@ -31,7 +31,7 @@ inline constexpr char TemporaryMark[] = ".partial-";
 void RemoveLeftoverTemporaries(const QString& folder);
 
 // Appends made while an AppendBatch is alive wait for its commit() to reach the disk,
-// so that a run of appends to many files costs one sync. Appends outside a batch are
+// so that a run of appends to many files is synced together. Appends outside a batch are
 // synced one by one.
 class AppendBatch {
 public:
@@ -49,11 +49,12 @@ public:
     // Called by the record-file layer: an append to the file (its length before it).
     static bool defer(const QString& path, std::int64_t lengthBefore);
 
-private:
     struct Pending {
         QString path;
         std::int64_t lengthBefore;
     };
+
+private:
     std::vector<Pending> pending_;
     QStringList undone_;
     AppendBatch* outer_;

@@ -87,14 +87,12 @@ void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck) {
 
 void BuildRegisterRecords(const std::vector<RegisterEntry>& entries) {
     DeleteFileAndBackup(TempRegisterFile);
-    AppendTogether(
-        [&entries] {
-            for (const RegisterEntry& entry : entries) {
-                CurrentRegisterEntry = entry;
-                WriteTempRegister(entry);
-            }
-        },
-        [](const QStringList&) {});
+    // A working copy that only this posting reads back: it need not wait for the disk.
+    const AppendBatch scratch;
+    for (const RegisterEntry& entry : entries) {
+        CurrentRegisterEntry = entry;
+        WriteTempRegister(entry);
+    }
 }
 
 void WriteTempRegister(const RegisterEntry& entry) {

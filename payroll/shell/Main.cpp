@@ -27,7 +27,11 @@ void OfferRestore(const QString& name) {
                                         "Its copy in the Backup folder was kept.\r\n\r\n"
                                         "Restore %1 from the Backup folder?")
                              .arg(name);
-    if (MsgBox(text, MsgButtons::YesNo, QStringLiteral("Damaged File")) != MsgAnswer::Yes) return;
+    if (MsgBox(text, MsgButtons::YesNo, QStringLiteral("Damaged File")) != MsgAnswer::Yes) {
+        // Its loaders need not tell the user again.
+        NoteDamageTold(u'/' + name);
+        return;
+    }
     ReportFileErrors([&name] { RestoreFromBackup(u'/' + name); });
 }
 
