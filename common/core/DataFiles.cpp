@@ -1,6 +1,5 @@
 #include "DataFiles.h"
 
-#include "Dialogs.h"
 #include "Globals.h"
 #include "Records.h"
 
@@ -13,6 +12,7 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -113,14 +113,27 @@ FileError::FileError(const QString& fileName, const QString& problem)
     : std::runtime_error(composeMessage(fileName, problem).toStdString()), fileName_(fileName),
       message_(composeMessage(fileName, problem)) {}
 
-void ReportFileError(const FileError& error) {
-    MsgBox(error.userMessage(), MsgButtons::OK, QStringLiteral("File Error"));
+QString ShownFileName(QStringView relativeName) {
+    return normalisedName(relativeName).mid(1);
 }
 
-void ReportShortFile(const QString& relativeName) {
-    MsgBox(QStringLiteral("The file %1 is damaged: it ends before all of its information could be read.")
-               .arg(normalisedName(relativeName).mid(1)),
-           MsgButtons::OK, QStringLiteral("Damaged File"));
+namespace {
+FileErrorReporter& reporterSlot() {
+    static FileErrorReporter reporter = nullptr;
+    return reporter;
+}
+
+void reportUncaught(const FileError& error) {
+    if (reporterSlot())
+        reporterSlot()(error);
+    else
+        qWarning("%s", qUtf8Printable(error.userMessage()));
+}
+} // namespace
+
+FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter) {
+    std::swap(reporterSlot(), reporter);
+    return reporter;
 }
 
 // ---- Existence, counts ----------------------------------------------------------------
@@ -184,7 +197,7 @@ TextOutput::~TextOutput() {
     try {
         close();
     } catch (const FileError& error) {
-        ReportFileError(error);
+        reportUncaught(error);
     }
 }
 

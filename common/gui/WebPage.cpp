@@ -1,6 +1,7 @@
 #include "WebPage.h"
 
 #include "DataFiles.h"
+#include "FileErrors.h"
 
 #include <QDesktopServices>
 #include <QUrl>

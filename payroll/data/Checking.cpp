@@ -1,6 +1,7 @@
 #include "Checking.h"
 
 #include "DataFiles.h"
+#include "FileErrors.h"
 #include "Money.h"
 #include "frmSetup.h"
 

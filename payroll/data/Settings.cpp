@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "DataFiles.h"
+#include "FileErrors.h"
 #include "Globals.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The files behind the tax-table store: TaxVariables.txt (and its master copy),
 // TaxTable.txt, PercentageTable.txt and Deductions.txt.
 
+#include "FileErrors.h"
 #include "frmTables.h"
 
 #include "DataFiles.h"

@@ -3,6 +3,7 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "Globals.h"
 #include "Suppliers.h"
 #include "WebPage.h"

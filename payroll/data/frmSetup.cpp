@@ -3,6 +3,7 @@
 #include "Checking.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "Money.h"

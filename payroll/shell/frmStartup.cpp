@@ -4,6 +4,7 @@
 #include "DataFiles.h"
 #include "Dialogs.h"
 #include "ExitProgram.h"
+#include "FileErrors.h"
 #include "MenuRoutines.h"
 #include "Picture.h"
 #include "Records.h"
