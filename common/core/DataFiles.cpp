@@ -1,5 +1,6 @@
 #include "DataFiles.h"
 
+#include "DataFileNames.h"
 #include "Globals.h"
 #include "Records.h"
 
@@ -348,10 +349,10 @@ void MakeFolders() {
     for (const char16_t* folder :
          {u"/Backup", u"/Employees", u"/Pictures", u"/Backup/Employees", u"/Backup/Pictures"})
         MakeFolder(folder);
-    if (!FileExists(u"/Employees.txt")) return;
-    EmployeeCount = RecordCount(u"/Employees.txt", EmployeeRecord::Length);
+    if (!FileExists(EmployeeFile)) return;
+    EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
     if (EmployeeCount < 1) return;
-    RandomFile employees = OpenRandomFile(u"/Employees.txt", EmployeeRecord::Length);
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
     for (LoopCounter = 1; LoopCounter <= EmployeeCount; ++LoopCounter) {
         const auto record = employees.get<EmployeeRecord>(LoopCounter);
         if (!record) break;
@@ -363,8 +364,8 @@ void MakeFolders() {
 }
 
 bool BusinessDataExists() {
-    const bool business = FileExists(u"/MyBusinessData.txt");
-    const bool payrollInfo = FileExists(u"/PayrollInfo.txt");
+    const bool business = FileExists(BusinessDataFile);
+    const bool payrollInfo = FileExists(PayrollInfoFile);
     return business && payrollInfo;
 }
 

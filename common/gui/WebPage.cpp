@@ -1,5 +1,6 @@
 #include "WebPage.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "FileErrors.h"
 
@@ -26,7 +27,7 @@ UrlOpener SetUrlOpener(UrlOpener opener) {
 
 void ConnecttoInternet(const QString& address) {
     try {
-        TextOutput shortcut = OpenOutput(u"\\Temp.url");
+        TextOutput shortcut = OpenOutput(InternetShortcutFile);
         shortcut.print(QStringLiteral("[InternetShortcut]"));
         shortcut.print(QStringLiteral("URL = ") + address);
         shortcut.close();

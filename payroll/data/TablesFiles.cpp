@@ -1,6 +1,7 @@
 // The files behind the tax-table store: TaxVariables.txt (and its master copy),
 // TaxTable.txt, PercentageTable.txt and Deductions.txt.
 
+#include "DataFileNames.h"
 #include "FileErrors.h"
 #include "frmTables.h"
 
@@ -16,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-const QString TaxVariablesFile = QStringLiteral("/TaxVariables.txt");
-const QString MasterFile = QStringLiteral("/Backup/MasterTaxVariables.txt");
-const QString TaxTableFile = QStringLiteral("/TaxTable.txt");
-const QString PercentageFile = QStringLiteral("/PercentageTable.txt");
-const QString AllowanceFile = QStringLiteral("/Deductions.txt");
 
 constexpr int TaxVariableCount = 14;
 constexpr int TableRows = 16;
@@ -97,7 +92,7 @@ void frmTables::LoadTables() {
     defaultGrid(*fgPercentage, true);
     if (FileExists(TaxVariablesFile)) LoadTaxVariables(true);
     if (FileExists(TaxTableFile)) LoadTaxTable();
-    if (FileExists(PercentageFile)) LoadPercentageTable();
+    if (FileExists(PercentageTableFile)) LoadPercentageTable();
     LoadAllowanceTable();
 }
 
@@ -114,7 +109,7 @@ void frmTables::defaultTaxVariables() {
 }
 
 void frmTables::LoadTaxVariables(bool current) {
-    const QString fileName = current ? TaxVariablesFile : MasterFile;
+    const QString fileName = current ? TaxVariablesFile : MasterTaxVariablesFile;
     if (!current && !FileExists(fileName)) {
         MsgBox(QStringLiteral("The Default Tax Table (Backup\\MasterTaxVariables.txt) was not found.\r\n"
                               "The Tax Settings were not changed."),
@@ -197,29 +192,29 @@ void frmTables::SaveTaxTable() {
     saveGrid(*fgTaxTable, TaxTableFile);
 }
 void frmTables::LoadPercentageTable() {
-    readGrid(*fgPercentage, PercentageFile, true);
+    readGrid(*fgPercentage, PercentageTableFile, true);
 }
 void frmTables::SavePercentageTable() {
-    saveGrid(*fgPercentage, PercentageFile);
+    saveGrid(*fgPercentage, PercentageTableFile);
 }
 
 // ---- Allowances ------------------------------------------------------------------------------------
 
 void frmTables::LoadAllowanceTable() {
-    if (!FileExists(AllowanceFile)) {
+    if (!FileExists(DeductionsFile)) {
         for (std::size_t i = 0; i < txtAllowance.size(); ++i)
             txtAllowance[i]->setText(CurrencyText(Money::fromCents(DefaultAllowanceCents[i])));
         SaveAllowanceTable();
         return;
     }
-    const auto items = ReadItems(AllowanceFile, static_cast<int>(txtAllowance.size()));
+    const auto items = ReadItems(DeductionsFile, static_cast<int>(txtAllowance.size()));
     if (!items) return;
     for (std::size_t i = 0; i < txtAllowance.size(); ++i)
         txtAllowance[i]->setText(i < items->size() ? CurrencyOrAsRead((*items)[i].text) : ZeroCurrency());
 }
 
 void frmTables::SaveAllowanceTable() {
-    SaveFile(AllowanceFile, [this](TextOutput& out) {
+    SaveFile(DeductionsFile, [this](TextOutput& out) {
         for (QLineEdit* box : txtAllowance)
             out.write(Item::text(box->text()));
     });

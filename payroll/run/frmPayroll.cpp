@@ -1,5 +1,6 @@
 #include "frmPayroll.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
@@ -28,10 +29,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
-const QString MemoFile = QStringLiteral("/PayrollMemo.txt");
-const QString NonResidentFile = QStringLiteral("/NonResidentTaxTable.txt");
 
 QString ZeroText() {
     return CurrencyText(Money());
@@ -181,8 +178,8 @@ void frmPayroll::ShowFirstCheckPanel() {
 
 void frmPayroll::LoadPayrollMemo() {
     txtMemo->clear();
-    if (!FileExists(MemoFile)) return;
-    TextInput memo = OpenInput(MemoFile);
+    if (!FileExists(PayrollMemoFile)) return;
+    TextInput memo = OpenInput(PayrollMemoFile);
     QString text;
     while (!memo.atEnd())
         text += memo.readText() + u'\n';
@@ -206,11 +203,11 @@ void frmPayroll::LoadAllowances() {
 void frmPayroll::LoadNonResidentTable() {
     // Without the table no nonresident amount is added.
     cboNonResident->clear();
-    if (!FileExists(NonResidentFile)) return;
-    TextInput table = OpenInput(NonResidentFile);
+    if (!FileExists(NonResidentTaxTableFile)) return;
+    TextInput table = OpenInput(NonResidentTaxTableFile);
     for (int i = 0; i < 8; ++i) {
         const QString amount = table.readText();
-        if (table.isShort()) return ReportShortFile(NonResidentFile);
+        if (table.isShort()) return ReportShortFile(NonResidentTaxTableFile);
         cboNonResident->addItem(amount);
     }
 }
@@ -389,7 +386,7 @@ void frmPayroll::cmdMemo_Click(int index) {
             QString text = txtMemo->toPlainText();
             while (text.endsWith(u'\n'))
                 text.chop(1);
-            if (!text.isEmpty()) SaveMemoText(MemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
+            if (!text.isEmpty()) SaveMemoText(PayrollMemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
             break;
         }
         case 3:
