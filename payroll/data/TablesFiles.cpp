@@ -1,12 +1,12 @@
 // The files behind the tax-table store: TaxVariables.txt (and its master copy),
 // TaxTable.txt, PercentageTable.txt and Deductions.txt.
 
-#include "DataFileNames.h"
-#include "FileErrors.h"
 #include "frmTables.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Money.h"
 

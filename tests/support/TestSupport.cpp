@@ -3,6 +3,7 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Globals.h"
+#include "Hook.h"
 #include "Screen.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ ProgramFolderTest::~ProgramFolderTest() {
     UnloadAllScreens();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetExitProgramHandler({});
+    Hook::clearAll();
     SetTodayForTesting(std::nullopt);
 }
 

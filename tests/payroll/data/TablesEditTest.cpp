@@ -3,6 +3,7 @@
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "GridRoutines.h"
+#include "Main.h"
 #include "Suppliers.h"
 #include "TestSupport.h"
 #include "WebPage.h"
@@ -232,6 +233,7 @@ TEST_F(TablesEditTest, SavePercentageTableWritesTheFileAndClosesTheFrame) {
 // ---- Screen life and frames ---------------------------------------------------------------------------
 
 TEST_F(TablesEditTest, ActivationPreparesTheEntryAndHooksTheVisibleGrid) {
+    LinkScreens();
     frmTables& t = Tables();
     t.cmdTables[5]->setEnabled(true);
     t.txtChangePercent->setText(QStringLiteral(".5"));

@@ -1,6 +1,7 @@
 // The pay-run screen: loading, activation, panels and the memo.
 #include "FlexGrid.h"
 #include "Globals.h"
+#include "Main.h"
 #include "PayrollTestSupport.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
@@ -129,6 +130,7 @@ TEST_F(PayrollScreenTest, EmployeeOfNoKnownPayStatusIsInNoBonusGrid) {
 }
 
 TEST_F(PayrollScreenTest, NoEmployeeFileReturnsToTheMenu) {
+    LinkScreens();
     frmPayroll& f = open();
     EXPECT_EQ(dialogs->messages().back(), QStringLiteral("There are no Employees to Pay"));
     EXPECT_TRUE(f.isHidden());
