@@ -420,7 +420,8 @@ TEST_F(TablesEditTest, StateMaximumKeepsTheBracketTableWhenPassedThrough) {
 
 TEST_F(TablesEditTest, ObtainEinOpensTheIrsPageOnYesOnly) {
     frmTables& t = Tables();
-    t.mnuEIN->trigger(); // unanswered: No
+    dialogs->answer(MsgAnswer::No);
+    t.mnuEIN->trigger();
     EXPECT_TRUE(opened.empty());
     dialogs->answer(MsgAnswer::Yes);
     t.mnuEIN->trigger();
@@ -442,7 +443,8 @@ TEST_F(TablesEditTest, LoadNewTablesOpensTheMakersPageAndEndsTheProgram) {
     int exits = 0;
     SetExitProgramHandler([&exits] { ++exits; });
     frmTables& t = Tables();
-    t.mnuTables->trigger(); // unanswered: Cancel
+    dialogs->answer(MsgAnswer::Cancel);
+    t.mnuTables->trigger();
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(exits, 0);
 
