@@ -56,6 +56,7 @@ TEST_F(NewEmployeeWorksheet, ReturnListHoldsItsTwoEntriesFirstChosen) {
 }
 
 TEST_F(NewEmployeeWorksheet, TitleIsCentredAndEveryFieldLineStartsAtOneAndThreeAndAHalfInches) {
+    dialogs->answerPrintDialog(true);
     screen.cmdNewEmp[1]->click();
     ASSERT_EQ(printer->jobs.size(), 1u);
     EXPECT_EQ(printer->jobs[0].orientation, PageOrientation::Portrait);
@@ -122,6 +123,7 @@ TEST_F(NewEmployeeWorksheet, TitleIsCentredAndEveryFieldLineStartsAtOneAndThreeA
 TEST_F(NewEmployeeWorksheet, ReturnLineIsPrintedTwoEmptyLinesBelowAtOneInch) {
     screen.ckReturn->setChecked(true);
     screen.cboReturnto->setCurrentIndex(1);
+    dialogs->answerPrintDialog(true).answerPrintDialog(true);
     screen.PrintNewEmployeeForm();
     const RecordedText& last = printer->texts.back();
     EXPECT_EQ(last.text, QStringLiteral("Return Completed Form to your Supervisor"));
@@ -149,6 +151,7 @@ TEST_F(NewEmployeeWorksheet, CancelledPrintDialogPrintsNothingAndSaysNothing) {
 
 TEST_F(NewEmployeeWorksheet, PrinterFailureShowsThePrintError) {
     printer->failToStart = true;
+    dialogs->answerPrintDialog(true).answerPrintDialog(true);
     screen.PrintNewEmployeeForm();
     ASSERT_EQ(dialogs->messages(), std::vector<QString>{QStringLiteral("A Print Error has occurred")});
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Print Error"));
