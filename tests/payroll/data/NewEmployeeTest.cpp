@@ -57,7 +57,7 @@ TEST_F(NewEmployeeWorksheet, ReturnListHoldsItsTwoEntriesFirstChosen) {
 
 TEST_F(NewEmployeeWorksheet, TitleIsCentredAndEveryFieldLineStartsAtOneAndThreeAndAHalfInches) {
     dialogs->answerPrintDialog(true);
-    screen.cmdNewEmp[1]->click();
+    screen.cmdNewEmp[NewEmployeeButton::PrintForm]->click();
     ASSERT_EQ(printer->jobs.size(), 1u);
     EXPECT_EQ(printer->jobs[0].orientation, PageOrientation::Portrait);
     EXPECT_TRUE(printer->jobs[0].ended);
@@ -185,7 +185,7 @@ TEST_F(NewEmployeeWorksheet, W4MenuOpensTheFormOnlyOnYes) {
 TEST_F(NewEmployeeWorksheet, MenuButtonShowsTheMainMenuAndUnloadsTheWorksheet) {
     LinkScreens();
     screen.Show();
-    screen.cmdNewEmp[0]->click();
+    screen.cmdNewEmp[NewEmployeeButton::Menu]->click();
     EXPECT_FALSE(IsLoaded<frmNewEmployee>());
     EXPECT_TRUE(Form<frmStartup>().isActiveScreen());
 }
