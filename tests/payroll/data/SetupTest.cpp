@@ -108,7 +108,7 @@ TEST_F(SetupTest, NamesWithCommasAreWrittenInQuotesAndReadBackWhole) {
 
 TEST_F(SetupTest, FlagFilesRoundTripAsTrueAndFalseWords) {
     frmSetup& s = setup();
-    s.optAccount[2]->click();
+    s.optAccount[BankChoice::OtherProgram]->click();
     s.ckPrompts->setChecked(false);
     s.ckAlarms->setChecked(true);
     s.ck401->click();
@@ -267,8 +267,8 @@ TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMen
     s.Show();
     s.cboStates->setCurrentIndex(2); // Arizona
     s.SelectState();
-    s.optAccount[0]->click();
-    s.txtPayrollBank[0]->setText(QStringLiteral("Macon Savings"));
+    s.optAccount[BankChoice::SeparateAccount]->click();
+    s.txtPayrollBank[PayrollBankBox::BankName]->setText(QStringLiteral("Macon Savings"));
     s.cmdQuit->click();
 
     for (const char* file : {"MyBusinessData.txt", "PayrollInfo.txt", "PayrollCheckbookInfo.txt",
@@ -318,7 +318,7 @@ TEST_F(SetupTest, BankOptionSaveDeletesOnlyTheBackupCopy) {
     writeFile("Backup/PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n");
     writeFile("PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n");
     frmSetup& s = setup();
-    s.optAccount[2]->click();
+    s.optAccount[BankChoice::OtherProgram]->click();
     s.SavePayrollInfo();
     EXPECT_FALSE(exists("Backup/PayrollInfo.txt"));
     EXPECT_EQ(readFile("PayrollInfo.txt"), QByteArray("#FALSE#,#FALSE#,#TRUE#\r\n"));
@@ -328,11 +328,11 @@ TEST_F(SetupTest, BankOptionSaveDeletesOnlyTheBackupCopy) {
 
 TEST_F(SetupTest, BankOptionLabelsFollowTheChoice) {
     frmSetup& s = setup();
-    s.optAccount[1]->click();
+    s.optAccount[BankChoice::GeneralAccount]->click();
     EXPECT_FALSE(s.lblDebit->isHidden());
     EXPECT_TRUE(s.lblFunds->isHidden());
     EXPECT_EQ(s.lblDebit->palette().color(QPalette::WindowText), VbColor(16576));
-    s.optAccount[2]->click();
+    s.optAccount[BankChoice::OtherProgram]->click();
     EXPECT_TRUE(s.lblDebit->isHidden());
     EXPECT_FALSE(s.lblFunds->isHidden());
     EXPECT_EQ(SelectedOptions(s), 1);
@@ -341,10 +341,10 @@ TEST_F(SetupTest, BankOptionLabelsFollowTheChoice) {
 TEST_F(SetupTest, SeparatePayrollAccountWithoutItsFileGuessesTheBankAndOpensItsTab) {
     writeGeneralCheckbook();
     frmSetup& s = setup();
-    s.optAccount[0]->click();
+    s.optAccount[BankChoice::SeparateAccount]->click();
     EXPECT_FALSE(s.lblDebit->isHidden());
     EXPECT_TRUE(s.lblFunds->isHidden());
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("First Farmers Bank"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("First Farmers Bank"));
     EXPECT_EQ(s.tabInfo->currentIndex(), frmSetup::PayrollCheckbookTab);
 }
 
@@ -352,8 +352,8 @@ TEST_F(SetupTest, SeparatePayrollAccountWithItsFileKeepsItsName) {
     writeGeneralCheckbook();
     writePayrollCheckbook();
     frmSetup& s = setup();
-    s.optAccount[0]->click();
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("Macon Savings"));
+    s.optAccount[BankChoice::SeparateAccount]->click();
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("Macon Savings"));
     EXPECT_EQ(s.tabInfo->currentIndex(), frmSetup::BusinessTab);
 }
 
@@ -402,7 +402,7 @@ TEST_F(SetupTest, BusinessTextIsStoredWithoutTheBlanksAroundIt) {
 TEST_F(SetupTest, TypingIntoThePresetCheckNumberReplacesIt) {
     frmSetup& s = setup();
     s.Show();
-    QLineEdit* box = s.txtPayrollBank[3];
+    QLineEdit* box = s.txtPayrollBank[PayrollBankBox::NextCheck];
     ASSERT_EQ(box->text(), QStringLiteral("101"));
     // A click gives the focus and puts the cursor where it landed.
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
@@ -435,7 +435,7 @@ TEST_F(SetupTest, AmbletonTabIsReachedWhenItsCheckbookExistsAndRefusedOtherwise)
 
 TEST_F(SetupTest, MoneyBoxShowingZeroIsEmptiedByAKeyAndTakesOnlyMoneyKeys) {
     frmSetup& s = setup();
-    QLineEdit* balance = s.txtPayrollBank[2];
+    QLineEdit* balance = s.txtPayrollBank[PayrollBankBox::Balance];
     ASSERT_EQ(balance->text(), QStringLiteral("$0.00"));
     type(balance, Qt::Key_Tab);
     EXPECT_EQ(balance->text(), QStringLiteral("$0.00"));
@@ -447,20 +447,20 @@ TEST_F(SetupTest, MoneyBoxShowingZeroIsEmptiedByAKeyAndTakesOnlyMoneyKeys) {
     leave(balance);
     EXPECT_EQ(balance->text(), QStringLiteral("$5.20"));
 
-    type(s.txtPayrollBank[3], Qt::Key_A, QStringLiteral("a"));
-    EXPECT_EQ(s.txtPayrollBank[3]->text(), QStringLiteral("101"));
-    type(s.txtPayrollBank[0], Qt::Key_A, QStringLiteral("a"));
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("a"));
+    type(s.txtPayrollBank[PayrollBankBox::NextCheck], Qt::Key_A, QStringLiteral("a"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("101"));
+    type(s.txtPayrollBank[PayrollBankBox::BankName], Qt::Key_A, QStringLiteral("a"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("a"));
 }
 
 TEST_F(SetupTest, EmptyOrNonNumericBalanceBoxShowsZeroOnLeaving) {
     frmSetup& s = setup();
-    s.txtPayrollBank[4]->clear();
-    leave(s.txtPayrollBank[4]);
-    EXPECT_EQ(s.txtPayrollBank[4]->text(), QStringLiteral("$0.00"));
-    s.txtPayrollBank[2]->setText(QStringLiteral("ten dollars"));
+    s.txtPayrollBank[PayrollBankBox::BeginningBalance]->clear();
+    leave(s.txtPayrollBank[PayrollBankBox::BeginningBalance]);
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BeginningBalance]->text(), QStringLiteral("$0.00"));
+    s.txtPayrollBank[PayrollBankBox::Balance]->setText(QStringLiteral("ten dollars"));
     s.txtPayrollBank_LostFocus(2);
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$0.00"));
 }
 
 // ---- Supplier menus -------------------------------------------------------------------------------
