@@ -86,8 +86,8 @@ void frmSetup::SelectState() {
         StateIndex = static_cast<std::int16_t>(p + 1);
         const auto k = static_cast<std::size_t>(p + 1);
         frmTables& tables = Form<frmTables>();
-        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[2]->setText(StateTaxRate[k]);
-        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[7]->setText(StateTaxMaximum[k]);
+        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[TaxBox::StateRate]->setText(StateTaxRate[k]);
+        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[TaxBox::StateMaximum]->setText(StateTaxMaximum[k]);
         tables.ckState->setChecked(false);
         return;
     }

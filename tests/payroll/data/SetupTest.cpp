@@ -207,8 +207,8 @@ TEST_F(SetupStateTest, StateListLoaderLoadsTheBusinessAndSelectsItsState) {
     EXPECT_EQ(s.cboStates->currentText(), QStringLiteral("Arizona"));
     EXPECT_EQ(StateIndex, 3);
     EXPECT_EQ(s.txtCity->text(), QStringLiteral("Phoenix"));
-    EXPECT_EQ(Form<frmTables>().TxtTables[2]->text(), QStringLiteral("2.50%"));
-    EXPECT_EQ(Form<frmTables>().TxtTables[7]->text(), QStringLiteral("Table"));
+    EXPECT_EQ(Form<frmTables>().TxtTables[TaxBox::StateRate]->text(), QStringLiteral("2.50%"));
+    EXPECT_EQ(Form<frmTables>().TxtTables[TaxBox::StateMaximum]->text(), QStringLiteral("Table"));
 }
 
 TEST_F(SetupStateTest, FilledStateListChoosesNoStateTheUserNeverPicked) {
@@ -219,8 +219,8 @@ TEST_F(SetupStateTest, FilledStateListChoosesNoStateTheUserNeverPicked) {
 
 TEST_F(SetupStateTest, EmptyRateOrMaximumLeavesThatTaxBoxButSetsStateAndClearsFlatRate) {
     frmTables& tables = Form<frmTables>();
-    tables.TxtTables[2]->setText(QStringLiteral("9.99%"));
-    tables.TxtTables[7]->setText(QStringLiteral("$1,000.00"));
+    tables.TxtTables[TaxBox::StateRate]->setText(QStringLiteral("9.99%"));
+    tables.TxtTables[TaxBox::StateMaximum]->setText(QStringLiteral("$1,000.00"));
     tables.ckState->setChecked(true);
     StateTaxRate[4].clear(); // Arkansas
 
@@ -228,21 +228,21 @@ TEST_F(SetupStateTest, EmptyRateOrMaximumLeavesThatTaxBoxButSetsStateAndClearsFl
     s.cboStates->setCurrentIndex(3);
     Q_EMIT s.cboStates->activated(3);
     EXPECT_EQ(StateIndex, 4);
-    EXPECT_EQ(tables.TxtTables[2]->text(), QStringLiteral("9.99%"));
-    EXPECT_EQ(tables.TxtTables[7]->text(), StateTaxMaximum[4]);
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateRate]->text(), QStringLiteral("9.99%"));
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateMaximum]->text(), StateTaxMaximum[4]);
     EXPECT_FALSE(tables.ckState->isChecked());
 
     StateTaxMaximum[2].clear(); // Alaska
     s.cboStates->setCurrentIndex(1);
     s.SelectState();
     EXPECT_EQ(StateIndex, 2);
-    EXPECT_EQ(tables.TxtTables[2]->text(), QStringLiteral("0.00%"));
-    EXPECT_EQ(tables.TxtTables[7]->text(), StateTaxMaximum[4]);
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateRate]->text(), QStringLiteral("0.00%"));
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateMaximum]->text(), StateTaxMaximum[4]);
 }
 
 TEST_F(SetupStateTest, StoredStateMatchingNoEntryChangesNothingAndIsKeptBySave) {
     frmTables& tables = Form<frmTables>();
-    tables.TxtTables[2]->setText(QStringLiteral("3.00%"));
+    tables.TxtTables[TaxBox::StateRate]->setText(QStringLiteral("3.00%"));
     tables.ckState->setChecked(true);
     StateIndex = 7;
     writeFile("MyBusinessData.txt",
@@ -250,7 +250,7 @@ TEST_F(SetupStateTest, StoredStateMatchingNoEntryChangesNothingAndIsKeptBySave) 
     frmSetup& s = setup();
     s.LoadBusiness();
     EXPECT_EQ(StateIndex, 7);
-    EXPECT_EQ(tables.TxtTables[2]->text(), QStringLiteral("3.00%"));
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateRate]->text(), QStringLiteral("3.00%"));
     EXPECT_TRUE(tables.ckState->isChecked());
     EXPECT_EQ(s.cboStates->currentIndex(), -1);
     EXPECT_EQ(s.cboStates->placeholderText(), QStringLiteral("Atlantis"));
@@ -280,7 +280,7 @@ TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMen
     EXPECT_TRUE(readFile("PayrollCheckbookInfo.txt").startsWith("\"Macon Savings\""));
     // Writing the general checkbook before the payroll one does not undo the option saved.
     EXPECT_EQ(s.BankOption(), 0);
-    EXPECT_EQ(Form<frmTables>().TxtTables[7]->text(), QStringLiteral("None"));
+    EXPECT_EQ(Form<frmTables>().TxtTables[TaxBox::StateMaximum]->text(), QStringLiteral("None"));
     EXPECT_TRUE(Form<frmTables>().ckState->isChecked());
     EXPECT_TRUE(s.isHidden());
     EXPECT_EQ(ActiveScreen(), &Form<frmStartup>());

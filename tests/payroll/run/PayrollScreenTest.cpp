@@ -286,7 +286,7 @@ TEST_F(PayrollScreenTest, AllowancesAreTakenFromTheTaxTables) {
     EXPECT_EQ(f.Allowance[1], Money::fromCents(7980));
     EXPECT_EQ(f.Allowance[8], Money::fromCents(1600));
     // Edited on the tax-table screen later: the next calculation takes the new amount.
-    Form<frmTables>().txtAllowance[0]->setText(QStringLiteral("$82.70"));
+    Form<frmTables>().txtAllowance[AllowanceBox::Weekly]->setText(QStringLiteral("$82.70"));
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     open();
     f.cmdPayroll_Click(13);
