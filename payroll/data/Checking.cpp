@@ -1,6 +1,8 @@
 #include "Checking.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
+#include "FileErrors.h"
 #include "Money.h"
 #include "frmSetup.h"
 
@@ -16,8 +18,6 @@
 
 namespace {
 
-const QString GeneralFile = QStringLiteral("/CheckbookInfo.txt");
-const QString PayrollFile = QStringLiteral("/PayrollCheckbookInfo.txt");
 const QString FirstCheckNumber = QStringLiteral("101");
 const QString Personal = QStringLiteral("Personal Checking");
 const QString Business = QStringLiteral("Business Checking");
@@ -54,8 +54,8 @@ qsizetype EndOfItems(const QByteArray& bytes, int items) {
 // after item 8 on. Read at the moment of saving, so that whatever Ambleton stored
 // while this program ran is kept.
 QByteArray AmbletonRest() {
-    if (!FileExists(GeneralFile)) return {};
-    const QString path = DataPath(GeneralFile);
+    if (!FileExists(CheckbookInfoFile)) return {};
+    const QString path = DataPath(CheckbookInfoFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path,
@@ -76,8 +76,8 @@ void SelectDefaultBankOption(frmSetup& setup) {
     // general account is the first-run choice. It only stands in for the built-in
     // default, never for a choice the user saved: the setup save writes the general
     // checkbook before the payroll one, and must not undo the option just saved.
-    if (FileExists(PayrollFile)) return;
-    if (FileExists(u"/PayrollInfo.txt") && setup.BankOption() >= 0) return;
+    if (FileExists(PayrollCheckbookInfoFile)) return;
+    if (FileExists(PayrollInfoFile) && setup.BankOption() >= 0) return;
     setup.SelectBankOption(1);
 }
 
@@ -97,11 +97,11 @@ bool HoldsAccount(const std::array<QString, 5>& items) {
 
 void ShowGeneralDefaults(frmSetup& setup) {
     ShowAmbletonTab(setup, false);
-    setup.LblBank[0]->clear();
-    setup.LblBank[1]->clear();
-    setup.LblBank[2]->setText(CurrencyText(Money()));
-    setup.LblBank[3]->setText(FirstCheckNumber);
-    setup.LblBank[5]->setText(CurrencyText(Money()));
+    setup.LblBank[GeneralBankLabel::BankName]->clear();
+    setup.LblBank[GeneralBankLabel::AccountNumber]->clear();
+    setup.LblBank[GeneralBankLabel::Balance]->setText(CurrencyText(Money()));
+    setup.LblBank[GeneralBankLabel::NextCheck]->setText(FirstCheckNumber);
+    setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(CurrencyText(Money()));
     setup.LblAcctType->setText(Business);
     setup.ckDeposit->setChecked(false);
     CheckbookOverdraft = 0;
@@ -109,21 +109,21 @@ void ShowGeneralDefaults(frmSetup& setup) {
 }
 
 void ShowGeneralFile(frmSetup& setup) {
-    TextInput in = OpenInput(GeneralFile);
+    TextInput in = OpenInput(CheckbookInfoFile);
     std::array<QString, 5> items;
     for (QString& item : items)
         item = in.readText();
     CheckbookOverdraft = in.readWhole();
     const std::int64_t accountType = in.readWhole();
     const std::int64_t depositSlips = in.readWhole();
-    if (in.isShort()) ReportShortFile(GeneralFile);
+    if (in.isShort()) ReportShortFile(CheckbookInfoFile);
 
     ShowAmbletonTab(setup, HoldsAccount(items));
-    setup.LblBank[0]->setText(items[0]);
-    setup.LblBank[1]->setText(items[1]);
-    setup.LblBank[2]->setText(BalanceText(items[2]));
-    setup.LblBank[3]->setText(items[3]);
-    setup.LblBank[5]->setText(BalanceText(items[4]));
+    setup.LblBank[GeneralBankLabel::BankName]->setText(items[0]);
+    setup.LblBank[GeneralBankLabel::AccountNumber]->setText(items[1]);
+    setup.LblBank[GeneralBankLabel::Balance]->setText(BalanceText(items[2]));
+    setup.LblBank[GeneralBankLabel::NextCheck]->setText(items[3]);
+    setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(BalanceText(items[4]));
     setup.lblOverdraft->setVisible(CheckbookOverdraft == -1);
     if (accountType == 1) {
         // A personal account has no business deposit slips: the box keeps its state.
@@ -139,7 +139,7 @@ void ShowGeneralFile(frmSetup& setup) {
 void LoadCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     SelectDefaultBankOption(setup);
-    if (FileExists(GeneralFile))
+    if (FileExists(CheckbookInfoFile))
         ShowGeneralFile(setup);
     else
         ShowGeneralDefaults(setup);
@@ -148,7 +148,7 @@ void LoadCheckbookInfo() {
 void LoadPayrollCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     auto& box = setup.txtPayrollBank;
-    if (!FileExists(PayrollFile)) {
+    if (!FileExists(PayrollCheckbookInfoFile)) {
         box[0]->clear();
         box[1]->clear();
         box[2]->setText(CurrencyText(Money()));
@@ -158,12 +158,12 @@ void LoadPayrollCheckbookInfo() {
         OverdraftFlag = 0;
         return;
     }
-    TextInput in = OpenInput(PayrollFile);
+    TextInput in = OpenInput(PayrollCheckbookInfoFile);
     std::array<QString, 5> items;
     for (QString& item : items)
         item = in.readText();
     const bool overdraft = in.readFlag();
-    if (in.isShort()) ReportShortFile(PayrollFile);
+    if (in.isShort()) ReportShortFile(PayrollCheckbookInfoFile);
 
     box[0]->setText(items[0]);
     box[1]->setText(items[1]);
@@ -190,14 +190,14 @@ void SaveCheckbookInfo() {
         bytes.chop(2);
         bytes += rest;
     }
-    WriteWholeFile(GeneralFile, bytes);
+    WriteWholeFile(CheckbookInfoFile, bytes);
     LoadCheckbookInfo();
 }
 
 void SavePayrollCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     const auto& box = setup.txtPayrollBank;
-    TextOutput out = OpenOutput(PayrollFile);
+    TextOutput out = OpenOutput(PayrollCheckbookInfoFile);
     out.write({Item::text(box[0]->text()), Item::text(box[1]->text()),
                Item::text(BalanceText(box[2]->text())), Item::text(box[3]->text()),
                Item::text(BalanceText(box[4]->text())), Item::flag(OverdraftFlag != 0)});

@@ -3,8 +3,10 @@
 
 #include "frmTables.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Money.h"
 
@@ -15,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-const QString TaxVariablesFile = QStringLiteral("/TaxVariables.txt");
-const QString MasterFile = QStringLiteral("/Backup/MasterTaxVariables.txt");
-const QString TaxTableFile = QStringLiteral("/TaxTable.txt");
-const QString PercentageFile = QStringLiteral("/PercentageTable.txt");
-const QString AllowanceFile = QStringLiteral("/Deductions.txt");
 
 constexpr int TaxVariableCount = 14;
 constexpr int TableRows = 16;
@@ -96,16 +92,16 @@ void frmTables::LoadTables() {
     defaultGrid(*fgPercentage, true);
     if (FileExists(TaxVariablesFile)) LoadTaxVariables(true);
     if (FileExists(TaxTableFile)) LoadTaxTable();
-    if (FileExists(PercentageFile)) LoadPercentageTable();
+    if (FileExists(PercentageTableFile)) LoadPercentageTable();
     LoadAllowanceTable();
 }
 
 // ---- Tax variables ------------------------------------------------------------------------------
 
 void frmTables::defaultTaxVariables() {
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < TaxBox::RateCount; ++i)
         TxtTables[i]->setText(ZeroPercent2());
-    for (int i = 6; i < 11; ++i)
+    for (int i = TaxBox::RateCount; i < TaxBox::Count; ++i)
         TxtTables[i]->setText(ZeroCurrency());
     txtEIN->clear();
     ckState->setChecked(false);
@@ -113,7 +109,7 @@ void frmTables::defaultTaxVariables() {
 }
 
 void frmTables::LoadTaxVariables(bool current) {
-    const QString fileName = current ? TaxVariablesFile : MasterFile;
+    const QString fileName = current ? TaxVariablesFile : MasterTaxVariablesFile;
     if (!current && !FileExists(fileName)) {
         MsgBox(QStringLiteral("The Default Tax Table (Backup\\MasterTaxVariables.txt) was not found.\r\n"
                               "The Tax Settings were not changed."),
@@ -132,11 +128,11 @@ void frmTables::readTaxVariables(const QString& fileName) {
     for (int i = 0; i < read; ++i) {
         const DelimitedReader::Read& item = (*items)[i];
         const QString& text = item.text;
-        if (i < 6)
+        if (i < TaxBox::RateCount)
             TxtTables[i]->setText(PercentText2(text));
-        else if (i < 11)
+        else if (i < TaxBox::Count)
             TxtTables[i]->setText(CurrencyOrAsRead(text));
-        else if (i == 11)
+        else if (i == TaxBox::Count)
             txtEIN->setText(text);
         else
             (i == 12 ? ckState : ckLocal)->setChecked(Ticked(item));
@@ -145,7 +141,7 @@ void frmTables::readTaxVariables(const QString& fileName) {
 
 void frmTables::SaveTaxVariables() {
     // A maximum of zero means no maximum.
-    for (int i = 6; i < 11; ++i)
+    for (int i = TaxBox::RateCount; i < TaxBox::Count; ++i)
         if (TxtTables[i]->text() == ZeroCurrency()) TxtTables[i]->setText(QStringLiteral("None"));
     SaveFile(TaxVariablesFile, [this](TextOutput& out) {
         for (QLineEdit* box : TxtTables)
@@ -196,29 +192,29 @@ void frmTables::SaveTaxTable() {
     saveGrid(*fgTaxTable, TaxTableFile);
 }
 void frmTables::LoadPercentageTable() {
-    readGrid(*fgPercentage, PercentageFile, true);
+    readGrid(*fgPercentage, PercentageTableFile, true);
 }
 void frmTables::SavePercentageTable() {
-    saveGrid(*fgPercentage, PercentageFile);
+    saveGrid(*fgPercentage, PercentageTableFile);
 }
 
 // ---- Allowances ------------------------------------------------------------------------------------
 
 void frmTables::LoadAllowanceTable() {
-    if (!FileExists(AllowanceFile)) {
+    if (!FileExists(DeductionsFile)) {
         for (std::size_t i = 0; i < txtAllowance.size(); ++i)
             txtAllowance[i]->setText(CurrencyText(Money::fromCents(DefaultAllowanceCents[i])));
         SaveAllowanceTable();
         return;
     }
-    const auto items = ReadItems(AllowanceFile, static_cast<int>(txtAllowance.size()));
+    const auto items = ReadItems(DeductionsFile, static_cast<int>(txtAllowance.size()));
     if (!items) return;
     for (std::size_t i = 0; i < txtAllowance.size(); ++i)
         txtAllowance[i]->setText(i < items->size() ? CurrencyOrAsRead((*items)[i].text) : ZeroCurrency());
 }
 
 void frmTables::SaveAllowanceTable() {
-    SaveFile(AllowanceFile, [this](TextOutput& out) {
+    SaveFile(DeductionsFile, [this](TextOutput& out) {
         for (QLineEdit* box : txtAllowance)
             out.write(Item::text(box->text()));
     });
@@ -227,5 +223,5 @@ void frmTables::SaveAllowanceTable() {
 void frmTables::ClearAllowanceTable() {
     for (QLineEdit* box : txtAllowance)
         box->setText(ZeroCurrency());
-    txtAllowance[0]->setFocus();
+    txtAllowance[AllowanceBox::Weekly]->setFocus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmployeeForm.h"
+#include "Hook.h"
 #include "Records.h"
 #include "Screen.h"
 
@@ -18,6 +19,15 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QToolButton;
+
+// The command buttons of the employee screen (cmdEmployee), by what they do.
+namespace EmployeeButton {
+inline constexpr int Menu = 0, Load = 1, Save = 2, CancelAdd = 3, TogglePersonal = 4, CreateNew = 5, Count = 6;
+}
+
+// Called when the user leaves the employee screen, whose work may have changed the
+// employee file; the program registers what must follow (the pay run's list).
+inline Hook EmployeesChanged;
 
 // The employee screen: creates employees and edits their master records.
 class frmEmployees : public Screen {
@@ -45,7 +55,7 @@ public:
     QDateEdit* DTStart = nullptr;
     QDateEdit* dtEffective = nullptr;
     QLineEdit* txtTermination = nullptr;
-    std::array<QPushButton*, 6> cmdEmployee{};
+    std::array<QPushButton*, EmployeeButton::Count> cmdEmployee{};
     // The spinner: its up arrow selects the previous employee, its down arrow the next.
     QWidget* UpDown1 = nullptr;
     QToolButton* UpDown1Up = nullptr;

@@ -1,5 +1,6 @@
 #include "PayEngine.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
 #include "FlexGrid.h"
@@ -86,7 +87,7 @@ Money PayEngine::AuxAmount(int row, int col) const {
 }
 
 void PayEngine::CalculatePayroll() {
-    RandomFile employees = OpenRandomFile(u"/Employees.txt", EmployeeRecord::Length);
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
     FlexGrid& grid = grids_.employees;
     const int rows = std::min(grid.rows(), static_cast<int>(state_.EmployeeGross.size()));
     for (LoopCounter = 1; LoopCounter < rows; ++LoopCounter) {

@@ -1,5 +1,6 @@
 #include "Posting.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "FlexGrid.h"
@@ -13,8 +14,6 @@
 #include <optional>
 
 namespace {
-
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
 
 using Totals = std::array<Money, YearToDateFields.size()>;
 
@@ -53,8 +52,7 @@ Totals yearTotals(const QString& payRecords, int count, int year) {
 void RebuildYTDs(RecordFileImage& employees, int year) {
     for (std::int32_t r = 1; r <= EmployeeCount; ++r) {
         CurrentEmployee = employees.get<EmployeeRecord>(r).value_or(EmployeeRecord{});
-        const QString payRecords = QStringLiteral("/Employees/") + TrimmedField(CurrentEmployee.EmployeeNo) +
-                                   QStringLiteral("/PayRecords.txt");
+        const QString payRecords = PayRecordsFile(TrimmedField(CurrentEmployee.EmployeeNo));
         const int count = RecordCount(payRecords, PayRecord::Length);
         // Never paid: the totals typed on the employee screen stay.
         if (count == 0) continue;
@@ -106,12 +104,6 @@ void SaveMemoText(const QString& fileName, const QString& text) {
 
 namespace {
 
-const QString SummaryFile = QStringLiteral("/SummaryRecords.txt");
-
-QString PayRecordsFile(const QString& employeeNo) {
-    return QStringLiteral("/Employees/") + employeeNo + QStringLiteral("/PayRecords.txt");
-}
-
 // The employee record of a pay record: its number less 1000.
 std::int32_t RecordOfEmployee(const PayRecord& pay) {
     bool ok = false;
@@ -152,8 +144,8 @@ SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& 
 
 void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary) {
     CurrentSummary = RunSummaryRecord(checkDate, paymentSummary);
-    const std::int32_t next = RecordCount(SummaryFile, SummaryRecord::Length) + 1;
-    OpenRandomFile(SummaryFile, SummaryRecord::Length).put(next, CurrentSummary);
+    const std::int32_t next = RecordCount(SummaryRecordsFile, SummaryRecord::Length) + 1;
+    OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).put(next, CurrentSummary);
 }
 
 PayRecord PayRecordOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, Money gross,

@@ -1,8 +1,10 @@
 #include "frmPayroll.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "GridRoutines.h"
@@ -27,10 +29,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
-const QString MemoFile = QStringLiteral("/PayrollMemo.txt");
-const QString NonResidentFile = QStringLiteral("/NonResidentTaxTable.txt");
 
 QString ZeroText() {
     return CurrencyText(Money());
@@ -165,11 +163,11 @@ void frmPayroll::ShowFirstCheckPanel() {
     for (QFrame* line : linCheck)
         line->show();
     frmSetup& setup = Form<frmSetup>();
-    if (setup.optAccount[0]->isChecked()) {
-        txt1stCheck->setText(setup.txtPayrollBank[3]->text());
-    } else if (setup.optAccount[1]->isChecked()) {
-        txt1stCheck->setText(setup.LblBank[3]->text());
-    } else if (setup.optAccount[2]->isChecked()) {
+    if (setup.optAccount[BankChoice::SeparateAccount]->isChecked()) {
+        txt1stCheck->setText(setup.txtPayrollBank[PayrollBankBox::NextCheck]->text());
+    } else if (setup.optAccount[BankChoice::GeneralAccount]->isChecked()) {
+        txt1stCheck->setText(setup.LblBank[GeneralBankLabel::NextCheck]->text());
+    } else if (setup.optAccount[BankChoice::OtherProgram]->isChecked()) {
         // Pay slips: no check numbers.
         fra1stCheck->hide();
         for (QFrame* line : linCheck)
@@ -180,8 +178,8 @@ void frmPayroll::ShowFirstCheckPanel() {
 
 void frmPayroll::LoadPayrollMemo() {
     txtMemo->clear();
-    if (!FileExists(MemoFile)) return;
-    TextInput memo = OpenInput(MemoFile);
+    if (!FileExists(PayrollMemoFile)) return;
+    TextInput memo = OpenInput(PayrollMemoFile);
     QString text;
     while (!memo.atEnd())
         text += memo.readText() + u'\n';
@@ -205,11 +203,11 @@ void frmPayroll::LoadAllowances() {
 void frmPayroll::LoadNonResidentTable() {
     // Without the table no nonresident amount is added.
     cboNonResident->clear();
-    if (!FileExists(NonResidentFile)) return;
-    TextInput table = OpenInput(NonResidentFile);
+    if (!FileExists(NonResidentTaxTableFile)) return;
+    TextInput table = OpenInput(NonResidentTaxTableFile);
     for (int i = 0; i < 8; ++i) {
         const QString amount = table.readText();
-        if (table.isShort()) return ReportShortFile(NonResidentFile);
+        if (table.isShort()) return ReportShortFile(NonResidentTaxTableFile);
         cboNonResident->addItem(amount);
     }
 }
@@ -303,7 +301,7 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
     fraDepositSummary->setVisible(!toGrids);
     if (toGrids) return;
     // Paid from an account kept in another program: remind the user of the balance it needs.
-    const bool elsewhere = Form<frmSetup>().optAccount[2]->isChecked();
+    const bool elsewhere = Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
     for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[0]), static_cast<QWidget*>(lblDeposit[1]),
                               static_cast<QWidget*>(imgPointer)})
         reminder->setVisible(elsewhere);
@@ -388,7 +386,7 @@ void frmPayroll::cmdMemo_Click(int index) {
             QString text = txtMemo->toPlainText();
             while (text.endsWith(u'\n'))
                 text.chop(1);
-            if (!text.isEmpty()) SaveMemoText(MemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
+            if (!text.isEmpty()) SaveMemoText(PayrollMemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
             break;
         }
         case 3:

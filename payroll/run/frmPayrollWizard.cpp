@@ -4,7 +4,7 @@
 #include "Dialogs.h"
 #include "FlexGrid.h"
 #include "Globals.h"
-#include "frmStartup.h"
+#include "MainMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,7 +48,7 @@ void frmPayroll::cmdPayroll_Click(int index) {
     case 0:
         ClearEmployeeGrid(true);
         Hide();
-        ShowScreen<frmStartup>();
+        ShowMainMenu();
         break;
     case 1:
         Toggle(fraAux);

@@ -47,8 +47,8 @@ void frmSplash::centre() {
 void frmSplash::buildFace() {
     auto* face = new QWidget(this);
     setCentralWidget(face);
-    imgLogo[0] = NewControl<ClickablePicture>(face, ControlName(QStringLiteral("imgLogo"), 0));
-    imgLogo[0]->setPixmap(KestrovaLogo(128));
+    imgLogo[FaceLogo] = NewControl<ClickablePicture>(face, ControlName(QStringLiteral("imgLogo"), FaceLogo));
+    imgLogo[FaceLogo]->setPixmap(KestrovaLogo(128));
     lblTitle = NewControl<QLabel>(face, QStringLiteral("lblTitle"));
     lblTitle->setText(ProductName);
     QFont title = lblTitle->font();
@@ -68,7 +68,7 @@ void frmSplash::buildFace() {
     titles->addWidget(lblSubtitle);
     titles->addStretch(1);
     auto* top = new QHBoxLayout;
-    top->addWidget(imgLogo[0]);
+    top->addWidget(imgLogo[FaceLogo]);
     top->addSpacing(16);
     top->addLayout(titles, 1);
     auto* buttons = new QHBoxLayout;
@@ -83,7 +83,7 @@ void frmSplash::buildFace() {
 void frmSplash::buildWelcome() {
     fraWelcome->setTitle(QStringLiteral("Welcome to ") + ProductName);
     imgLogo[WelcomeLogo] =
-        NewControl<ClickablePicture>(fraWelcome, ControlName(QStringLiteral("imgLogo"), 1));
+        NewControl<ClickablePicture>(fraWelcome, ControlName(QStringLiteral("imgLogo"), WelcomeLogo));
     imgLogo[WelcomeLogo]->setPixmap(KestrovaLogo(64));
     imgLogo[WelcomeLogo]->setToolTip(QStringLiteral("Yes me, I'm the LOGO"));
     auto* lines = new QVBoxLayout;

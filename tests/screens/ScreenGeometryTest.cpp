@@ -277,7 +277,7 @@ const ScreenCase Screens[] = {
      {QStringLiteral("fgTaxTable"), QStringLiteral("fgPercentage")}, {}},
     {"employees", BusinessFile, Open<frmEmployees>(),
      {Step<frmEmployees>("employee loaded",
-                         [](frmEmployees& s) { s.lstEmployees->setCurrentRow(0); s.cmdEmployee_Click(1); }),
+                         [](frmEmployees& s) { s.lstEmployees->setCurrentRow(0); s.cmdEmployee_Click(EmployeeButton::Load); }),
       Step<frmEmployees>("personal", [](frmEmployees& s) { s.mnuPersonal_Click(); }),
       Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
       Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })}, {}, {}},

@@ -37,6 +37,8 @@ MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, const
 std::optional<QString> InputBox(const QString& prompt, const QString& title = {},
                                 const QString& defaultText = {});
 void Beep();
+// Beeps only when the user has alarms on (AlarmsOn).
+void AlarmBeep();
 // The program title shown when a message has none (the application name).
 QString ProgramTitle();
 
@@ -54,7 +56,8 @@ public:
 // only an OK button needs no scripted answer. A question, input box or print
 // dialog with no matching answer at the front of the queue is counted in
 // `unanswered` and gets the cautious answer (Cancel, No, cancelled input); an
-// unscripted print dialog is accepted with one copy.
+// unscripted print dialog is accepted with one copy. The test fixtures fail a test
+// that leaves a question unanswered or a scripted answer unused.
 class ScriptedDialogs : public DialogHandler {
 public:
     struct PrintAnswer {

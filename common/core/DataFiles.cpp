@@ -1,6 +1,6 @@
 #include "DataFiles.h"
 
-#include "Dialogs.h"
+#include "DataFileNames.h"
 #include "Globals.h"
 #include "Records.h"
 #include "SafeWrite.h"
@@ -145,8 +145,8 @@ FileError::FileError(const QString& fileName, const QString& problem)
     : std::runtime_error(composeMessage(fileName, problem).toStdString()), fileName_(fileName),
       message_(composeMessage(fileName, problem)) {}
 
-void ReportFileError(const FileError& error) {
-    MsgBox(error.userMessage(), MsgButtons::OK, QStringLiteral("File Error"));
+QString ShownFileName(QStringView relativeName) {
+    return normalisedName(relativeName).mid(1);
 }
 
 namespace {
@@ -155,17 +155,31 @@ QStringList& toldDamaged() {
     static QStringList told;
     return told;
 }
+
+FileErrorReporter& reporterSlot() {
+    static FileErrorReporter reporter = nullptr;
+    return reporter;
+}
+
+void reportUncaught(const FileError& error) {
+    if (reporterSlot())
+        reporterSlot()(error);
+    else
+        qWarning("%s", qUtf8Printable(error.userMessage()));
+}
 } // namespace
+
+FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter) {
+    std::swap(reporterSlot(), reporter);
+    return reporter;
+}
 
 void NoteDamageTold(QStringView name) {
     toldDamaged() << DataPath(name);
 }
 
-void ReportShortFile(const QString& relativeName) {
-    if (toldDamaged().contains(DataPath(relativeName))) return;
-    MsgBox(QStringLiteral("The file %1 is damaged: it ends before all of its information could be read.")
-               .arg(normalisedName(relativeName).mid(1)),
-           MsgButtons::OK, QStringLiteral("Damaged File"));
+bool DamageTold(QStringView name) {
+    return toldDamaged().contains(DataPath(name));
 }
 
 // ---- Existence, counts ----------------------------------------------------------------
@@ -180,7 +194,7 @@ bool FileExists(QStringView name) {
         copyWhole(backup, live);
         return true;
     } catch (const FileError& error) {
-        ReportFileError(error);
+        reportUncaught(error);
         return false;
     }
 }
@@ -261,7 +275,7 @@ TextOutput::~TextOutput() {
     try {
         close();
     } catch (const FileError& error) {
-        ReportFileError(error);
+        reportUncaught(error);
     }
 }
 
@@ -493,10 +507,10 @@ void MakeFolders() {
     for (const char16_t* folder :
          {u"/Backup", u"/Employees", u"/Pictures", u"/Backup/Employees", u"/Backup/Pictures"})
         MakeFolder(folder);
-    if (!FileExists(u"/Employees.txt")) return;
-    EmployeeCount = RecordCount(u"/Employees.txt", EmployeeRecord::Length);
+    if (!FileExists(EmployeeFile)) return;
+    EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
     if (EmployeeCount < 1) return;
-    RandomFile employees = OpenRandomFile(u"/Employees.txt", EmployeeRecord::Length);
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
     for (LoopCounter = 1; LoopCounter <= EmployeeCount; ++LoopCounter) {
         const auto record = employees.get<EmployeeRecord>(LoopCounter);
         if (!record) break;
@@ -508,8 +522,8 @@ void MakeFolders() {
 }
 
 bool BusinessDataExists() {
-    const bool business = FileExists(u"/MyBusinessData.txt");
-    const bool payrollInfo = FileExists(u"/PayrollInfo.txt");
+    const bool business = FileExists(BusinessDataFile);
+    const bool payrollInfo = FileExists(PayrollInfoFile);
     return business && payrollInfo;
 }
 
@@ -534,7 +548,7 @@ void BackupOnExit() {
     SourceFolder = ProgramFolder() + u'/';
     TargetFolder = ProgramFolder() + QLatin1String("/Backup/");
     for (const FileError& error : CopyStandardFiles().failed)
-        ReportFileError(error);
+        reportUncaught(error);
 }
 
 void RemoveLeftovers() {
