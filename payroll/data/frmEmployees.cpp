@@ -321,8 +321,9 @@ void frmEmployees::ClearEmployeeForm() {
 }
 
 void frmEmployees::ResetEmployeeCombos() {
-    // The state list keeps its choice: the next employee most likely lives in the same state.
-    for (QComboBox* list : {cboStatus, cboDependents, cboPayStatus, cboFrequency})
+    // No list offers a choice the user did not make: a state or status saved unseen would
+    // be wrong for every employee who does not happen to match it.
+    for (QComboBox* list : {cboStates, cboStatus, cboDependents, cboPayStatus, cboFrequency})
         list->setCurrentIndex(-1);
     DTStart->setDate(Today());
     dtEffective->setDate(Today());

@@ -86,6 +86,7 @@ frmNewEmployee::frmNewEmployee() : Screen(QStringLiteral("frmNewEmployee"), QStr
     cboReturnto = NewControl<QComboBox>(worksheet, QStringLiteral("cboReturnto"));
     cboReturnto->setEditable(true);
     cboReturnto->lineEdit()->setPlaceholderText(QStringLiteral("Return To Info"));
+    SelectWholeTextOnFocus(cboReturnto->lineEdit());
     cboReturnto->setToolTip(QStringLiteral("Return To Info"));
     returnCaption->setBuddy(cboReturnto);
     sheet->addWidget(cboReturnto);

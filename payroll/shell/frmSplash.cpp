@@ -35,6 +35,10 @@ frmSplash::frmSplash() : Screen(QStringLiteral("frmSplash"), QStringLiteral("Spl
     for (std::size_t i = 0; i < imgLogo.size(); ++i)
         connect(imgLogo[i], &ClickablePicture::clicked, this, [this, i] { imgLogo_Click(int(i)); });
     // In the middle of the screen until the user puts it elsewhere (the saved layout wins).
+    centre();
+}
+
+void frmSplash::centre() {
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -85,8 +89,8 @@ void frmSplash::buildWelcome() {
     auto* lines = new QVBoxLayout;
     for (std::size_t i = 0; i < lblWelcome.size(); ++i) {
         lblWelcome[i] = NewControl<QLabel>(fraWelcome, ControlName(QStringLiteral("lblWelcome"), int(i)));
+        // One line each: a window does not grow for the height wrapped lines would need.
         lblWelcome[i]->setText(QString::fromLatin1(WelcomeLines[i]));
-        lblWelcome[i]->setWordWrap(true);
         lines->addWidget(lblWelcome[i]);
     }
     auto* frame = new QHBoxLayout(fraWelcome);
@@ -102,6 +106,8 @@ void frmSplash::cmdContinue_Click() {
         return;
     }
     fraWelcome->show();
+    // The frame makes the splash wider and taller: the whole of it stays in view.
+    centre();
 }
 
 void frmSplash::imgLogo_Click(int index) {

@@ -33,4 +33,5 @@ public:
 private:
     void buildFace();
     void buildWelcome();
+    void centre();
 };

@@ -183,8 +183,8 @@ TEST_F(EmployeeScreen, NewEmployeeAfterALoadedOneStartsFromAClearedRecord) {
     screen.mnuAdd->trigger();
     EXPECT_EQ(box(EmployeeBox::EmployeeNo)->text(), QStringLiteral("1002"));
     EXPECT_EQ(box(EmployeeBox::YTDGross)->text(), QStringLiteral("$0.00"));
-    // The state list keeps the last employee's state.
-    EXPECT_EQ(screen.cboStates->currentText(), QStringLiteral("Illinois"));
+    // No state is offered that the user did not choose.
+    EXPECT_EQ(screen.cboStates->currentIndex(), -1);
     EXPECT_FALSE(screen.cmdEmployee[2]->isEnabled());
     fillNewEmployee(QStringLiteral("New Hire"));
     EXPECT_TRUE(screen.cmdEmployee[2]->isEnabled());
@@ -195,11 +195,11 @@ TEST_F(EmployeeScreen, NewEmployeeAfterALoadedOneStartsFromAClearedRecord) {
     EXPECT_EQ(saved.NonResident, 0);
     EXPECT_EQ(saved.TerminationDate.trimmed(), QString());
     EXPECT_EQ(saved.StartDate, OleDateOf(QDate(2026, 6, 15)));
-    EXPECT_EQ(saved.State, QStringLiteral("IL"));
+    EXPECT_EQ(saved.State.trimmed(), QString()); // none chosen, none saved
     EXPECT_EQ(ReadEmployee(1).encode(), loaded.encode());
 }
 
-TEST_F(EmployeeScreen, ResettingTheListsClearsTheFourChoicesButKeepsTheState) {
+TEST_F(EmployeeScreen, ResettingTheListsClearsEveryChoiceTheStateIncluded) {
     EmployeeRecord e = Employee(1);
     e.MaritalStatus = 1;
     e.PayFrequency = 2;
@@ -208,9 +208,9 @@ TEST_F(EmployeeScreen, ResettingTheListsClearsTheFourChoicesButKeepsTheState) {
     screen.Show();
     loadRow(0);
     screen.ResetEmployeeCombos();
-    for (QComboBox* list : {screen.cboStatus, screen.cboDependents, screen.cboPayStatus, screen.cboFrequency})
+    for (QComboBox* list :
+         {screen.cboStates, screen.cboStatus, screen.cboDependents, screen.cboPayStatus, screen.cboFrequency})
         EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
-    EXPECT_EQ(screen.cboStates->currentText(), QStringLiteral("Illinois"));
     EXPECT_EQ(screen.DTStart->date(), QDate(2026, 6, 15));
     EXPECT_EQ(screen.dtEffective->date(), QDate(2026, 6, 15));
 }
