@@ -288,12 +288,14 @@ TEST_F(EmpReportsTest, PrintoutBreaksPagesAtSevenAndAHalfInchesRepeatingTheHeadi
 TEST_F(EmpReportsTest, PrintoutGoesThroughThePaintingPrinter) {
     writeEmployees(1);
     std::vector<PayRecord> checks;
-    for (int week = 0; week < 60; ++week)
-        checks.push_back(paycheck(QDate(2025, 6, 6).addDays(7 * week), 75000 + week));
+    for (int week = 0; week < 80; ++week)
+        checks.push_back(paycheck(QDate(2025, 1, 3).addDays(7 * week), 75000 + week));
+    checks[70].EmployeeName = QStringLiteral("Abigail Montgomery-Fairweather");
     AppendPayRecords(QStringLiteral("1001"), checks);
     frmEmpReports& screen = open();
     screen.cmdEmplloyee[6]->click();
-    screen.cmdEmplloyee[5]->click();
+    screen.cmdEmplloyee[4]->click();
+    screen.DTStart->setDate(QDate(2025, 1, 1));
     screen.cmdEmplloyee[1]->click();
     const QString pdf = qEnvironmentVariable("KESTROVA_REPORT_PDF", path(QStringLiteral("/EmployeeReport.pdf")));
     PrinterScope scope(std::make_unique<PaintingBackend>(MakePdfPrinter(pdf)));
