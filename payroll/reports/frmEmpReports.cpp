@@ -14,6 +14,7 @@
 #include "Printer.h"
 #include "Records.h"
 
+#include <QAbstractItemModel>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +22,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -278,22 +281,31 @@ void frmEmpReports::BuildReport() {
     fgReport->setRows(1);
     for (int row = 1; row < fgEmployees->rows(); ++row)
         if (!fgEmployees->textMatrix(row, 0).isEmpty()) {
-            if (!ReportFileErrors([&] { AddEmployeeRows(row); })) return;
+            if (!ReportFileErrors([&] { AddEmployeeRows(row); })) break;
         }
 }
 
 void frmEmpReports::AddEmployeeRows(int row) {
     const std::optional<EmployeePayHistory> history = GatherPayHistory(row, DTStart->date(), DTEnd->date());
     if (!history) return;
-    int next = fgReport->rows();
-    fgReport->setRows(next + static_cast<int>(history->Paychecks.size()) + 2);
-    const auto fill = [this](int gridRow, const QStringList& cells) {
+    const int first = fgReport->rows();
+    // The paychecks, the totals line and a blank line.
+    fgReport->setRows(first + static_cast<int>(history->Paychecks.size()) + 2);
+    // A year of every employee's paychecks is many thousand cells: the view hears of
+    // them once, when they are all in place.
+    QAbstractItemModel* model = fgReport->view()->model();
+    const QSignalBlocker quiet(model);
+    int next = first;
+    const auto fill = [&](const QStringList& cells) {
         for (int col = 0; col < cells.size(); ++col)
-            fgReport->setTextMatrix(gridRow, col, cells[col]);
+            fgReport->setTextMatrix(next, col, cells[col]);
+        ++next;
     };
     for (const PayRecord& paycheck : history->Paychecks)
-        fill(next++, PaycheckCells(paycheck));
-    fill(next, TotalsCells(*history));
+        fill(PaycheckCells(paycheck));
+    fill(TotalsCells(*history));
+    model->blockSignals(false);
+    Q_EMIT model->dataChanged(model->index(first - 1, 0), model->index(next - 2, ReportColumns - 1));
 }
 
 void frmEmpReports::PrintReport() {
