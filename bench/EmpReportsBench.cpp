@@ -13,32 +13,17 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using bench::Employees;
-constexpr int Weeks = 520;
-const QDate FirstPayDay(2016, 6, 17);
 const QDate YearStart(2025, 1, 1);
 const QDate YearEnd(2025, 12, 31);
 
-void UseReportFolder() {
-    static QTemporaryDir dir;
-    static bool built = false;
-    SetProgramFolder(dir.path());
-    if (built) return;
-    std::vector<EmployeeRecord> employees;
-    for (int r = 1; r <= Employees; ++r)
-        employees.push_back(bench::Employee(r));
-    bench::WriteEmployees(employees, FirstPayDay, Weeks);
-    built = true;
-}
-
 void BM_GatherEveryEmployeesYear(benchmark::State& state) {
-    UseReportFolder();
+    bench::UseTenYearFolder();
     std::size_t paychecks = 0;
     for (auto _ : state) {
         paychecks = 0;
@@ -51,7 +36,7 @@ BENCHMARK(BM_GatherEveryEmployeesYear)->Unit(benchmark::kMillisecond);
 
 void BM_EmployeeReportOfEveryEmployeeForAYear(benchmark::State& state) {
     bench::EnsureApplication();
-    UseReportFolder();
+    bench::UseTenYearFolder();
     frmEmpReports& screen = ShowScreen<frmEmpReports>();
     screen.cmdEmplloyee[6]->click();
     screen.DTStart->setDate(YearStart);

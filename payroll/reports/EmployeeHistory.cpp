@@ -5,6 +5,9 @@
 #include "Dates.h"
 #include "Money.h"
 
+#include <QByteArrayView>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,10 +40,17 @@ std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QD
     const double last = OleDateOf(end);
 
     EmployeePayHistory history;
+    QByteArray shortRecord;
     for (qsizetype at = 0; at < qsizetype{count} * PayRecord::Length; at += PayRecord::Length) {
-        QByteArray record = bytes.mid(at, PayRecord::Length);
-        // A last record that the end of the file cuts short reads with zeros.
-        if (record.size() < PayRecord::Length) record.append(PayRecord::Length - record.size(), '\0');
+        QByteArrayView record = QByteArrayView(bytes).sliced(std::min(at, bytes.size()));
+        if (record.size() >= PayRecord::Length) {
+            record = record.first(PayRecord::Length);
+        } else {
+            // A last record that the end of the file cuts short reads with zeros.
+            shortRecord = record.toByteArray();
+            shortRecord.append(PayRecord::Length - shortRecord.size(), '\0');
+            record = shortRecord;
+        }
         const double day = std::floor(StoredDate(record, DateOffset));
         if (!(day >= first && day <= last)) continue;
         PayRecord paycheck = PayRecord::decode(record);

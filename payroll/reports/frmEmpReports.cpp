@@ -190,6 +190,11 @@ void frmEmpReports::Form_Load() {
     cmdEmplloyee_Click(7);
 }
 
+// Leaving the screen takes the wheel from the report; each visit gives it back.
+void frmEmpReports::Form_Activate() {
+    HookGridWheel(this, fgReport);
+}
+
 void frmEmpReports::LoadEmployeeGrid() {
     fgEmployees->setRows(1);
     ReportFileErrors([this] {

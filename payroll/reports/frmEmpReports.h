@@ -44,6 +44,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Activate() override;
 
 private:
     void buildControls();

@@ -1,5 +1,6 @@
 #include "EmployeeHistory.h"
 #include "FlexGrid.h"
+#include "GridRoutines.h"
 #include "PaintingPrinter.h"
 #include "PrinterSupport.h"
 #include "RecordSupport.h"
@@ -208,6 +209,13 @@ TEST_F(EmpReportsTest, OneRowAPaycheckThenTotalsAndAnEmployeeWithoutHistoryIsSki
     EXPECT_EQ(grid.rows(), 3);
     screen.cmdEmplloyee[3]->click();
     EXPECT_FALSE(screen.fraReport->isVisible());
+    // Back from the menu, the selection and the dates are as they were and the wheel
+    // scrolls the report again.
+    screen.cmdEmplloyee[0]->click();
+    EXPECT_EQ(HookedGrid(), nullptr);
+    screen.Show();
+    EXPECT_EQ(HookedGrid(), screen.fgReport);
+    EXPECT_EQ(column(*screen.fgEmployees, 0), (QStringList{"", "", "\u00AB", ""}));
 }
 
 TEST_F(EmpReportsTest, GatheredTotalsAreTheSumsOfTheGatheredPaychecks) {
