@@ -16,12 +16,12 @@ constexpr int DateOffset = FieldOffsetOf(&PayRecord::PayDate);
 
 // The amounts of the report's columns 5 to 14, in column order.
 constexpr std::array<Money PayRecord::*, 10> DeductionColumns{
-    &PayRecord::FederalTax,   &PayRecord::Fica,         &PayRecord::Medicare,   &PayRecord::StateTax,
-    &PayRecord::LocalTax,     &PayRecord::ExtraFederal, &PayRecord::ChildSupport, &PayRecord::SupportFee,
-    &PayRecord::Insurance,    &PayRecord::Deduction401k};
+    &PayRecord::FederalTax, &PayRecord::Fica,         &PayRecord::Medicare,     &PayRecord::StateTax,
+    &PayRecord::LocalTax,   &PayRecord::ExtraFederal, &PayRecord::ChildSupport, &PayRecord::SupportFee,
+    &PayRecord::Insurance,  &PayRecord::Deduction401k};
 
-QStringList RowCells(const QString& date, const QString& number, const QString& name, const PayRecord& amounts,
-                     const QString& hours) {
+QStringList RowCells(const QString& date, const QString& number, const QString& name,
+                     const PayRecord& amounts, const QString& hours) {
     QStringList cells{date, number, name, CurrencyText(amounts.Gross), hours};
     for (Money PayRecord::*column : DeductionColumns)
         cells << CurrencyText(amounts.*column);
@@ -78,7 +78,8 @@ QStringList PaycheckCells(const PayRecord& paycheck) {
 }
 
 QStringList TotalsCells(const EmployeePayHistory& history) {
-    QStringList cells = RowCells({}, {}, QStringLiteral("TOTALS"), history.Totals, OneDecimalText(history.Hours));
+    QStringList cells =
+        RowCells({}, {}, QStringLiteral("TOTALS"), history.Totals, OneDecimalText(history.Hours));
     cells << QString();
     return cells;
 }

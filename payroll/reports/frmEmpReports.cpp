@@ -62,10 +62,14 @@ struct ButtonText {
     const char* caption;
     const char* tip;
 };
-constexpr ButtonText Buttons[8] = {{"&Menu", "Return to Main Menu"}, {"&Create Report", ""},
-                                   {"&Print Report", ""},           {"&Close Screen", ""},
-                                   {"&YTD", ""},                    {"&Last Year", ""},
-                                   {"Select All", ""},              {"Deselect All", ""}};
+constexpr ButtonText Buttons[8] = {{"&Menu", "Return to Main Menu"},
+                                   {"&Create Report", ""},
+                                   {"&Print Report", ""},
+                                   {"&Close Screen", ""},
+                                   {"&YTD", ""},
+                                   {"&Last Year", ""},
+                                   {"Select All", ""},
+                                   {"Deselect All", ""}};
 
 // The text cut to the room before the next column, so that a long name never runs
 // into the figures beside it.
@@ -81,21 +85,18 @@ QString FitBefore(const QString& text, float nextColumnX) {
 // The sixteen texts on one printed line at their columns' places.
 template <class CellText> void PrintColumnsLine(CellText&& cell) {
     Printer& printer = ThePrinter();
-    for (int col = 0; col < ReportColumns; ++col) {
-        SetPrintPosition(PrintColumns[static_cast<std::size_t>(col)].x, 0);
-        const QString text =
-            col + 1 < ReportColumns ? FitBefore(cell(col), PrintColumns[static_cast<std::size_t>(col) + 1].x)
-                                    : cell(col);
-        if (col + 1 < ReportColumns)
-            printer.printSameLine(text);
+    for (std::size_t col = 0; col < PrintColumns.size(); ++col) {
+        SetPrintPosition(PrintColumns[col].x, 0);
+        if (col + 1 < PrintColumns.size())
+            printer.printSameLine(FitBefore(cell(col), PrintColumns[col + 1].x));
         else
-            printer.print(text);
+            printer.print(cell(col));
     }
 }
 
 void PrintHeadings() {
     SetPrintFont(6, true, false);
-    PrintColumnsLine([](int col) { return QString::fromLatin1(PrintColumns[static_cast<std::size_t>(col)].heading); });
+    PrintColumnsLine([](std::size_t col) { return QString::fromLatin1(PrintColumns[col].heading); });
 }
 
 } // namespace
@@ -115,8 +116,8 @@ void frmEmpReports::buildControls() {
     column->addLayout(top);
 
     fgEmployees = NewControl<FlexGrid>(face, QStringLiteral("fgEmployees"));
-    fgEmployees->setFormatString(
-        QStringLiteral("^Selected|^Employee No|^SSN                    |<Employee                             "));
+    fgEmployees->setFormatString(QStringLiteral(
+        "^Selected|^Employee No|^SSN                    |<Employee                             "));
     fgEmployees->setSelectionMode(FlexGrid::SelectionByRow);
     connect(fgEmployees, &FlexGrid::clicked, this, &frmEmpReports::fgEmployees_Click);
     top->addWidget(fgEmployees, 1);
@@ -165,8 +166,9 @@ void frmEmpReports::buildControls() {
     auto* report = new QVBoxLayout(fraReport);
     fgReport = NewControl<FlexGrid>(fraReport, QStringLiteral("fgReport"));
     fgReport->setFormatString(QStringLiteral(
-        "^Pay Date     |^Emp No|<Employee                     |^Gross Pay   |^Hours|^  Fed Tax        |^ FICA      "
-        "|^Medicare|^State Tax|^Local Tax|^Add'l Fed |^Support|^CS Fee  |^Insurance|^401k  |^Matching"));
+        "^Pay Date     |^Emp No|<Employee                     |^Gross Pay   |^Hours|^  Fed Tax        "
+        "|^ FICA      |^Medicare|^State Tax|^Local Tax|^Add'l Fed |^Support|^CS Fee  |^Insurance|^401k  "
+        "|^Matching"));
     fgReport->setSelectionMode(FlexGrid::SelectionByRow);
     report->addWidget(fgReport, 1);
     auto* reportButtons = new QHBoxLayout;
@@ -342,7 +344,7 @@ void frmEmpReports::printPages() {
             printer.newPage();
             PrintHeadings();
         }
-        PrintColumnsLine([&](int col) { return fgReport->textMatrix(row, col); });
+        PrintColumnsLine([&](std::size_t col) { return fgReport->textMatrix(row, static_cast<int>(col)); });
     }
     printer.endDoc();
 }

@@ -33,7 +33,8 @@ protected:
             employees.push_back(Employee(n, QStringLiteral("Employee %1").arg(n)));
         WriteEmployees(employees);
     }
-    static PayRecord paycheck(QDate date, std::int64_t grossCents, const QString& hours = QStringLiteral("40")) {
+    static PayRecord paycheck(QDate date, std::int64_t grossCents,
+                              const QString& hours = QStringLiteral("40")) {
         PayRecord p = Paycheck(date, Money::fromCents(grossCents));
         p.Hours = hours;
         return p;
@@ -115,20 +116,41 @@ TEST_F(EmpReportsTest, EveryPresetListsThePaychecksOnBothOfItsEnds) {
         QStringList listed;
     };
     const Case cases[] = {
-        {"last 30 days", [](frmEmpReports&) {}, QDate(ThisYear, 5, 16), QDate(ThisYear, 6, 15),
+        {"last 30 days",
+         [](frmEmpReports&) {},
+         QDate(ThisYear, 5, 16),
+         QDate(ThisYear, 6, 15),
          {"5/16/2026", "6/15/2026"}},
-        {"YTD", [](frmEmpReports& s) { s.cmdEmplloyee[4]->click(); }, QDate(ThisYear, 1, 1), QDate(ThisYear, 6, 15),
+        {"YTD",
+         [](frmEmpReports& s) { s.cmdEmplloyee[4]->click(); },
+         QDate(ThisYear, 1, 1),
+         QDate(ThisYear, 6, 15),
          {"1/1/2026", "3/31/2026", "4/1/2026", "5/16/2026", "6/15/2026"}},
-        {"last year", [](frmEmpReports& s) { s.cmdEmplloyee[5]->click(); }, QDate(2025, 1, 1), QDate(2025, 12, 31),
+        {"last year",
+         [](frmEmpReports& s) { s.cmdEmplloyee[5]->click(); },
+         QDate(2025, 1, 1),
+         QDate(2025, 12, 31),
          {"12/31/2025"}},
-        {"1st quarter", [](frmEmpReports& s) { s.lstQuarter_Click(0); }, QDate(ThisYear, 1, 1),
-         QDate(ThisYear, 3, 31), {"1/1/2026", "3/31/2026"}},
-        {"2nd quarter", [](frmEmpReports& s) { s.lstQuarter_Click(1); }, QDate(ThisYear, 4, 1),
-         QDate(ThisYear, 6, 30), {"4/1/2026", "5/16/2026", "6/15/2026", "6/30/2026"}},
-        {"3rd quarter", [](frmEmpReports& s) { s.lstQuarter_Click(2); }, QDate(ThisYear, 7, 1),
-         QDate(ThisYear, 9, 30), {"7/1/2026"}},
-        {"4th quarter of last year", [](frmEmpReports& s) { s.lstQuarter_Click(7); }, QDate(2025, 10, 1),
-         QDate(2025, 12, 31), {"12/31/2025"}},
+        {"1st quarter",
+         [](frmEmpReports& s) { s.lstQuarter_Click(0); },
+         QDate(ThisYear, 1, 1),
+         QDate(ThisYear, 3, 31),
+         {"1/1/2026", "3/31/2026"}},
+        {"2nd quarter",
+         [](frmEmpReports& s) { s.lstQuarter_Click(1); },
+         QDate(ThisYear, 4, 1),
+         QDate(ThisYear, 6, 30),
+         {"4/1/2026", "5/16/2026", "6/15/2026", "6/30/2026"}},
+        {"3rd quarter",
+         [](frmEmpReports& s) { s.lstQuarter_Click(2); },
+         QDate(ThisYear, 7, 1),
+         QDate(ThisYear, 9, 30),
+         {"7/1/2026"}},
+        {"4th quarter of last year",
+         [](frmEmpReports& s) { s.lstQuarter_Click(7); },
+         QDate(2025, 10, 1),
+         QDate(2025, 12, 31),
+         {"12/31/2025"}},
     };
     frmEmpReports& screen = open();
     screen.fgEmployees_Click(1, 0);
@@ -154,9 +176,9 @@ TEST_F(EmpReportsTest, OneRowAPaycheckThenTotalsAndAnEmployeeWithoutHistoryIsSki
     first.FederalTax = Money::fromRaw(123456789);
     PayRecord last = paycheck(QDate(2026, 6, 12), 0, QStringLiteral("37.25"));
     last.Gross = Money::fromRaw(4000050);
-    AppendPayRecords(QStringLiteral("1001"), {first, paycheck(QDate(2026, 5, 29), 0, QStringLiteral("N/A")),
-                                              paycheck(QDate(2026, 6, 5), 50000, QStringLiteral("Salary")),
-                                              last});
+    AppendPayRecords(QStringLiteral("1001"),
+                     {first, paycheck(QDate(2026, 5, 29), 0, QStringLiteral("N/A")),
+                      paycheck(QDate(2026, 6, 5), 50000, QStringLiteral("Salary")), last});
     // Employee 1002 has no pay history; 1003 none in the range; 1004 an empty file.
     AppendPayRecords(QStringLiteral("1003"), {paycheck(QDate(2025, 6, 12), 40000)});
     AppendPayRecords(QStringLiteral("1004"), {});
@@ -166,9 +188,9 @@ TEST_F(EmpReportsTest, OneRowAPaycheckThenTotalsAndAnEmployeeWithoutHistoryIsSki
     EXPECT_TRUE(screen.fraReport->isVisible());
     const FlexGrid& grid = *screen.fgReport;
     ASSERT_EQ(grid.rows(), 1 + 6 + 2);
-    EXPECT_EQ(row(grid, 1), (QStringList{"5/22/2026", "1001", "Pat Doe", "$812.35", "40.0", "$12,345.68", "$3.03",
-                                         "$4.04", "$5.05", "$6.06", "$2.02", "$7.07", "$8.08", "$11.11", "$9.09",
-                                         "$50.00"}));
+    EXPECT_EQ(row(grid, 1),
+              (QStringList{"5/22/2026", "1001", "Pat Doe", "$812.35", "40.0", "$12,345.68", "$3.03", "$4.04",
+                           "$5.05", "$6.06", "$2.02", "$7.07", "$8.08", "$11.11", "$9.09", "$50.00"}));
     EXPECT_EQ(column(grid, 4).mid(0, 5), (QStringList{"40.0", "N/A", "Salary", "37.3", "77.3"}));
     EXPECT_EQ(row(grid, 5).mid(2, 4), (QStringList{"TOTALS", "$1,712.36", "77.3", "$12,375.71"}));
     EXPECT_EQ(row(grid, 5).at(15), QString());
@@ -185,7 +207,8 @@ TEST_F(EmpReportsTest, OneRowAPaycheckThenTotalsAndAnEmployeeWithoutHistoryIsSki
     EXPECT_EQ(row(grid, 7).mid(2, 4), (QStringList{"TOTALS", "$0.00", "0.0", "$0.00"}));
     EXPECT_EQ(row(grid, 8), QStringList(16, QString()));
     // The same figures without a window.
-    const std::optional<EmployeePayHistory> history = GatherPayHistory(1, QDate(2026, 5, 16), QDate(2026, 6, 15));
+    const std::optional<EmployeePayHistory> history =
+        GatherPayHistory(1, QDate(2026, 5, 16), QDate(2026, 6, 15));
     ASSERT_TRUE(history.has_value());
     EXPECT_EQ(history->Paychecks.size(), 4u);
     EXPECT_EQ(TotalsCells(*history), row(grid, 5));
@@ -265,13 +288,13 @@ TEST_F(EmpReportsTest, PrintoutBreaksPagesAtSevenAndAHalfInchesRepeatingTheHeadi
     EXPECT_LT(name->x + name->width, Twips(2.5f));
 
     // The same report through the real printer path, as a PDF file.
-    const QString pdf = qEnvironmentVariable("KESTROVA_REPORT_PDF", path(QStringLiteral("/EmployeeReport.pdf")));
+    const QString pdf =
+        qEnvironmentVariable("KESTROVA_REPORT_PDF", path(QStringLiteral("/EmployeeReport.pdf")));
     PrinterScope painting(std::make_unique<PaintingBackend>(MakePdfPrinter(pdf)));
     screen.PrintReport();
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(4), "%PDF");
 }
-
 
 } // namespace
