@@ -170,6 +170,8 @@ void frmEmpReports::buildControls() {
         "|^ FICA      |^Medicare|^State Tax|^Local Tax|^Add'l Fed |^Support|^CS Fee  |^Insurance|^401k  "
         "|^Matching"));
     fgReport->setSelectionMode(FlexGrid::SelectionByRow);
+    // A year of 401k deductions is wider than its heading.
+    fgReport->setColWidth(14, fgReport->colWidth(13));
     report->addWidget(fgReport, 1);
     auto* reportButtons = new QHBoxLayout;
     reportButtons->addStretch();
