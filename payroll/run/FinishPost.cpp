@@ -6,7 +6,6 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
-#include "FlexGrid.h"
 #include "Register.h"
 #include "frmSetup.h"
 
@@ -118,12 +117,12 @@ bool frmPayroll::PostRun() {
 // register follows the check numbers of the pages printed last.
 RunPosting frmPayroll::RunPostingOfScreen() {
     RunPosting posting;
-    posting.payRecords = PayRecordsOfRun(*fgEmployees, *fgAux, EmployeeGross, OleDateOf(DTPicker2->date()));
+    posting.payRecords = PayRecordsOfRun(*this, OleDateOf(DTPicker2->date()));
     posting.periodEnding = DTPicker1->date();
     posting.bankOption = Form<frmSetup>().BankOption();
     posting.fundsRequired = MoneyOf(lblPayment[8]->text());
     if (posting.bankOption == 0 || posting.bankOption == 1) {
-        posting.checks = RegisterEntriesOfRun(*fgEmployees, EmployeeNetPay, 0, DTPicker2->date());
+        posting.checks = RegisterEntriesOfRun(*this, 0, DTPicker2->date());
         posting.NumberChecksFrom(txt1stCheck->text());
     }
     return posting;

@@ -24,12 +24,6 @@
 
 namespace {
 
-int CountPaidRows(const FlexGrid& employees) {
-    int count = 0;
-    for (int row = 1; row < employees.rows(); ++row)
-        if (!employees.textMatrix(row, PayCol::Mark).isEmpty()) ++count;
-    return count;
-}
 
 bool PaySlipMode() {
     return Form<frmSetup>().optAccount[2]->isChecked();
@@ -111,7 +105,7 @@ void frmPayroll::PrintPayroll() {
             SaveSummaryRecord(OleDateOf(DTPicker2->date()), PaymentSummaryTexts());
             SummarySaved = true;
         }
-        PaidCount = CountPaidRows(*fgEmployees);
+        PaidCount = MarkedCount();
         if (!PrintChecks()) {
             // The posting could not be completed: the finish stops on this panel, from which
             // "Print Payroll" writes the rest, or the user leaves knowing what is missing.
@@ -127,20 +121,15 @@ void frmPayroll::PrintPayroll() {
 
 // Refuses, before anything is printed or written, a run whose checks cannot be right.
 bool frmPayroll::RunCanBePrinted() {
-    const int paid = CountPaidRows(*fgEmployees);
+    const int paid = MarkedCount();
     if (paid == 0) {
         MsgBox(QStringLiteral("No Employee is marked to be Paid"), MsgButtons::OK,
                QStringLiteral("Print Payroll"));
         return false;
     }
     QStringList negative;
-    for (int row = 1; row < fgEmployees->rows(); ++row) {
-        const std::size_t r = static_cast<std::size_t>(row);
-        if (!fgEmployees->textMatrix(row, PayCol::Mark).isEmpty() && r < EmployeeNetPay.size() &&
-            EmployeeNetPay[r] < Money())
-            negative << fgEmployees->textMatrix(row, PayCol::Name) + QStringLiteral(" ") +
-                            CurrencyText(EmployeeNetPay[r]);
-    }
+    for (const PayRow& row : Rows)
+        if (row.Marked && row.NetPay < Money()) negative << row.Name + QStringLiteral(" ") + CurrencyText(row.NetPay);
     if (!negative.isEmpty()) {
         MsgBox(QStringLiteral("The Net Pay is below zero for:\r\n") + negative.join(QStringLiteral("\r\n")) +
                    QStringLiteral("\r\nNo check or pay slip can be printed for a negative amount.\r\n"
@@ -202,13 +191,11 @@ void frmPayroll::PrintCheckPages(bool paySlips) {
     PaidCount = 0;
     const QString memoBox = txtMemo->toPlainText();
     const QStringList memo = ckMemo->isChecked() && !memoBox.isEmpty() ? MemoToPrint(memoBox) : QStringList();
-    for (int row = 1; row < fgEmployees->rows(); ++row) {
-        if (fgEmployees->textMatrix(row, PayCol::Mark).isEmpty()) continue;
-        const int record = fgEmployees->textMatrix(row, PayCol::Number).trimmed().toInt() - 1000;
+    for (int row = 1; row <= RowCount(); ++row) {
+        if (!Row(row).Marked) continue;
+        const int record = Row(row).Number.trimmed().toInt() - 1000;
         if (record < 1 || !LoadEmployee(record)) CurrentEmployee = EmployeeRecord{};
-        PayPage page = PayPageOfRow(*fgEmployees, *fgAux, row, CurrentEmployee);
-        page.gross = EmployeeGross[static_cast<std::size_t>(row)];
-        page.netPay = EmployeeNetPay[static_cast<std::size_t>(row)];
+        PayPage page = PayPageOfRow(Row(row), row, CurrentEmployee);
         page.periodEnding = DTPicker1->date();
         page.checkDate = DTPicker2->date();
         PrintPayPage(page, paySlips, memo);

@@ -2,9 +2,8 @@
 
 #include "DataFiles.h"
 #include "Dates.h"
-#include "FlexGrid.h"
 #include "Globals.h"
-#include "PayEngine.h"
+#include "PayRun.h"
 #include "Records.h"
 
 #include <algorithm>
@@ -144,39 +143,32 @@ void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentS
     OpenRandomFile(SummaryFile, SummaryRecord::Length).put(next, CurrentSummary);
 }
 
-PayRecord PayRecordOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, Money gross,
-                         double checkDate) {
-    const auto cell = [&](int col) { return MoneyOf(employees.textMatrix(row, col)); };
-    const auto auxCell = [&](int col) { return MoneyOf(aux.textMatrix(row, col)); };
+PayRecord PayRecordOfRow(const PayRow& row, double checkDate) {
+    const auto amount = [](const std::optional<Money>& shown) { return shown.value_or(Money()); };
     PayRecord p;
     p.PayDate = checkDate;
-    p.EmployeeName = employees.textMatrix(row, PayCol::Name);
-    p.EmployeeNo = employees.textMatrix(row, PayCol::Number).trimmed();
-    p.Hours = employees.textMatrix(row, PayCol::Hours);
-    p.Gross = gross;
-    p.FederalTax = cell(PayCol::Federal);
-    p.ExtraFederal = cell(PayCol::ExtraFederal);
-    p.Fica = cell(PayCol::Fica);
-    p.Medicare = cell(PayCol::Medicare);
-    p.StateTax = cell(PayCol::State);
-    p.LocalTax = cell(PayCol::Local);
-    p.ChildSupport = auxCell(AuxCol::ChildSupport);
-    p.SupportFee = auxCell(AuxCol::SupportFee);
-    p.Deduction401k = auxCell(AuxCol::Deduction401k);
-    p.Match401k = auxCell(AuxCol::Match401k);
-    p.Insurance = auxCell(AuxCol::Insurance);
+    p.EmployeeName = row.Name;
+    p.EmployeeNo = row.Number.trimmed();
+    p.Hours = row.Hours;
+    p.Gross = row.Gross;
+    p.FederalTax = row.TaxAmount(PayCol::Federal);
+    p.ExtraFederal = row.TaxAmount(PayCol::ExtraFederal);
+    p.Fica = row.TaxAmount(PayCol::Fica);
+    p.Medicare = row.TaxAmount(PayCol::Medicare);
+    p.StateTax = row.TaxAmount(PayCol::State);
+    p.LocalTax = row.TaxAmount(PayCol::Local);
+    p.ChildSupport = amount(row.ChildSupport);
+    p.SupportFee = amount(row.SupportFee);
+    p.Deduction401k = amount(row.Deduction401k);
+    p.Match401k = amount(row.Match401k);
+    p.Insurance = amount(row.Insurance);
     return p;
 }
 
-std::vector<PayRecord> PayRecordsOfRun(const FlexGrid& employees, const FlexGrid& aux,
-                                       const std::vector<Money>& gross, double checkDate) {
+std::vector<PayRecord> PayRecordsOfRun(const PayRun& run, double checkDate) {
     std::vector<PayRecord> records;
-    for (int row = 1; row < employees.rows(); ++row) {
-        if (employees.textMatrix(row, PayCol::Mark).isEmpty()) continue;
-        const std::size_t r = static_cast<std::size_t>(row);
-        records.push_back(
-            PayRecordOfRow(employees, aux, row, r < gross.size() ? gross[r] : Money(), checkDate));
-    }
+    for (int n = 1; n <= run.RowCount(); ++n)
+        if (run.Row(n).Marked) records.push_back(PayRecordOfRow(run.Row(n), checkDate));
     return records;
 }
 

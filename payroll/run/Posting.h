@@ -10,7 +10,8 @@
 #include <array>
 #include <vector>
 
-class FlexGrid;
+struct PayRow;
+struct PayRun;
 
 // The posting of a run (summary record, pay records, year-to-date totals), the
 // year-to-date rebuild and the memo file of a run.
@@ -36,14 +37,11 @@ SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& 
 // Appends the run's summary record to SummaryRecords.txt. Throws FileError.
 void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
 
-// The pay record of one row of the pay-run grids: name, number and hours from the
-// employee grid, the six taxes from its columns 4 to 9, the deductions and the match
-// from the deduction grid, the row's gross pay as calculated.
-PayRecord PayRecordOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, Money gross,
-                         double checkDate);
-// The pay records of the paid rows (column 0 not empty), in row order.
-std::vector<PayRecord> PayRecordsOfRun(const FlexGrid& employees, const FlexGrid& aux,
-                                       const std::vector<Money>& gross, double checkDate);
+// The pay record of one row of a run: name, number and hours, the six taxes, the
+// deductions and the match as the row shows them, its gross pay as calculated.
+PayRecord PayRecordOfRow(const PayRow& row, double checkDate);
+// The pay records of the paid (marked) rows, in row order.
+std::vector<PayRecord> PayRecordsOfRun(const PayRun& run, double checkDate);
 
 // Appends each pay record to its employee's PayRecords.txt (making the employee's folder
 // when it is missing). Records whose flag in `written` is set are skipped; each record

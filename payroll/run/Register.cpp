@@ -2,8 +2,7 @@
 
 #include "DataFiles.h"
 #include "Dates.h"
-#include "FlexGrid.h"
-#include "PayEngine.h"
+#include "PayRun.h"
 
 #include <algorithm>
 
@@ -60,16 +59,13 @@ RegisterEntry PaycheckEntry(int checkNo, QDate checkDate, const QString& payee, 
     return entry;
 }
 
-RegisterRun RegisterEntriesOfRun(const FlexGrid& employees, const std::vector<Money>& netPay, int firstCheck,
-                                 QDate checkDate) {
+RegisterRun RegisterEntriesOfRun(const PayRun& payRun, int firstCheck, QDate checkDate) {
     RegisterRun run;
     int n = 0;
-    for (int row = 1; row < employees.rows(); ++row) {
-        if (employees.textMatrix(row, PayCol::Mark).isEmpty()) continue;
-        const Money net =
-            static_cast<std::size_t>(row) < netPay.size() ? netPay[static_cast<std::size_t>(row)] : Money();
-        RegisterEntry entry =
-            PaycheckEntry(firstCheck + n, checkDate, employees.textMatrix(row, PayCol::Name), net);
+    for (int row = 1; row <= payRun.RowCount(); ++row) {
+        const PayRow& r = payRun.Row(row);
+        if (!r.Marked) continue;
+        RegisterEntry entry = PaycheckEntry(firstCheck + n, checkDate, r.Name, r.NetPay);
         ++n;
         // The register states the amount at cents; the total is of what it states.
         run.runTotal += MoneyOf(entry.Amount);

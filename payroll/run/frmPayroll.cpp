@@ -38,6 +38,15 @@ QString ZeroText() {
 
 // Empties a money box that shows the currency form of zero as soon as a key goes down,
 // then lets only money keys through.
+// The cell texts of a grid, [row][col].
+std::vector<std::vector<QString>> GridTexts(const FlexGrid& grid) {
+    std::vector<std::vector<QString>> texts(static_cast<std::size_t>(grid.rows()));
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            texts[static_cast<std::size_t>(r)].push_back(grid.textMatrix(r, c));
+    return texts;
+}
+
 void FilterMoneyKeys(QLineEdit* box) {
     auto* filter = new DecimalKeyFilter(box);
     filter->setKeyDownHandler([box](QKeyEvent&) {
@@ -229,73 +238,99 @@ bool frmPayroll::LoadEmployees() {
                MsgButtons::OK, QStringLiteral("Too Many Employees"));
     const int count = tooMany ? 0 : EmployeeCount;
     ResetRows(count);
-    HourlyBasePay.assign(static_cast<std::size_t>(count + 1), Money());
-    SalariedBasePay.assign(static_cast<std::size_t>(count + 1), Money());
     for (FlexGrid* grid : {fgHourly, fgSalaried, fgAux, fgEmployees})
         ClearGrid(*grid);
-    ClearEmployeeGrid(true);
-    for (FlexGrid* grid : {fgHourly, fgSalaried, fgAux, fgEmployees})
+    for (FlexGrid* grid : {fgAux, fgEmployees})
         grid->setRows(count + 1);
-    int hourlyRow = 1;
-    int salariedRow = 1;
     try {
         RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
         for (int n = 1; n <= count; ++n) {
             CurrentEmployee = employees.get<EmployeeRecord>(n).value_or(EmployeeRecord{});
-            LoadEmployeeRow(n, CurrentEmployee, hourlyRow, salariedRow);
+            LoadEmployeeRow(n, CurrentEmployee);
         }
     } catch (const FileError& error) {
         ReportFileError(error);
     }
-    if (count >= 1) fgEmployees->setTextMatrix(1, PayCol::Mark, PayMark);
+    if (count >= 1) Row(1).Marked = true;
+    ShowRows();
+    ShowBonusGrids();
     LastEntryRow = 1;
     cmdPayroll[13]->setEnabled(!tooMany);
-    if (salariedRow > 1) fgSalaried->setRows(salariedRow);
-    if (hourlyRow > 1) fgHourly->setRows(hourlyRow);
     CalculationCurrent = false;
     return !tooMany;
 }
 
-void frmPayroll::LoadEmployeeRow(int n, const EmployeeRecord& e, int& hourlyRow, int& salariedRow) {
-    const QString name = TrimmedField(e.Name);
-    const QString number = TrimmedField(e.EmployeeNo);
-    fgEmployees->setTextMatrix(n, PayCol::Name, name);
-    fgEmployees->setTextMatrix(n, PayCol::Number, number);
-    fgEmployees->setTextMatrix(n, PayCol::Mark, QString());
-    fgAux->setTextMatrix(n, AuxCol::Name, name);
-    fgAux->setTextMatrix(n, AuxCol::Number, number);
-    fgAux->setTextMatrix(n, AuxCol::ChildSupport, CurrencyText(e.ChildSupportPerPay));
-    fgAux->setTextMatrix(n, AuxCol::SupportFee, CurrencyText(e.SupportFeePerPay));
-    fgAux->setTextMatrix(n, AuxCol::Deduction401k, ZeroText());
-    fgAux->setTextMatrix(n, AuxCol::Insurance, CurrencyText(e.InsurancePerPay));
-    EmployeePercent401k[static_cast<std::size_t>(n)] = PercentOf401k(e.Percent401k);
-    EmployeeYTDGross[static_cast<std::size_t>(n)] = e.YTDGross;
+void frmPayroll::LoadEmployeeRow(int n, const EmployeeRecord& e) {
+    PayRow& row = Row(n);
+    row.Name = TrimmedField(e.Name);
+    row.Number = TrimmedField(e.EmployeeNo);
+    row.ChildSupport = e.ChildSupportPerPay.roundedToCents();
+    row.SupportFee = e.SupportFeePerPay.roundedToCents();
+    row.Deduction401k = Money();
+    row.Insurance = e.InsurancePerPay.roundedToCents();
+    row.Percent401k = PercentOf401k(e.Percent401k);
+    row.YTDGross = e.YTDGross;
 
     const QString status = TrimmedField(e.PayStatus);
     const Money rate = MoneyOf(TrimmedField(e.PayRate));
-    const auto placeInBonusGrid = [&](FlexGrid& grid, int& next, std::vector<Money>& basePay, Money base,
-                                      FlexGrid& other) {
-        grid.setTextMatrix(next, BonusCol::Name, name);
-        grid.setTextMatrix(next, BonusCol::BasePay, CurrencyText(base));
-        grid.setTextMatrix(next, BonusCol::Bonus, ZeroText());
-        grid.setTextMatrix(next, BonusCol::Row, QString::number(n));
-        basePay[static_cast<std::size_t>(next)] = base;
-        ++next;
-        other.setRows(other.rows() - 1);
+    const auto inBonusList = [&](BonusList list, Money base) {
+        row.BonusIn = list;
+        row.BasePay = row.BasePayShown = base;
     };
     if (status == u"Hourly") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, QStringLiteral("40"));
-        placeInBonusGrid(*fgHourly, hourlyRow, HourlyBasePay, rate.mulDiv(40, 1), *fgSalaried);
+        row.Hours = QStringLiteral("40");
+        inBonusList(BonusList::Hourly, rate.mulDiv(40, 1));
     } else if (status == u"Salary") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, SalaryWord);
-        placeInBonusGrid(*fgSalaried, salariedRow, SalariedBasePay, rate, *fgHourly);
+        row.Hours = SalaryWord;
+        inBonusList(BonusList::Salaried, rate);
     } else if (status == u"Daily") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, DayWord);
+        row.Hours = DayWord;
     } else if (status == u"Flat Rate") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, FlatWord);
-    } else {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, QString());
+        row.Hours = FlatWord;
     }
+}
+
+void frmPayroll::ShowRow(int n) {
+    const PayRow& row = Row(n);
+    for (int c = 0; c < PayCol::Count; ++c)
+        fgEmployees->setTextMatrix(n, c, row.EmployeeText(c));
+    for (int c = 0; c < AuxCol::Count; ++c)
+        fgAux->setTextMatrix(n, c, row.AuxText(c));
+}
+
+void frmPayroll::ShowRows() {
+    for (int n = 1; n <= RowCount() && n < fgEmployees->rows(); ++n)
+        ShowRow(n);
+}
+
+// Each bonus grid lists the rows of its list in run order; a grid with none keeps the
+// blank lines of the employees that are in neither list.
+void frmPayroll::ShowBonusGrids() {
+    const auto show = [this](FlexGrid& grid, BonusList list, BonusList other) {
+        int line = 1;
+        int others = 0;
+        for (int n = 1; n <= RowCount(); ++n) {
+            const PayRow& row = Row(n);
+            if (row.BonusIn == other) ++others;
+            if (row.BonusIn != list) continue;
+            if (grid.rows() <= line) grid.setRows(line + 1);
+            grid.setTextMatrix(line, BonusCol::Mark, row.BonusMarked ? PayMark : QString());
+            grid.setTextMatrix(line, BonusCol::Name, row.Name);
+            grid.setTextMatrix(line, BonusCol::BasePay, CurrencyText(row.BasePayShown));
+            grid.setTextMatrix(line, BonusCol::Bonus, CurrencyText(row.Bonus));
+            grid.setTextMatrix(line, BonusCol::Row, QString::number(n));
+            ++line;
+        }
+        grid.setRows(line > 1 ? line : RowCount() + 1 - others);
+    };
+    show(*fgHourly, BonusList::Hourly, BonusList::Salaried);
+    show(*fgSalaried, BonusList::Salaried, BonusList::Hourly);
+}
+
+int frmPayroll::RowOfBonusLine(const FlexGrid& grid, int line) {
+    bool ok = false;
+    const int n = grid.textMatrix(line, BonusCol::Row).toInt(&ok);
+    return ok ? n : 0;
 }
 
 void frmPayroll::SetDepositPanels(bool toGrids) {
@@ -331,8 +366,9 @@ TaxSettings frmPayroll::CurrentTaxSettings() const {
     return settings;
 }
 
-PayGrids frmPayroll::Grids() {
-    return {*fgEmployees, *fgAux, *fgHourly, *fgSalaried};
+PayQuestions frmPayroll::ScreenQuestions() {
+    return {[](const QString& prompt, const QString& title) { return InputBox(prompt, title); },
+            [](const QString& text, const QString& title) { MsgBox(text, MsgButtons::OK, title); }};
 }
 
 void frmPayroll::CalculateTaxes() {
@@ -341,7 +377,7 @@ void frmPayroll::CalculateTaxes() {
     // The allowances as the tax-table screen shows them now, edited or not.
     LoadAllowances();
     const TaxSettings settings = CurrentTaxSettings();
-    PayEngine engine(*this, Grids(), settings);
+    PayEngine engine(*this, settings, ScreenQuestions());
     if (const QString problem = engine.SettingsProblem(); !problem.isEmpty()) {
         MsgBox(problem + QStringLiteral("\r\nCorrect it, then Calculate the Taxes again"), MsgButtons::OK,
                QStringLiteral("Tax Tables"));
@@ -356,6 +392,7 @@ void frmPayroll::CalculateTaxes() {
         ReportFileError(error);
         cmdPayroll[13]->setEnabled(true);
     }
+    ShowRows();
 }
 
 void frmPayroll::ShowPaymentSummary() {

@@ -25,9 +25,9 @@ class QTimer;
 
 // The pay-run screen: one payroll is prepared, calculated, printed and posted here.
 // Every visit starts a new run: the grids are rebuilt from Employees.txt, the first
-// employee is marked, both dates are today. The run's figures (per-row arrays, the
-// sixteen totals, typed taxes) are the PayRunState this screen is.
-class frmPayroll : public Screen, public PayRunState {
+// employee is marked, both dates are today. The run (its rows, the sixteen totals) is
+// the PayRun this screen is; the grids show it and write the user's edits into it.
+class frmPayroll : public Screen, public PayRun {
     Q_OBJECT
 
 public:
@@ -78,12 +78,16 @@ public:
     void LoadPayrollMemo();
     // The tax data of the tax-table and setup screens as they stand now.
     TaxSettings CurrentTaxSettings() const;
-    PayGrids Grids();
+    // The calculation's questions, asked with the input and message boxes.
+    static PayQuestions ScreenQuestions();
+    // The grids show the run again: one row of the employee and deduction grids, all of
+    // them, and the two bonus grids.
+    void ShowRow(int n);
+    void ShowRows();
+    void ShowBonusGrids();
 
     // ---- The run --------------------------------------------------------------------------------
-    std::array<Money, 9> Allowance{};   // elements 1..8: Weekly .. Daily
-    std::vector<Money> HourlyBasePay;   // by fgHourly row
-    std::vector<Money> SalariedBasePay; // by fgSalaried row
+    std::array<Money, 9> Allowance{}; // elements 1..8: Weekly .. Daily
     int LastEntryRow = 1;
     int PaidCount = 0;
     bool SummarySaved = false;
@@ -177,7 +181,9 @@ private:
 
     void ShowFirstCheckPanel();
     void HideHoursFrame();
-    void LoadEmployeeRow(int n, const EmployeeRecord& e, int& hourlyRow, int& salariedRow);
+    void LoadEmployeeRow(int n, const EmployeeRecord& e);
+    // The run's row that a bonus grid's row shows; 0 for none.
+    static int RowOfBonusLine(const FlexGrid& grid, int line);
     void MarkRows(const QStringList& kinds, bool matching);
     void CalculateTaxes();
     void PostHours();
@@ -190,7 +196,7 @@ private:
     void CancelAmount();
     void OpenAmountPanel(FlexGrid* grid, const QString& caption);
     void ToggleBonusRow(FlexGrid& grid);
-    void MarkBonusRows(FlexGrid& grid, bool marked);
+    void MarkBonusRows(BonusList list, bool marked);
     void RunChanged();
 
     // The finish of a run.

@@ -43,7 +43,8 @@ protected:
         RunTotals totals;
         Fill(1, Figures[1], totals);
         Fill(2, bob, totals);
-        f->fgEmployees->setTextMatrix(3, PayCol::Mark, QString());
+        f->Row(3).Marked = false;
+        f->ShowRow(3);
         f->Totals = totals;
         f->CalculationCurrent = true;
         f->cmdPayroll[2]->click();
@@ -151,8 +152,8 @@ TEST_F(FinishRecoveryTest, PartlyPostedRunKeepsTheGridsClosedAndWritesTheRestAsF
     EXPECT_TRUE(Button(4));
 
     // Figures changed on the screen since do not reach the rest of the posting.
-    f->fgEmployees->setTextMatrix(3, PayCol::Federal, CurrencyText(Cents(99900)));
-    f->EmployeeGross[3] = Cents(100);
+    f->Row(3).Tax(PayCol::Federal) = Cents(99900);
+    f->Row(3).Gross = Cents(100);
     Unblock(QStringLiteral("Employees/1003/PayRecords.txt"));
     dialogs->clear();
     AnswerAllYes();

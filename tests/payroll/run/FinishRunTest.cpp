@@ -299,7 +299,7 @@ TEST_F(FinishRunTest, PaySlipsOnlyRemindToFundThePayroll) {
 TEST_F(FinishRunTest, BalanceNeverGoesBelowZeroAndReachingZeroWarns) {
     SetBank(0, QStringLiteral("$100.00"));
     OpenFinishPanel(1);
-    f->EmployeeNetPay[1] = Cents(25000);
+    f->Row(1).NetPay = Cents(25000);
     AnswerAllYes();
     PrintPayroll();
     const std::vector<QString> texts = dialogs->messages();
@@ -348,7 +348,7 @@ TEST_F(FinishRunTest, FirstCheckNumbersBeyondSixteenBitsAreRefusedBeforeAnything
 TEST_F(FinishRunTest, NegativeNetPayIsRefusedBeforeAnythingPrints) {
     SetBank(0);
     OpenFinishPanel();
-    f->EmployeeNetPay[2] = -Cents(500);
+    f->Row(2).NetPay = -Cents(500);
     PrintPayroll();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Negative Net Pay"));

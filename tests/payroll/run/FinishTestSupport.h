@@ -7,6 +7,7 @@
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "PayEngine.h"
+#include "PayrollTestSupport.h"
 #include "PrinterSupport.h"
 #include "RecordSupport.h"
 #include "Register.h"
@@ -136,7 +137,8 @@ protected:
         RunTotals totals;
         for (int row = 1; row <= 3; ++row) {
             if (row > rows) {
-                f->fgEmployees->setTextMatrix(row, PayCol::Mark, QString());
+                f->Row(row).Marked = false;
+                f->ShowRow(row);
                 continue;
             }
             Fill(row, Figures[static_cast<std::size_t>(row)], totals);
@@ -149,19 +151,20 @@ protected:
     }
 
     void Fill(int row, const RowFigures& r, RunTotals& totals) {
-        f->fgEmployees->setTextMatrix(row, PayCol::Mark, PayMark);
+        payrolltest::RunRows cells{*f};
+        cells.setCell(row, PayCol::Mark, PayMark);
         for (int c = 0; c < 6; ++c)
-            f->fgEmployees->setTextMatrix(row, PayCol::FirstTax + c,
-                                          CurrencyText(r.taxes[static_cast<std::size_t>(c)]));
-        f->fgEmployees->setTextMatrix(row, PayCol::Gross, CurrencyText(r.gross));
-        f->fgEmployees->setTextMatrix(row, PayCol::Net, CurrencyText(r.net));
-        f->fgAux->setTextMatrix(row, AuxCol::ChildSupport, CurrencyText(r.childSupport));
-        f->fgAux->setTextMatrix(row, AuxCol::SupportFee, CurrencyText(r.supportFee));
-        f->fgAux->setTextMatrix(row, AuxCol::Deduction401k, CurrencyText(r.deduction401k));
-        f->fgAux->setTextMatrix(row, AuxCol::Match401k, CurrencyText(r.match401k));
-        f->fgAux->setTextMatrix(row, AuxCol::Insurance, CurrencyText(r.insurance));
-        f->EmployeeGross[static_cast<std::size_t>(row)] = r.gross;
-        f->EmployeeNetPay[static_cast<std::size_t>(row)] = r.net;
+            cells.setCell(row, PayCol::FirstTax + c, CurrencyText(r.taxes[static_cast<std::size_t>(c)]));
+        cells.setCell(row, PayCol::Gross, CurrencyText(r.gross));
+        cells.setCell(row, PayCol::Net, CurrencyText(r.net));
+        cells.setAux(row, AuxCol::ChildSupport, CurrencyText(r.childSupport));
+        cells.setAux(row, AuxCol::SupportFee, CurrencyText(r.supportFee));
+        cells.setAux(row, AuxCol::Deduction401k, CurrencyText(r.deduction401k));
+        cells.setAux(row, AuxCol::Match401k, CurrencyText(r.match401k));
+        cells.setAux(row, AuxCol::Insurance, CurrencyText(r.insurance));
+        f->Row(row).Gross = r.gross;
+        f->Row(row).NetPay = r.net;
+        f->ShowRow(row);
         totals.Gross += r.gross;
         totals.Federal += r.taxes[0];
         totals.ExtraFederal += r.taxes[1];

@@ -168,7 +168,7 @@ TEST_F(PayrollEditingTest, FortyHoursResetsEveryHourlyRowAndBlanksAmounts) {
     click(1, PayCol::Hours);
     f->txtHours->setText(QStringLiteral("35"));
     f->cmdPayroll[7]->click();
-    f->fgEmployees->setTextMatrix(4, PayCol::Hours, QStringLiteral("12")); // unmarked row
+    f->Row(4).Hours = QStringLiteral("12"); // unmarked row
     f->cmdPayroll[13]->click();
     f->cmdPayroll[14]->click();
     EXPECT_EQ(cell(1, PayCol::Hours), QStringLiteral("40"));
@@ -410,8 +410,8 @@ TEST_F(PayrollEditingTest, UnmarkedRowLosesItsGrossAndNetAtTheNextCalculation) {
     f->cmdPayroll[13]->click();
     EXPECT_TRUE(cell(4, PayCol::Gross).isEmpty());
     EXPECT_TRUE(cell(4, PayCol::Net).isEmpty());
-    EXPECT_EQ(f->EmployeeGross[4], Money());
-    EXPECT_EQ(f->EmployeeNetPay[4], Money());
+    EXPECT_EQ(f->Row(4).Gross, Money());
+    EXPECT_EQ(f->Row(4).NetPay, Money());
     EXPECT_EQ(f->Totals.Gross, Money::fromDollars(400));
     EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$400.00"));
 }
@@ -430,8 +430,8 @@ TEST_F(PayrollEditingTest, CancelledDaysPromptLeavesNoTypedTaxOrFiguresBehind) {
     EXPECT_FALSE(marked(3));
     for (int c = PayCol::FirstTax; c <= PayCol::Net; ++c)
         EXPECT_TRUE(cell(3, c).isEmpty()) << c;
-    EXPECT_EQ(f->EmployeeGross[3], Money());
-    EXPECT_EQ(f->EmployeeNetPay[3], Money());
+    EXPECT_EQ(f->Row(3).Gross, Money());
+    EXPECT_EQ(f->Row(3).NetPay, Money());
     EXPECT_EQ(f->Totals.Gross, Money::fromDollars(400));
     EXPECT_EQ(f->Totals.State, Money::fromDollars(12)); // Ann's 3 % alone
 

@@ -112,8 +112,8 @@ TEST_F(PayrollEndToEndTest, SmallCompanyRunFromFilesToPaymentSummary) {
     // Cal: 3 days, allowances $99.00, federal wage raised by 3 x $45.40 to $277.20.
     expectRow(3, {"$34.30", "$0.00", "$14.88", "$3.48", "$12.00", "$0.00", "$240.00", "$175.34"});
     EXPECT_EQ(f->fgEmployees->textMatrix(3, PayCol::Hours), QStringLiteral("Day"));
-    EXPECT_EQ(f->EmployeeNetPay[1], Money::fromCents(68848));
-    EXPECT_EQ(f->EmployeeGross[3], Money::fromDollars(240));
+    EXPECT_EQ(f->Row(1).NetPay, Money::fromCents(68848));
+    EXPECT_EQ(f->Row(3).Gross, Money::fromDollars(240));
 
     const char* summary[15] = {"$2,240.00", "$168.68", "$0.00",  "$277.76",   "$64.96",
                                "$112.00",   "$0.00",   "$7.44",  "$2,482.28", "$25.00",

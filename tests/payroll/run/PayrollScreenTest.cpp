@@ -71,8 +71,8 @@ TEST_F(PayrollScreenTest, ThreeKindsOfEmployeeFillTheirGrids) {
     EXPECT_EQ(f.fgAux->textMatrix(1, AuxCol::Deduction401k), QStringLiteral("$0.00"));
     EXPECT_TRUE(f.fgAux->textMatrix(1, AuxCol::Match401k).isEmpty());
     EXPECT_EQ(f.fgAux->textMatrix(1, AuxCol::Insurance), QStringLiteral("$20.00"));
-    EXPECT_EQ(f.EmployeePercent401k[1], (Decimal{425, 2}));
-    EXPECT_EQ(f.EmployeeYTDGross[1], Money::fromCents(123456));
+    EXPECT_EQ(f.Row(1).Percent401k, (Decimal{425, 2}));
+    EXPECT_EQ(f.Row(1).YTDGross, Money::fromCents(123456));
 
     EXPECT_EQ(f.fgHourly->textMatrix(1, BonusCol::Name), QStringLiteral("Ann Able"));
     EXPECT_EQ(f.fgHourly->textMatrix(1, BonusCol::BasePay), QStringLiteral("$740.00"));
@@ -82,8 +82,8 @@ TEST_F(PayrollScreenTest, ThreeKindsOfEmployeeFillTheirGrids) {
     EXPECT_EQ(f.fgSalaried->textMatrix(1, BonusCol::BasePay), QStringLiteral("$1,000.00"));
     EXPECT_EQ(f.fgSalaried->textMatrix(1, BonusCol::Row), QStringLiteral("2"));
     EXPECT_EQ(f.fgSalaried->colWidth(BonusCol::Row), 0);
-    EXPECT_EQ(f.HourlyBasePay[1], Money::fromDollars(740));
-    EXPECT_EQ(f.SalariedBasePay[1], Money::fromDollars(1000));
+    EXPECT_EQ(f.Row(1).BasePay, Money::fromDollars(740));
+    EXPECT_EQ(f.Row(2).BasePay, Money::fromDollars(1000));
     EXPECT_TRUE(f.cmdPayroll[13]->isEnabled());
     EXPECT_EQ(f.LastEntryRow, 1);
 }
@@ -157,7 +157,8 @@ TEST_F(PayrollScreenTest, EveryVisitStartsANewRunDatedToday) {
     EXPECT_EQ(f.DTPicker1->date(), fixedToday());
     EXPECT_EQ(f.DTPicker2->date(), fixedToday());
     EXPECT_TRUE(f.Timer1->isActive()); // setting the dates is no change by the user
-    f.fgEmployees->setTextMatrix(2, PayCol::Mark, PayMark);
+    f.Row(2).Marked = true;
+    f.ShowRow(2);
     f.SummarySaved = f.RunPosted = true;
     f.DTPicker2->setDate(QDate(2026, 6, 1));
     f.Hide();
