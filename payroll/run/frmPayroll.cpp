@@ -8,6 +8,7 @@
 #include "GridRoutines.h"
 #include "Posting.h"
 #include "Records.h"
+#include "TaxTables.h"
 #include "frmSetup.h"
 #include "frmTables.h"
 
@@ -206,9 +207,8 @@ void frmPayroll::HideHoursFrame() {
 }
 
 void frmPayroll::LoadAllowances() {
-    frmTables& tables = Form<frmTables>();
-    for (std::size_t k = 1; k <= 8; ++k)
-        Allowance[k] = MoneyOf(tables.txtAllowance[k - 1]->text());
+    Form<frmTables>(); // the tax settings are loaded with their screen
+    Allowance = TheTaxTables().AllowanceAmounts();
 }
 
 void frmPayroll::LoadNonResidentTable() {
@@ -348,13 +348,13 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
 
 TaxSettings frmPayroll::CurrentTaxSettings() const {
     TaxSettings settings;
-    const frmTables& tables = Form<frmTables>();
-    for (std::size_t i = 0; i < settings.Tables.size(); ++i)
-        settings.Tables[i] = tables.TxtTables[i]->text();
-    settings.StateFlat = tables.ckState->isChecked();
-    settings.LocalFlat = tables.ckLocal->isChecked();
-    settings.TaxTable = GridTexts(*tables.fgTaxTable);
-    settings.Percentage = GridTexts(*tables.fgPercentage);
+    Form<frmTables>(); // the tax settings are loaded with their screen
+    const TaxTables& tables = TheTaxTables();
+    settings.Tables = tables.Variables;
+    settings.StateFlat = tables.StateFlat;
+    settings.LocalFlat = tables.LocalFlat;
+    settings.TaxTable = tables.TaxTable;
+    settings.Percentage = tables.Percentage;
     settings.Allowance = Allowance;
     for (int i = 0; i < cboNonResident->count(); ++i)
         settings.NonResident << cboNonResident->itemText(i);
