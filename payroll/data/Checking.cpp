@@ -1,6 +1,8 @@
 #include "Checking.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
+#include "FileErrors.h"
 #include "Money.h"
 #include "frmSetup.h"
 
@@ -16,8 +18,6 @@
 
 namespace {
 
-const QString GeneralFile = QStringLiteral("/CheckbookInfo.txt");
-const QString PayrollFile = QStringLiteral("/PayrollCheckbookInfo.txt");
 const QString FirstCheckNumber = QStringLiteral("101");
 const QString Personal = QStringLiteral("Personal Checking");
 const QString Business = QStringLiteral("Business Checking");
@@ -54,8 +54,8 @@ qsizetype EndOfItems(const QByteArray& bytes, int items) {
 // after item 8 on. Read at the moment of saving, so that whatever Ambleton stored
 // while this program ran is kept.
 QByteArray AmbletonRest() {
-    if (!FileExists(GeneralFile)) return {};
-    const QString path = DataPath(GeneralFile);
+    if (!FileExists(CheckbookInfoFile)) return {};
+    const QString path = DataPath(CheckbookInfoFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path,
@@ -76,8 +76,8 @@ void SelectDefaultBankOption(frmSetup& setup) {
     // general account is the first-run choice. It only stands in for the built-in
     // default, never for a choice the user saved: the setup save writes the general
     // checkbook before the payroll one, and must not undo the option just saved.
-    if (FileExists(PayrollFile)) return;
-    if (FileExists(u"/PayrollInfo.txt") && setup.BankOption() >= 0) return;
+    if (FileExists(PayrollCheckbookInfoFile)) return;
+    if (FileExists(PayrollInfoFile) && setup.BankOption() >= 0) return;
     setup.SelectBankOption(1);
 }
 
@@ -95,14 +95,14 @@ void ShowGeneralDefaults(frmSetup& setup) {
 
 void ShowGeneralFile(frmSetup& setup) {
     setup.tabInfo->setTabEnabled(frmSetup::AmbletonTab, true);
-    TextInput in = OpenInput(GeneralFile);
+    TextInput in = OpenInput(CheckbookInfoFile);
     std::array<QString, 5> items;
     for (QString& item : items)
         item = in.readText();
     CheckbookOverdraft = in.readWhole();
     const std::int64_t accountType = in.readWhole();
     const std::int64_t depositSlips = in.readWhole();
-    if (in.isShort()) ReportShortFile(GeneralFile);
+    if (in.isShort()) ReportShortFile(CheckbookInfoFile);
 
     setup.LblBank[0]->setText(items[0]);
     setup.LblBank[1]->setText(items[1]);
@@ -124,7 +124,7 @@ void ShowGeneralFile(frmSetup& setup) {
 void LoadCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     SelectDefaultBankOption(setup);
-    if (FileExists(GeneralFile))
+    if (FileExists(CheckbookInfoFile))
         ShowGeneralFile(setup);
     else
         ShowGeneralDefaults(setup);
@@ -133,7 +133,7 @@ void LoadCheckbookInfo() {
 void LoadPayrollCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     auto& box = setup.txtPayrollBank;
-    if (!FileExists(PayrollFile)) {
+    if (!FileExists(PayrollCheckbookInfoFile)) {
         box[0]->clear();
         box[1]->clear();
         box[2]->setText(CurrencyText(Money()));
@@ -143,12 +143,12 @@ void LoadPayrollCheckbookInfo() {
         OverdraftFlag = 0;
         return;
     }
-    TextInput in = OpenInput(PayrollFile);
+    TextInput in = OpenInput(PayrollCheckbookInfoFile);
     std::array<QString, 5> items;
     for (QString& item : items)
         item = in.readText();
     const bool overdraft = in.readFlag();
-    if (in.isShort()) ReportShortFile(PayrollFile);
+    if (in.isShort()) ReportShortFile(PayrollCheckbookInfoFile);
 
     box[0]->setText(items[0]);
     box[1]->setText(items[1]);
@@ -175,14 +175,14 @@ void SaveCheckbookInfo() {
         bytes.chop(2);
         bytes += rest;
     }
-    WriteWholeFile(GeneralFile, bytes);
+    WriteWholeFile(CheckbookInfoFile, bytes);
     LoadCheckbookInfo();
 }
 
 void SavePayrollCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     const auto& box = setup.txtPayrollBank;
-    TextOutput out = OpenOutput(PayrollFile);
+    TextOutput out = OpenOutput(PayrollCheckbookInfoFile);
     out.write({Item::text(box[0]->text()), Item::text(box[1]->text()),
                Item::text(BalanceText(box[2]->text())), Item::text(box[3]->text()),
                Item::text(BalanceText(box[4]->text())), Item::flag(OverdraftFlag != 0)});

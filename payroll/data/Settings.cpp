@@ -1,14 +1,11 @@
 #include "Settings.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
+#include "FileErrors.h"
 #include "Globals.h"
 
 namespace {
-
-const QString BusinessFile = QStringLiteral("/MyBusinessData.txt");
-const QString BankOptionFile = QStringLiteral("/PayrollInfo.txt");
-const QString PromptsFile = QStringLiteral("/Prompts.txt");
-const QString MatchingFile = QStringLiteral("/MatchingInfo.txt");
 
 std::array<QString*, 9> BusinessGlobals() {
     return {&BusinessName, &BusinessAddress, &BusinessAddress2, &BusinessCity, &BusinessState,
@@ -22,16 +19,16 @@ void ReportIfShort(const DelimitedReader& in, const QString& name) {
 } // namespace
 
 bool ReadBusinessData() {
-    if (!FileExists(BusinessFile)) return false;
-    TextInput in = OpenInput(BusinessFile);
+    if (!FileExists(BusinessDataFile)) return false;
+    TextInput in = OpenInput(BusinessDataFile);
     for (QString* global : BusinessGlobals())
         *global = in.readText();
-    ReportIfShort(in, BusinessFile);
+    ReportIfShort(in, BusinessDataFile);
     return true;
 }
 
 void WriteBusinessData() {
-    TextOutput out = OpenOutput(BusinessFile);
+    TextOutput out = OpenOutput(BusinessDataFile);
     const auto g = BusinessGlobals();
     out.write({Item::text(*g[0]), Item::text(*g[1]), Item::text(*g[2]), Item::text(*g[3]), Item::text(*g[4]),
                Item::text(*g[5]), Item::text(*g[6]), Item::text(*g[7]), Item::text(*g[8])});
@@ -39,20 +36,20 @@ void WriteBusinessData() {
 }
 
 std::optional<BankOptionFlags> ReadBankOptions() {
-    if (!FileExists(BankOptionFile)) return std::nullopt;
-    TextInput in = OpenInput(BankOptionFile);
+    if (!FileExists(PayrollInfoFile)) return std::nullopt;
+    TextInput in = OpenInput(PayrollInfoFile);
     BankOptionFlags flags{};
     for (bool& flag : flags)
         flag = in.readFlag();
-    ReportIfShort(in, BankOptionFile);
+    ReportIfShort(in, PayrollInfoFile);
     return flags;
 }
 
 void WriteBankOptions(const BankOptionFlags& flags) {
     // Only the backup copy goes first: the live file is replaced in one step, so a
     // failed write still leaves the user's choice on disk.
-    DeleteDataFile(QString(QStringLiteral("/Backup") + BankOptionFile));
-    TextOutput out = OpenOutput(BankOptionFile);
+    DeleteDataFile(QString(QStringLiteral("/Backup") + PayrollInfoFile));
+    TextOutput out = OpenOutput(PayrollInfoFile);
     out.write({Item::flag(flags[0]), Item::flag(flags[1]), Item::flag(flags[2])});
     out.close();
 }
@@ -77,15 +74,15 @@ void WritePrompts() {
 void ReadMatching() {
     Offer401kMatch = false;
     MatchPercent.clear();
-    if (!FileExists(MatchingFile)) return;
-    TextInput in = OpenInput(MatchingFile);
+    if (!FileExists(MatchingInfoFile)) return;
+    TextInput in = OpenInput(MatchingInfoFile);
     Offer401kMatch = in.readFlag();
     MatchPercent = in.readText();
-    ReportIfShort(in, MatchingFile);
+    ReportIfShort(in, MatchingInfoFile);
 }
 
 void WriteMatching() {
-    TextOutput out = OpenOutput(MatchingFile);
+    TextOutput out = OpenOutput(MatchingInfoFile);
     out.write({Item::flag(Offer401kMatch), Item::text(MatchPercent)});
     out.close();
 }

@@ -1,7 +1,9 @@
 #include "StateTaxes.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "Money.h"
@@ -22,10 +24,6 @@
 #include <vector>
 
 namespace {
-
-const QString StateListFile = QStringLiteral("/StateTaxes.txt");
-const QString BracketFile = QStringLiteral("/StateTaxTables.txt");
-const QString MarginalFile = QStringLiteral("/StateTaxesMarginal.txt");
 
 // The states taxed at a flat rate by the pay run; they have no bracket table.
 bool IsFlatRateState(int index) {
@@ -60,14 +58,14 @@ void ReportMissingStateTables() {
 
 // Fills the arrays and the two lists; a short file stops at the last whole entry.
 void ReadStateList(QComboBox& employees, QComboBox& setup) {
-    if (!FileExists(StateListFile)) return ReportMissingStateList();
+    if (!FileExists(StateTaxesFile)) return ReportMissingStateList();
     try {
-        TextInput in = OpenInput(StateListFile);
+        TextInput in = OpenInput(StateTaxesFile);
         for (int k = 1; k <= StateCount; ++k) {
             const QString name = in.readText();
             const QString rate = in.readText();
             const QString maximum = in.readText();
-            if (in.isShort()) return ReportShortFile(StateListFile);
+            if (in.isShort()) return ReportShortFile(StateTaxesFile);
             StateTaxRate[k] = rate;
             StateTaxMaximum[k] = maximum;
             employees.addItem(name);
@@ -99,7 +97,7 @@ std::optional<std::vector<Bracket>> ReadBrackets(DelimitedReader& in, int index)
     in.readText();
     const int n = ReadBracketCount(in);
     if (in.isShort()) {
-        ReportShortFile(BracketFile);
+        ReportShortFile(StateTaxTablesFile);
         return std::nullopt;
     }
     std::vector<Bracket> brackets;
@@ -110,7 +108,7 @@ std::optional<std::vector<Bracket>> ReadBrackets(DelimitedReader& in, int index)
         bracket.marriedRate = in.readText();
         bracket.marriedOver = MoneyOf(in.readText());
         if (in.isShort()) {
-            ReportShortFile(BracketFile);
+            ReportShortFile(StateTaxTablesFile);
             break;
         }
         brackets.push_back(bracket);
@@ -166,14 +164,14 @@ void LoadStateTaxTable() {
         payroll.mnuStateTable->setEnabled(false);
         return;
     }
-    if (!FileExists(BracketFile)) return LoadStateMarginalTax();
+    if (!FileExists(StateTaxTablesFile)) return LoadStateMarginalTax();
 
     FlexGrid& grid = *payroll.fgStateTaxes;
     if (grid.rows() < 3) grid.setRows(3);
     // No business state chosen yet: no state's brackets apply.
     if (!IsState(StateIndex)) return ShowBrackets(grid, {});
     try {
-        TextInput in = OpenInput(BracketFile);
+        TextInput in = OpenInput(StateTaxTablesFile);
         if (const auto brackets = ReadBrackets(in, StateIndex)) ShowBrackets(grid, *brackets);
     } catch (const FileError& error) {
         ReportFileError(error);
@@ -182,16 +180,16 @@ void LoadStateTaxTable() {
 
 void LoadStateMarginalTax() {
     if (!IsState(StateIndex)) return;
-    if (!FileExists(MarginalFile)) return ReportMissingStateTables();
+    if (!FileExists(StateTaxesMarginalFile)) return ReportMissingStateTables();
     QString value;
     try {
-        TextInput in = OpenInput(MarginalFile);
+        TextInput in = OpenInput(StateTaxesMarginalFile);
         for (int k = 1; k <= StateIndex; ++k) {
             in.readText();
             value = in.readText();
         }
         // A short file would give another state's rate: nothing is changed.
-        if (in.isShort()) return ReportShortFile(MarginalFile);
+        if (in.isShort()) return ReportShortFile(StateTaxesMarginalFile);
     } catch (const FileError& error) {
         return ReportFileError(error);
     }

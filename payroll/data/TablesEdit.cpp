@@ -1,6 +1,7 @@
 // The editing commands of the tax-table screen: cell edits of the two federal tables,
 // the tax-variable and allowance boxes, the frames, and the web menus.
 
+#include "DataFileNames.h"
 #include "frmTables.h"
 
 #include "DataFiles.h"
@@ -123,7 +124,7 @@ void frmTables::cmdTables_Click(int index) {
         break;
     case 14:
         // The tax variables only: edits of the grids stay on the screen.
-        if (FileExists(u"/TaxVariables.txt")) LoadTaxVariables(true);
+        if (FileExists(TaxVariablesFile)) LoadTaxVariables(true);
         break;
     case 15:
         LoadTaxVariables(false);

@@ -3,19 +3,15 @@
 
 #include "TaxTables.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 
 #include <optional>
 #include <vector>
 
 namespace {
-
-const QString TaxVariablesFile = QStringLiteral("/TaxVariables.txt");
-const QString MasterFile = QStringLiteral("/Backup/MasterTaxVariables.txt");
-const QString TaxTableFile = QStringLiteral("/TaxTable.txt");
-const QString PercentageFile = QStringLiteral("/PercentageTable.txt");
-const QString AllowanceFile = QStringLiteral("/Deductions.txt");
 
 constexpr int TaxVariableCount = 14;
 constexpr int TableRows = TaxTables::TableRows;
@@ -135,7 +131,7 @@ void TaxTables::Load() {
     Percentage = DefaultTable(true);
     if (FileExists(TaxVariablesFile)) LoadTaxVariables(true);
     if (FileExists(TaxTableFile)) LoadTaxTable();
-    if (FileExists(PercentageFile)) LoadPercentageTable();
+    if (FileExists(PercentageTableFile)) LoadPercentageTable();
     LoadAllowanceTable();
 }
 
@@ -152,7 +148,7 @@ void TaxTables::defaultTaxVariables() {
 }
 
 void TaxTables::LoadTaxVariables(bool current) {
-    const QString fileName = current ? TaxVariablesFile : MasterFile;
+    const QString fileName = current ? TaxVariablesFile : MasterTaxVariablesFile;
     if (!current && !FileExists(fileName)) {
         MsgBox(QStringLiteral("The Default Tax Table (Backup\\MasterTaxVariables.txt) was not found.\r\n"
                               "The Tax Settings were not changed."),
@@ -204,29 +200,29 @@ void TaxTables::SaveTaxTable() {
     SaveTable(TaxTable, TaxTableFile);
 }
 void TaxTables::LoadPercentageTable() {
-    ReadTable(Percentage, PercentageFile, true);
+    ReadTable(Percentage, PercentageTableFile, true);
 }
 void TaxTables::SavePercentageTable() {
-    SaveTable(Percentage, PercentageFile);
+    SaveTable(Percentage, PercentageTableFile);
 }
 
 // ---- Allowances ------------------------------------------------------------------------------------
 
 void TaxTables::LoadAllowanceTable() {
-    if (!FileExists(AllowanceFile)) {
+    if (!FileExists(DeductionsFile)) {
         for (std::size_t i = 0; i < Allowances.size(); ++i)
             Allowances[i] = CurrencyText(Money::fromCents(DefaultAllowanceCents[i]));
         SaveAllowanceTable();
         return;
     }
-    const auto items = ReadItems(AllowanceFile, static_cast<int>(Allowances.size()));
+    const auto items = ReadItems(DeductionsFile, static_cast<int>(Allowances.size()));
     if (!items) return;
     for (std::size_t i = 0; i < Allowances.size(); ++i)
         Allowances[i] = i < items->size() ? CurrencyOrAsRead((*items)[i].text) : ZeroCurrency();
 }
 
 void TaxTables::SaveAllowanceTable() {
-    SaveFile(AllowanceFile, [this](TextOutput& out) {
+    SaveFile(DeductionsFile, [this](TextOutput& out) {
         for (const QString& text : Allowances)
             out.write(Item::text(text));
     });

@@ -1,8 +1,10 @@
 #include "frmEmployees.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "Globals.h"
 #include "Suppliers.h"
 #include "WebPage.h"
@@ -22,7 +24,6 @@
 
 namespace {
 
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
 const QString SaveTitle = QStringLiteral("Save Employee");
 
 QString ZeroText() {
@@ -293,7 +294,7 @@ void frmEmployees::showPhoto() {
     // Only a number names a folder of Pictures; anything else finds no photo.
     const bool digits = !number.isEmpty() && std::all_of(number.begin(), number.end(),
                                                          [](QChar c) { return c >= u'0' && c <= u'9'; });
-    const QString name = QStringLiteral("/Pictures/") + number + QStringLiteral("/Picture.jpg");
+    const QString name = PictureFile(number);
     QPixmap photo;
     if (digits && FileExists(name)) photo.load(DataPath(name));
     if (photo.isNull()) {

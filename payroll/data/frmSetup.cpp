@@ -1,8 +1,10 @@
 #include "frmSetup.h"
 
 #include "Checking.h"
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "Money.h"
@@ -41,7 +43,7 @@ void frmSetup::Form_Load() {
     ReportFileErrors([this] { LoadMatching(); });
     ReportFileErrors(LoadCheckbookInfo);
     ReportFileErrors(LoadPayrollCheckbookInfo);
-    fraTransfer->setVisible(FileExists(u"/CheckbookInfo.txt") && FileExists(u"/PayrollCheckbookInfo.txt"));
+    fraTransfer->setVisible(FileExists(CheckbookInfoFile) && FileExists(PayrollCheckbookInfoFile));
 }
 
 void frmSetup::Form_Activate() {
@@ -198,7 +200,7 @@ void frmSetup::optAccount_Click(int index) {
     if (index < 0 || index > 2) return;
     SelectBankOption(index);
     showBankOptionLabels(index);
-    if (index == 0 && !FileExists(u"/PayrollCheckbookInfo.txt")) {
+    if (index == 0 && !FileExists(PayrollCheckbookInfoFile)) {
         // A first guess at the payroll account's bank; the user completes the account.
         txtPayrollBank[0]->setText(LblBank[0]->text());
         tabInfo->setCurrentIndex(PayrollCheckbookTab);

@@ -1,5 +1,6 @@
 #include "Checks.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "PayRun.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-const QString MemoFile = QStringLiteral("/PayrollMemo.txt");
 const QColor Blue(0, 0, 255);
 const QColor Black(0, 0, 0);
 
@@ -149,7 +149,7 @@ QString MaskedSsn(const QString& ssn) {
 
 void LoadEmployeePicture(int row) {
     const QString name =
-        QStringLiteral("/Pictures/") + QString::number(row + 1000) + QStringLiteral("/Picture.jpg");
+        PictureFile(QString::number(row + 1000));
     if (!FileExists(name)) return;
     const QImage photo(DataPath(name));
     if (photo.isNull()) return;
@@ -171,14 +171,14 @@ void PrintMemo(const QStringList& items) {
 
 QStringList MemoToPrint(const QString& memoBox) {
     QStringList items;
-    if (!FileExists(MemoFile)) {
+    if (!FileExists(PayrollMemoFile)) {
         // Typed but never saved: the memo as the box shows it.
         items = memoBox.split(u'\n');
         for (QString& line : items)
             if (line.endsWith(u'\r')) line.chop(1);
         return items;
     }
-    TextInput memo = OpenInput(MemoFile);
+    TextInput memo = OpenInput(PayrollMemoFile);
     while (!memo.atEnd())
         items << memo.readText();
     return items;

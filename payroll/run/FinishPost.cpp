@@ -1,5 +1,6 @@
 // The posting of a printed run: pay records, year-to-date totals, then the bank side
 // (check register, next check number, balance) by the bank option of the setup screen.
+#include "DataFileNames.h"
 #include "frmPayroll.h"
 
 #include "Checking.h"
@@ -63,7 +64,7 @@ public:
 
 private:
     QString fileName() const {
-        return DataPath(payroll_ ? u"/PayrollCheckbookInfo.txt" : u"/CheckbookInfo.txt");
+        return DataPath(payroll_ ? PayrollCheckbookInfoFile : CheckbookInfoFile);
     }
 
     bool payroll_;

@@ -1,6 +1,7 @@
 // The finish panel of the pay-run screen: the proof report, and the finish of a run:
 // summary record, checks or pay slips with their confirmation and reprint, posting,
 // then the run's reports with theirs.
+#include "FileErrors.h"
 #include "frmPayroll.h"
 
 #include "Checks.h"

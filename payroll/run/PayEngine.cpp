@@ -1,5 +1,6 @@
 #include "PayEngine.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Globals.h"
 #include "Records.h"
@@ -28,7 +29,7 @@ PayEngine::PayEngine(PayRun& run, const TaxSettings& settings, PayQuestions ques
 }
 
 void PayEngine::CalculatePayroll() {
-    RandomFile employees = OpenRandomFile(u"/Employees.txt", EmployeeRecord::Length);
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
     const int rows = static_cast<int>(run_.Rows.size());
     for (LoopCounter = 1; LoopCounter < rows; ++LoopCounter) {
         const int row = LoopCounter;

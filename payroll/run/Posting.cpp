@@ -1,5 +1,6 @@
 #include "Posting.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Globals.h"
@@ -11,8 +12,6 @@
 #include <optional>
 
 namespace {
-
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
 
 using Totals = std::array<Money, YearToDateFields.size()>;
 
@@ -53,8 +52,7 @@ void MakeYTDs(QDate date) {
     EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
     for (std::int32_t r = 1; r <= EmployeeCount; ++r) {
         LoadEmployee(r);
-        const QString payRecords = QStringLiteral("/Employees/") + TrimmedField(CurrentEmployee.EmployeeNo) +
-                                   QStringLiteral("/PayRecords.txt");
+        const QString payRecords = PayRecordsFile(TrimmedField(CurrentEmployee.EmployeeNo));
         const int count = RecordCount(payRecords, PayRecord::Length);
         // Never paid: the totals typed on the employee screen stay.
         if (count == 0) continue;
@@ -92,12 +90,6 @@ void SaveMemoText(const QString& fileName, const QString& text) {
 // ---- The run's records -----------------------------------------------------------------------
 
 namespace {
-
-const QString SummaryFile = QStringLiteral("/SummaryRecords.txt");
-
-QString PayRecordsFile(const QString& employeeNo) {
-    return QStringLiteral("/Employees/") + employeeNo + QStringLiteral("/PayRecords.txt");
-}
 
 // The employee record of a pay record: its number less 1000.
 std::int32_t RecordOfEmployee(const PayRecord& pay) {
@@ -139,8 +131,8 @@ SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& 
 
 void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary) {
     CurrentSummary = RunSummaryRecord(checkDate, paymentSummary);
-    const std::int32_t next = RecordCount(SummaryFile, SummaryRecord::Length) + 1;
-    OpenRandomFile(SummaryFile, SummaryRecord::Length).put(next, CurrentSummary);
+    const std::int32_t next = RecordCount(SummaryRecordsFile, SummaryRecord::Length) + 1;
+    OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).put(next, CurrentSummary);
 }
 
 PayRecord PayRecordOfRow(const PayRow& row, double checkDate) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFileNames.h"
 #include "Money.h"
 #include "Records.h"
 
@@ -16,10 +17,6 @@ struct PayRun;
 // separate payroll account, CheckRegister.txt for the general account that the Ambleton
 // checkbook program shares (it adds entries of its own; nothing is locked, so every
 // append goes after the file's length at that moment).
-
-inline const QString TempRegisterFile = QStringLiteral("\\TempRegister.txt");
-inline const QString PayrollRegisterFile = QStringLiteral("\\PayrollCheckRegister.txt");
-inline const QString GeneralRegisterFile = QStringLiteral("\\CheckRegister.txt");
 
 // Check numbers are stored and counted as 16-bit whole numbers.
 inline constexpr int HighestCheckNo = 32767;

@@ -1,8 +1,10 @@
 #include "frmPayroll.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "GridRoutines.h"
@@ -28,10 +30,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
-const QString MemoFile = QStringLiteral("/PayrollMemo.txt");
-const QString NonResidentFile = QStringLiteral("/NonResidentTaxTable.txt");
 
 QString ZeroText() {
     return CurrencyText(Money());
@@ -190,8 +188,8 @@ void frmPayroll::ShowFirstCheckPanel() {
 
 void frmPayroll::LoadPayrollMemo() {
     txtMemo->clear();
-    if (!FileExists(MemoFile)) return;
-    TextInput memo = OpenInput(MemoFile);
+    if (!FileExists(PayrollMemoFile)) return;
+    TextInput memo = OpenInput(PayrollMemoFile);
     QString text;
     while (!memo.atEnd())
         text += memo.readText() + u'\n';
@@ -214,11 +212,11 @@ void frmPayroll::LoadAllowances() {
 void frmPayroll::LoadNonResidentTable() {
     // Without the table no nonresident amount is added.
     cboNonResident->clear();
-    if (!FileExists(NonResidentFile)) return;
-    TextInput table = OpenInput(NonResidentFile);
+    if (!FileExists(NonResidentTaxTableFile)) return;
+    TextInput table = OpenInput(NonResidentTaxTableFile);
     for (int i = 0; i < 8; ++i) {
         const QString amount = table.readText();
-        if (table.isShort()) return ReportShortFile(NonResidentFile);
+        if (table.isShort()) return ReportShortFile(NonResidentTaxTableFile);
         cboNonResident->addItem(amount);
     }
 }
@@ -425,7 +423,7 @@ void frmPayroll::cmdMemo_Click(int index) {
             QString text = txtMemo->toPlainText();
             while (text.endsWith(u'\n'))
                 text.chop(1);
-            if (!text.isEmpty()) SaveMemoText(MemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
+            if (!text.isEmpty()) SaveMemoText(PayrollMemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
             break;
         }
         case 3:

@@ -3,6 +3,7 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "ExitProgram.h"
+#include "FileErrors.h"
 #include "Globals.h"
 #include "Posting.h"
 #include "Screen.h"
@@ -34,6 +35,7 @@ void Main() {
         return;
     }
     SetExitProgramHandler(ExitProgram);
+    SetFileErrorReporter(ReportFileError);
     // A file-system failure in one start-up step is told to the user and the start-up
     // goes on: the screens still load what they can, and the user can see what is wrong.
     const auto StartupStep = [](auto step) { ReportFileErrors(step); };

@@ -1,9 +1,11 @@
 #include "frmStartup.h"
 
 #include "Controls.h"
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
 #include "ExitProgram.h"
+#include "FileErrors.h"
 #include "MenuRoutines.h"
 #include "Picture.h"
 #include "Records.h"
@@ -162,13 +164,13 @@ void frmStartup::EnableRoutines() {
     for (int i : {0, 1, 5, 6, 7})
         optProgramRoutine[std::size_t(i)]->setEnabled(true);
     optProgramRoutine[3]->setEnabled(false);
-    const bool employees = FileExists(u"/Employees.txt");
+    const bool employees = FileExists(EmployeeFile);
     optProgramRoutine[2]->setEnabled(employees);
     optProgramRoutine[4]->setEnabled(employees);
     optProgramRoutine[employees ? 2 : 0]->setChecked(true);
     try {
-        if (FileExists(u"/SummaryRecords.txt") &&
-            RecordCount(u"/SummaryRecords.txt", SummaryRecord::Length) >= 1)
+        if (FileExists(SummaryRecordsFile) &&
+            RecordCount(SummaryRecordsFile, SummaryRecord::Length) >= 1)
             optProgramRoutine[3]->setEnabled(true);
     } catch (const FileError& error) {
         ReportFileError(error);

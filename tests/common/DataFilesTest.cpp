@@ -1,4 +1,5 @@
 #include "DataFiles.h"
+#include "FileErrors.h"
 #include "Globals.h"
 #include "RecordSupport.h"
 #include "TestSupport.h"

@@ -1,3 +1,5 @@
+#include "FileErrors.h"
+
 #include <QApplication>
 #include <QLocale>
 
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
+    SetFileErrorReporter(ReportFileError);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

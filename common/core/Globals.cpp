@@ -1,11 +1,6 @@
 #include "Globals.h"
 
-#include "Dialogs.h"
 #include "Records.h"
-
-void AlarmBeep() {
-    if (AlarmsOn) Beep();
-}
 
 void ResetGlobals() {
     LoopCounter = EmployeeCount = GridRow = GridCol = RecordNumber = 0;

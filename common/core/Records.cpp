@@ -1,5 +1,6 @@
 #include "Records.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Win1252.h"
 
@@ -81,8 +82,6 @@ template <class R> R decodeRecord(QByteArrayView bytes) {
         RecordLayout<R>::fields);
     return record;
 }
-
-const QString EmployeeFile = QStringLiteral("/Employees.txt");
 
 } // namespace
 

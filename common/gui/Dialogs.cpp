@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Globals.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -35,6 +37,10 @@ std::optional<QString> InputBox(const QString& prompt, const QString& title, con
 }
 
 void Beep() { Dialogs().beep(); }
+
+void AlarmBeep() {
+    if (AlarmsOn) Beep();
+}
 
 QString ProgramTitle() { return QCoreApplication::applicationName(); }
 

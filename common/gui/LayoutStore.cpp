@@ -1,5 +1,6 @@
 #include "LayoutStore.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "DelimitedFile.h"
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QString LayoutFile = QStringLiteral("/Layout.txt");
 // How much of a window must lie on a monitor for the user to reach it again.
 constexpr int ReachableEdge = 40;
 

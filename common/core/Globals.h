@@ -45,7 +45,5 @@ inline std::int16_t StateBracketCount = 0;
 // The character of code 177 that marks a pay-run grid row for payment or bonus.
 inline const QString PayMark = QString(QChar(0x00B1));
 
-// Beeps only when the user has alarms on.
-void AlarmBeep();
 // Puts every shared variable back to its start value (tests start each case clean).
 void ResetGlobals();

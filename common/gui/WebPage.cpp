@@ -1,6 +1,8 @@
 #include "WebPage.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
+#include "FileErrors.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -25,7 +27,7 @@ UrlOpener SetUrlOpener(UrlOpener opener) {
 
 void ConnecttoInternet(const QString& address) {
     try {
-        TextOutput shortcut = OpenOutput(u"\\Temp.url");
+        TextOutput shortcut = OpenOutput(InternetShortcutFile);
         shortcut.print(QStringLiteral("[InternetShortcut]"));
         shortcut.print(QStringLiteral("URL = ") + address);
         shortcut.close();

@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 #include "Dialogs.h"
+#include "FileErrors.h"
 #include "PaintingPrinter.h"
 
 #include <QFontDatabase>

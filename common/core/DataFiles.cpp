@@ -1,6 +1,6 @@
 #include "DataFiles.h"
 
-#include "Dialogs.h"
+#include "DataFileNames.h"
 #include "Globals.h"
 #include "Records.h"
 
@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -113,14 +114,27 @@ FileError::FileError(const QString& fileName, const QString& problem)
     : std::runtime_error(composeMessage(fileName, problem).toStdString()), fileName_(fileName),
       message_(composeMessage(fileName, problem)) {}
 
-void ReportFileError(const FileError& error) {
-    MsgBox(error.userMessage(), MsgButtons::OK, QStringLiteral("File Error"));
+QString ShownFileName(QStringView relativeName) {
+    return normalisedName(relativeName).mid(1);
 }
 
-void ReportShortFile(const QString& relativeName) {
-    MsgBox(QStringLiteral("The file %1 is damaged: it ends before all of its information could be read.")
-               .arg(normalisedName(relativeName).mid(1)),
-           MsgButtons::OK, QStringLiteral("Damaged File"));
+namespace {
+FileErrorReporter& reporterSlot() {
+    static FileErrorReporter reporter = nullptr;
+    return reporter;
+}
+
+void reportUncaught(const FileError& error) {
+    if (reporterSlot())
+        reporterSlot()(error);
+    else
+        qWarning("%s", qUtf8Printable(error.userMessage()));
+}
+} // namespace
+
+FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter) {
+    std::swap(reporterSlot(), reporter);
+    return reporter;
 }
 
 // ---- Existence, counts ----------------------------------------------------------------
@@ -184,7 +198,7 @@ TextOutput::~TextOutput() {
     try {
         close();
     } catch (const FileError& error) {
-        ReportFileError(error);
+        reportUncaught(error);
     }
 }
 
@@ -335,10 +349,10 @@ void MakeFolders() {
     for (const char16_t* folder :
          {u"/Backup", u"/Employees", u"/Pictures", u"/Backup/Employees", u"/Backup/Pictures"})
         MakeFolder(folder);
-    if (!FileExists(u"/Employees.txt")) return;
-    EmployeeCount = RecordCount(u"/Employees.txt", EmployeeRecord::Length);
+    if (!FileExists(EmployeeFile)) return;
+    EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
     if (EmployeeCount < 1) return;
-    RandomFile employees = OpenRandomFile(u"/Employees.txt", EmployeeRecord::Length);
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
     for (LoopCounter = 1; LoopCounter <= EmployeeCount; ++LoopCounter) {
         const auto record = employees.get<EmployeeRecord>(LoopCounter);
         if (!record) break;
@@ -350,8 +364,8 @@ void MakeFolders() {
 }
 
 bool BusinessDataExists() {
-    const bool business = FileExists(u"/MyBusinessData.txt");
-    const bool payrollInfo = FileExists(u"/PayrollInfo.txt");
+    const bool business = FileExists(BusinessDataFile);
+    const bool payrollInfo = FileExists(PayrollInfoFile);
     return business && payrollInfo;
 }
 

@@ -37,6 +37,8 @@ MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, const
 std::optional<QString> InputBox(const QString& prompt, const QString& title = {},
                                 const QString& defaultText = {});
 void Beep();
+// Beeps only when the user has alarms on (AlarmsOn).
+void AlarmBeep();
 // The program title shown when a message has none (the application name).
 QString ProgramTitle();
 

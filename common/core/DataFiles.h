@@ -24,7 +24,7 @@ void SetProgramFolder(const QString& folder);
 QString DataPath(QStringView relativeName);
 
 // A failure of the file system outside the two set copies. Its text says which
-// file and what went wrong, in words for the user; screens show it (ReportFileError).
+// file and what went wrong, in words for the user; screens show it (ReportFileError in the GUI library).
 class FileError : public std::runtime_error {
 public:
     FileError(const QString& fileName, const QString& problem);
@@ -35,21 +35,13 @@ private:
     QString fileName_;
     QString message_;
 };
-// Shows a file error to the user, titled "File Error".
-void ReportFileError(const FileError& error);
-// Runs one step of a screen's work; a file error is shown to the user and ends the
-// step. Returns false when the step ended that way.
-template <class Step> bool ReportFileErrors(Step&& step) {
-    try {
-        step();
-        return true;
-    } catch (const FileError& error) {
-        ReportFileError(error);
-        return false;
-    }
-}
-// Shows that a delimited file ended before all its items were read, titled "Damaged File".
-void ReportShortFile(const QString& relativeName);
+// The name of a data file as messages show it: "Employees/1001/PayRecords.txt".
+QString ShownFileName(QStringView relativeName);
+// Where a file error goes that no caller can catch (a TextOutput committing as it is
+// destroyed). A program with windows installs one that tells the user (ReportFileError);
+// until then such an error goes to the warning log. Returns the reporter it replaces.
+using FileErrorReporter = void (*)(const FileError&);
+FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter);
 
 // ---- Existence, counts ----------------------------------------------------------------
 // True when the file exists; a missing file whose copy exists in Backup is first
