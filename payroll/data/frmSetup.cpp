@@ -202,7 +202,7 @@ void frmSetup::optAccount_Click(int index) {
     showBankOptionLabels(index);
     if (index == 0 && !FileExists(PayrollCheckbookInfoFile)) {
         // A first guess at the payroll account's bank; the user completes the account.
-        txtPayrollBank[0]->setText(LblBank[0]->text());
+        txtPayrollBank[0]->setText(GeneralAccount().Bank);
         tabInfo->setCurrentIndex(PayrollCheckbookTab);
     }
 }
@@ -228,7 +228,7 @@ void frmSetup::cmdTransfer_Click() {
                    QStringLiteral("Add Funds to Payroll Checking"));
         return;
     }
-    const Money general = MoneyOf(LblBank[2]->text());
+    const Money general = MoneyOf(GeneralAccount().Balance);
     if (amount > general) {
         MsgBox(QStringLiteral("Amount exceeds current Balance\r\nTransfer cannot be maid"));
         return;
@@ -239,7 +239,8 @@ void frmSetup::cmdTransfer_Click() {
         MsgAnswer::Yes)
         return;
     txtPayrollBank[2]->setText(CurrencyText(amount + MoneyOf(txtPayrollBank[2]->text())));
-    LblBank[2]->setText(CurrencyText(general - amount));
+    GeneralAccount().Balance = CurrencyText(general - amount);
+    ShowGeneralAccount();
     try {
         SavePayrollCheckbookInfo();
         SaveCheckbookInfo();

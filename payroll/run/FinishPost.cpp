@@ -19,24 +19,21 @@ namespace {
 
 const QString UpdateTitle = QStringLiteral("Update Bank Balance");
 
-// The balance and next check number of one account as the setup screen shows them, with
-// the account's file: the payroll account's boxes or the general account's labels.
+// The balance and next check number of one account, with the account's file: the
+// payroll account or the general account; the setup screen shows what is set.
 class Account {
 public:
-    explicit Account(bool payroll) : payroll_(payroll), setup_(Form<frmSetup>()) {}
+    explicit Account(bool payroll) : payroll_(payroll) {}
 
-    QString balance() const {
-        return payroll_ ? setup_.txtPayrollBank[2]->text() : setup_.LblBank[2]->text();
-    }
-    QString next() const { return payroll_ ? setup_.txtPayrollBank[3]->text() : setup_.LblBank[3]->text(); }
+    QString balance() const { return info().Balance; }
+    QString next() const { return info().NextCheck; }
     void show(const QString& balance, const QString& next) const {
-        if (payroll_) {
-            setup_.txtPayrollBank[2]->setText(balance);
-            setup_.txtPayrollBank[3]->setText(next);
-        } else {
-            setup_.LblBank[2]->setText(balance);
-            setup_.LblBank[3]->setText(next);
-        }
+        info().Balance = balance;
+        info().NextCheck = next;
+        if (payroll_)
+            ShowPayrollAccount();
+        else
+            ShowGeneralAccount();
     }
     void load() const {
         if (payroll_)
@@ -67,8 +64,9 @@ private:
         return DataPath(payroll_ ? PayrollCheckbookInfoFile : CheckbookInfoFile);
     }
 
+    CheckbookInfo& info() const { return payroll_ ? PayrollAccount() : GeneralAccount(); }
+
     bool payroll_;
-    frmSetup& setup_;
 };
 
 // Saves the figures shown. A save that did not reach the file puts the old figures back

@@ -1,5 +1,6 @@
 #include "frmPayroll.h"
 
+#include "Checkbook.h"
 #include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
@@ -174,9 +175,9 @@ void frmPayroll::ShowFirstCheckPanel() {
         line->show();
     frmSetup& setup = Form<frmSetup>();
     if (setup.optAccount[0]->isChecked()) {
-        txt1stCheck->setText(setup.txtPayrollBank[3]->text());
+        txt1stCheck->setText(PayrollAccount().NextCheck);
     } else if (setup.optAccount[1]->isChecked()) {
-        txt1stCheck->setText(setup.LblBank[3]->text());
+        txt1stCheck->setText(GeneralAccount().NextCheck);
     } else if (setup.optAccount[2]->isChecked()) {
         // Pay slips: no check numbers.
         fra1stCheck->hide();

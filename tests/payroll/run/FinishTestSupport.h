@@ -118,11 +118,12 @@ protected:
             setup.txtPayrollBank[4]->setText(QStringLiteral("$1,000.00"));
             SavePayrollCheckbookInfo();
         } else if (option == 1) {
-            setup.LblBank[0]->setText(QStringLiteral("Main Street Bank"));
-            setup.LblBank[1]->setText(QStringLiteral("777-2"));
-            setup.LblBank[2]->setText(balance);
-            setup.LblBank[3]->setText(nextCheck);
-            setup.LblBank[5]->setText(QStringLiteral("$500.00"));
+            CheckbookInfo& account = GeneralAccount();
+            account.Bank = QStringLiteral("Main Street Bank");
+            account.Account = QStringLiteral("777-2");
+            account.Balance = balance;
+            account.NextCheck = nextCheck;
+            account.Deposit = QStringLiteral("$500.00");
             SaveCheckbookInfo();
         }
     }

@@ -1,4 +1,5 @@
 // The pay-run screen: loading, activation, panels and the memo.
+#include "Checkbook.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "PayrollTestSupport.h"
@@ -190,7 +191,7 @@ TEST_F(PayrollScreenTest, FirstCheckNumberFollowsTheBankOption) {
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     frmSetup& setup = Form<frmSetup>();
     setup.txtPayrollBank[3]->setText(QStringLiteral("2041"));
-    setup.LblBank[3]->setText(QStringLiteral("5310"));
+    GeneralAccount().NextCheck = QStringLiteral("5310");
     setup.optAccount[0]->setChecked(true);
     frmPayroll& f = open();
     EXPECT_EQ(f.txt1stCheck->text(), QStringLiteral("2041"));
