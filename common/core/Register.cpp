@@ -2,7 +2,6 @@
 
 #include "DataFiles.h"
 #include "Dates.h"
-#include "PayRun.h"
 
 #include <algorithm>
 
@@ -57,21 +56,6 @@ RegisterEntry PaycheckEntry(int checkNo, QDate checkDate, const QString& payee, 
     entry.Category = PaycheckCategory;
     entry.Status = PrintedStatus;
     return entry;
-}
-
-RegisterRun RegisterEntriesOfRun(const PayRun& payRun, int firstCheck, QDate checkDate) {
-    RegisterRun run;
-    int n = 0;
-    for (int row = 1; row <= payRun.RowCount(); ++row) {
-        const PayRow& r = payRun.Row(row);
-        if (!r.Marked) continue;
-        RegisterEntry entry = PaycheckEntry(firstCheck + n, checkDate, r.Name, r.NetPay);
-        ++n;
-        // The register states the amount at cents; the total is of what it states.
-        run.runTotal += MoneyOf(entry.Amount);
-        run.entries.push_back(std::move(entry));
-    }
-    return run;
 }
 
 void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck) {
