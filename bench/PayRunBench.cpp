@@ -119,10 +119,10 @@ void BM_CalculateTaxesOnScreen(benchmark::State& state) {
         tables.TxtTables[i]->setText(settings.Tables[i]);
     frmPayroll& screen = Form<frmPayroll>();
     screen.LoadEmployees();
-    screen.cmdPayroll_Click(5); // every hourly employee
-    screen.cmdPayroll_Click(3); // every salaried one
+    screen.cmdPayroll_Click(PayrollButton::PayHourly); // every hourly employee
+    screen.cmdPayroll_Click(PayrollButton::PaySalaried); // every salaried one
     for (auto _ : state) {
-        screen.cmdPayroll_Click(13);
+        screen.cmdPayroll_Click(PayrollButton::CalculateTaxes);
         benchmark::DoNotOptimize(screen.Totals.Gross);
     }
     UnloadAllScreens();

@@ -100,20 +100,20 @@ SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& 
     const auto& s = paymentSummary;
     SummaryRecord r;
     r.PayDate = checkDate;
-    r.TotalWages = Line(s, 0);
-    r.TotalFederal = Line(s, 1);
-    r.TotalExtraFederal = Line(s, 2);
-    r.TotalFica = Line(s, 3);
-    r.TotalMedicare = Line(s, 4);
-    r.TotalState = Line(s, 5);
-    r.TotalLocal = Line(s, 6);
-    r.TotalFuta = Line(s, 7);
-    r.TotalSuta = Line(s, 12);
-    r.TotalChildSupport = Line(s, 9);
-    r.TotalSupportFees = Line(s, 10);
-    r.Total401k = Line(s, 11);
-    r.TotalInsurance = Line(s, 13);
-    r.TotalMatch401k = Line(s, 14);
+    r.TotalWages = Line(s, PaymentLine::Wages);
+    r.TotalFederal = Line(s, PaymentLine::Federal);
+    r.TotalExtraFederal = Line(s, PaymentLine::ExtraFederal);
+    r.TotalFica = Line(s, PaymentLine::Fica);
+    r.TotalMedicare = Line(s, PaymentLine::Medicare);
+    r.TotalState = Line(s, PaymentLine::State);
+    r.TotalLocal = Line(s, PaymentLine::Local);
+    r.TotalFuta = Line(s, PaymentLine::Futa);
+    r.TotalSuta = Line(s, PaymentLine::Suta);
+    r.TotalChildSupport = Line(s, PaymentLine::ChildSupport);
+    r.TotalSupportFees = Line(s, PaymentLine::SupportFees);
+    r.Total401k = Line(s, PaymentLine::Deductions401k);
+    r.TotalInsurance = Line(s, PaymentLine::Insurance);
+    r.TotalMatch401k = Line(s, PaymentLine::Match401k);
     return r;
 }
 

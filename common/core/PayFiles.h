@@ -22,6 +22,13 @@ void ClearYTDs();
 
 // ---- The run's records -------------------------------------------------------------------
 
+// The fifteen lines of a run's payment summary, in the order it shows them.
+namespace PaymentLine {
+inline constexpr int Wages = 0, Federal = 1, ExtraFederal = 2, Fica = 3, Medicare = 4, State = 5, Local = 6,
+                     Futa = 7, FundsRequired = 8, ChildSupport = 9, SupportFees = 10, Deductions401k = 11,
+                     Suta = 12, Insurance = 13, Match401k = 14;
+}
+
 // The run's summary record: the check date and the fourteen stored lines of the payment
 // summary (its fifteen amounts as shown; line 8, the funds required, is not stored).
 SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);

@@ -119,7 +119,7 @@ RunPosting frmPayroll::RunPostingOfScreen() {
     posting.payRecords = PayRecordsOfRun(*this, OleDateOf(DTPicker2->date()));
     posting.periodEnding = DTPicker1->date();
     posting.bankOption = Form<frmSetup>().BankOption();
-    posting.fundsRequired = MoneyOf(lblPayment[8]->text());
+    posting.fundsRequired = MoneyOf(lblPayment[PaymentLine::FundsRequired]->text());
     if (posting.bankOption == 0 || posting.bankOption == 1) {
         posting.checks = RegisterEntriesOfRun(*this, 0, DTPicker2->date());
         posting.NumberChecksFrom(txt1stCheck->text());

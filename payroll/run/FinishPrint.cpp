@@ -55,7 +55,7 @@ void frmPayroll::RunFinishStep(const std::function<void()>& step) {
         if (RunPartlyPosted())
             FinishStopped();
         else
-            cmdPrintDeposit_Click(3);
+            cmdPrintDeposit_Click(DepositButton::Recreate);
     } catch (const FileError& error) {
         ThePrinter().abandonJob();
         ReportFileError(error);
@@ -76,8 +76,8 @@ bool frmPayroll::RunPartlyPosted() const {
 // The finish stopped short of its end: the user may leave the run, and go back to the
 // grids while nothing of its posting is on file.
 void frmPayroll::FinishStopped() {
-    cmdPrintDeposit[3]->setEnabled(!RunPartlyPosted());
-    cmdPrintDeposit[4]->setEnabled(true);
+    cmdPrintDeposit[DepositButton::Recreate]->setEnabled(!RunPartlyPosted());
+    cmdPrintDeposit[DepositButton::CancelPayroll]->setEnabled(true);
 }
 
 // The first check of a run whose checks are already in the register or counted in the
@@ -98,8 +98,8 @@ void frmPayroll::PrintProofReport() {
 void frmPayroll::PrintPayroll() {
     if (const std::optional<int> first = PostedFirstCheck()) txt1stCheck->setText(QString::number(*first));
     if (!RunCanBePrinted()) return;
-    cmdPrintDeposit[3]->setEnabled(false);
-    cmdPrintDeposit[4]->setEnabled(false);
+    cmdPrintDeposit[DepositButton::Recreate]->setEnabled(false);
+    cmdPrintDeposit[DepositButton::CancelPayroll]->setEnabled(false);
     RunFinishStep([this] {
         ShowPrinterDialog();
         if (!SummarySaved) {
@@ -221,7 +221,7 @@ std::optional<QString> frmPayroll::AskFirstUsableCheck() {
 void frmPayroll::ConfirmReports() {
     if (MsgBox(QStringLiteral("Were the Reports Printed Correctly?"), MsgButtons::YesNo,
                QStringLiteral("Print Confirmation")) == MsgAnswer::Yes) {
-        cmdPayroll_Click(0);
+        cmdPayroll_Click(PayrollButton::Menu);
         return;
     }
     if (MsgBox(QStringLiteral("Would you like to Reprint the Reports?"), MsgButtons::YesNo,

@@ -71,7 +71,7 @@ frmPayroll::frmPayroll() : Screen(QStringLiteral("frmPayroll"), QStringLiteral("
     for (QWidget* panel : std::initializer_list<QWidget*>{fraAux, fraHide, fraBonus, fraStateTaxes, fraMemo,
                                                           fraHours, fraState, fraDepositSummary})
         panel->hide();
-    for (QWidget* blinking : std::initializer_list<QWidget*>{lblHelp[0], imgArrow}) {
+    for (QWidget* blinking : std::initializer_list<QWidget*>{lblHelp[HelpLabel::PeriodDate], imgArrow}) {
         QSizePolicy policy = blinking->sizePolicy();
         policy.setRetainSizeWhenHidden(true); // the date picker stays put while the prompt blinks
         blinking->setSizePolicy(policy);
@@ -98,7 +98,7 @@ void frmPayroll::ConnectEvents() {
     connect(fgAux, &FlexGrid::clicked, this, [this] { fgAux_Click(); });
     connect(fgHourly, &FlexGrid::clicked, this, [this] { fgHourly_Click(); });
     connect(fgSalaried, &FlexGrid::clicked, this, [this] { fgSalaried_Click(); });
-    connect(mnuBonus, &QAction::triggered, this, [this] { cmdPayroll_Click(4); });
+    connect(mnuBonus, &QAction::triggered, this, [this] { cmdPayroll_Click(PayrollButton::Bonus); });
     connect(mnuMemo, &QAction::triggered, this, &frmPayroll::mnuMemo_Click);
     connect(mnuToggle, &QAction::triggered, this, &frmPayroll::mnuToggle_Click);
     connect(mnuState, &QAction::triggered, this, &frmPayroll::mnuState_Click);
@@ -114,10 +114,10 @@ void frmPayroll::ConnectEvents() {
     FilterMoneyKeys(txtState);
     FilterMoneyKeys(txtAmount);
     connect(txtAmount, &QLineEdit::textChanged, this, [this](const QString& text) {
-        cmdPayroll[6]->setEnabled(!text.isEmpty() && text != ZeroText());
+        cmdPayroll[PayrollButton::PostBonus]->setEnabled(!text.isEmpty() && text != ZeroText());
     });
-    connect(txtHours, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(7); });
-    connect(txtState, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(15); });
+    connect(txtHours, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(PayrollButton::PostHours); });
+    connect(txtState, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(PayrollButton::PostAmount); });
 }
 
 bool frmPayroll::eventFilter(QObject* watched, QEvent* event) {
@@ -154,15 +154,15 @@ void frmPayroll::Form_Activate() {
     }
     SetDepositPanels(true);
     HideHoursFrame();
-    lblHelp[0]->setText(QStringLiteral("Select the Pay Period Ending Date"));
-    lblHelp[0]->show();
+    lblHelp[HelpLabel::PeriodDate]->setText(QStringLiteral("Select the Pay Period Ending Date"));
+    lblHelp[HelpLabel::PeriodDate]->show();
     imgArrow->show();
     Timer1->start();
     if (!FileExists(EmployeeFile)) {
         MsgBox(QStringLiteral("There are no Employees to Pay"));
-        return cmdPayroll_Click(0);
+        return cmdPayroll_Click(PayrollButton::Menu);
     }
-    if (!LoadEmployees()) return cmdPayroll_Click(0);
+    if (!LoadEmployees()) return cmdPayroll_Click(PayrollButton::Menu);
     settingDates_ = true;
     DTPicker1->setDate(Today());
     DTPicker2->setDate(Today());
@@ -254,7 +254,7 @@ bool frmPayroll::LoadEmployees() {
     ShowRows();
     ShowBonusGrids();
     LastEntryRow = 1;
-    cmdPayroll[13]->setEnabled(!tooMany);
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(!tooMany);
     CalculationCurrent = false;
     return !tooMany;
 }
@@ -338,7 +338,7 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
     if (toGrids) return;
     // Paid from an account kept in another program: remind the user of the balance it needs.
     const bool elsewhere = Form<frmSetup>().optAccount[2]->isChecked();
-    for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[0]), static_cast<QWidget*>(lblDeposit[1]),
+    for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[DepositLabel::BalanceNeeded]), static_cast<QWidget*>(lblDeposit[DepositLabel::GeneralAccount]),
                               static_cast<QWidget*>(imgPointer)})
         reminder->setVisible(elsewhere);
 }
@@ -371,7 +371,7 @@ PayQuestions frmPayroll::ScreenQuestions() {
 }
 
 void frmPayroll::CalculateTaxes() {
-    cmdPayroll[13]->setEnabled(false);
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(false);
     ClearPaymentTotals();
     // The allowances as the tax-table screen shows them now, edited or not.
     LoadAllowances();
@@ -380,7 +380,7 @@ void frmPayroll::CalculateTaxes() {
     if (const QString problem = engine.SettingsProblem(); !problem.isEmpty()) {
         MsgBox(problem + QStringLiteral("\r\nCorrect it, then Calculate the Taxes again"), MsgButtons::OK,
                QStringLiteral("Tax Tables"));
-        cmdPayroll[13]->setEnabled(true);
+        cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
         return;
     }
     try {
@@ -389,7 +389,7 @@ void frmPayroll::CalculateTaxes() {
         CalculationCurrent = true;
     } catch (const FileError& error) {
         ReportFileError(error);
-        cmdPayroll[13]->setEnabled(true);
+        cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
     }
     ShowRows();
 }
@@ -411,14 +411,14 @@ void frmPayroll::ClearPaymentTotals() {
 void frmPayroll::cmdMemo_Click(int index) {
     try {
         switch (index) {
-        case 0:
+        case MemoButton::Clear:
             txtMemo->clear();
             txtMemo->setFocus();
             break;
-        case 1:
+        case MemoButton::Load:
             LoadPayrollMemo();
             break;
-        case 2: {
+        case MemoButton::Save: {
             // Saved with the program's line ends and without trailing blank lines, so that
             // loading and saving again gives the same memo.
             QString text = txtMemo->toPlainText();
@@ -427,7 +427,7 @@ void frmPayroll::cmdMemo_Click(int index) {
             if (!text.isEmpty()) SaveMemoText(PayrollMemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
             break;
         }
-        case 3:
+        case MemoButton::Hide:
             fraMemo->hide();
             break;
         default:
@@ -439,15 +439,15 @@ void frmPayroll::cmdMemo_Click(int index) {
 }
 
 void frmPayroll::cmdPrintDeposit_Click(int index) {
-    if (index >= 2 && index <= 4) mnuBonus->setEnabled(true);
+    if (index >= DepositButton::PrintPayroll && index <= DepositButton::CancelPayroll) mnuBonus->setEnabled(true);
     switch (index) {
-    case 1:
+    case DepositButton::ProofReport:
         PrintProofReport();
         break;
-    case 2:
+    case DepositButton::PrintPayroll:
         PrintPayroll();
         break;
-    case 3:
+    case DepositButton::Recreate:
         // The checks of a run with anything of its posting on file must stay those posted.
         if (RunPartlyPosted()) {
             FinishStopped();
@@ -457,8 +457,8 @@ void frmPayroll::cmdPrintDeposit_Click(int index) {
         posting_.reset();
         SetDepositPanels(true);
         break;
-    case 4:
-        cmdPayroll_Click(0);
+    case DepositButton::CancelPayroll:
+        cmdPayroll_Click(PayrollButton::Menu);
         break;
     default:
         break;

@@ -23,6 +23,33 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
+// The wizard's buttons cmdPayroll, by what they do.
+namespace PayrollButton {
+inline constexpr int Menu = 0, ToggleAux = 1, Finalize = 2, PaySalaried = 3, Bonus = 4, PayHourly = 5,
+                     PostBonus = 6, PostHours = 7, ClearLastEntry = 8, ClearAll = 9, ExitBonus = 10,
+                     AddToBasePay = 11, CancelHours = 12, CalculateTaxes = 13, AllForty = 14, PostAmount = 15,
+                     CloseStateTaxes = 16, PayAll = 17, SaveBonus = 18, CancelAmount = 19;
+}
+// The finish panel's buttons cmdPrintDeposit (1..4).
+namespace DepositButton {
+inline constexpr int ProofReport = 1, PrintPayroll = 2, Recreate = 3, CancelPayroll = 4;
+}
+// The memo panel's buttons cmdMemo.
+namespace MemoButton {
+inline constexpr int Clear = 0, Load = 1, Save = 2, Hide = 3;
+}
+// The bonus panel's check boxes ckBonus.
+namespace BonusBox {
+inline constexpr int AllHourly = 0, AllSalaried = 1, SelectedHourly = 2, SelectedSalaried = 3;
+}
+// The labels lblHelp and lblDeposit that the code changes.
+namespace HelpLabel {
+inline constexpr int PeriodDate = 0, CheckDate = 1;
+}
+namespace DepositLabel {
+inline constexpr int BalanceNeeded = 0, GeneralAccount = 1, Summary = 3, FirstCheck = 7, PrintSetup = 8;
+}
+
 // The pay-run screen: one payroll is prepared, calculated, printed and posted here.
 // Every visit starts a new run: the grids are rebuilt from Employees.txt, the first
 // employee is marked, both dates are today. The run (its rows, the sixteen totals) is

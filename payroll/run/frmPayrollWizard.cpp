@@ -34,21 +34,21 @@ void Toggle(QWidget* widget) {
 // calculation, so the user must be able to make one whenever there is a row to pay.
 void frmPayroll::RunChanged() {
     CalculationCurrent = false;
-    if (AnyMarked()) cmdPayroll[13]->setEnabled(true);
+    if (AnyMarked()) cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
 }
 
 void frmPayroll::cmdPayroll_Click(int index) {
     switch (index) {
-    case 0:
+    case PayrollButton::Menu:
         ClearEmployeeGrid(true);
         Hide();
         ShowScreen<frmStartup>();
         break;
-    case 1:
+    case PayrollButton::ToggleAux:
         Toggle(fraAux);
         Toggle(fgEmployees);
         break;
-    case 2:
+    case PayrollButton::Finalize:
         if (!CalculationCurrent) {
             MsgBox(QStringLiteral("Calculate the Taxes before you Finalize the Payroll\r\n"
                                   "(the entries have changed since the last calculation)"),
@@ -59,65 +59,65 @@ void frmPayroll::cmdPayroll_Click(int index) {
         mnuMemo->setEnabled(true);
         mnuBonus->setEnabled(false);
         ShowPaymentSummary();
-        cmdPrintDeposit[3]->setEnabled(true);
-        cmdPrintDeposit[4]->setEnabled(true);
+        cmdPrintDeposit[DepositButton::Recreate]->setEnabled(true);
+        cmdPrintDeposit[DepositButton::CancelPayroll]->setEnabled(true);
         break;
-    case 3:
+    case PayrollButton::PaySalaried:
         MarkRows({SalaryWord}, true);
         break;
-    case 4:
+    case PayrollButton::Bonus:
         fraBonus->show();
-        ckBonus[0]->setEnabled(fgHourly->rows() > 1);
-        ckBonus[2]->setEnabled(fgHourly->rows() > 1);
-        ckBonus[1]->setEnabled(fgSalaried->rows() > 1);
-        ckBonus[3]->setEnabled(fgSalaried->rows() > 1);
+        ckBonus[BonusBox::AllHourly]->setEnabled(fgHourly->rows() > 1);
+        ckBonus[BonusBox::SelectedHourly]->setEnabled(fgHourly->rows() > 1);
+        ckBonus[BonusBox::AllSalaried]->setEnabled(fgSalaried->rows() > 1);
+        ckBonus[BonusBox::SelectedSalaried]->setEnabled(fgSalaried->rows() > 1);
         mnuMemo->setEnabled(false);
         break;
-    case 5:
+    case PayrollButton::PayHourly:
         MarkRows({SalaryWord, DayWord, FlatWord}, false);
         break;
-    case 6:
+    case PayrollButton::PostBonus:
         PostBonus();
         break;
-    case 7:
+    case PayrollButton::PostHours:
         PostHours();
         break;
-    case 8:
+    case PayrollButton::ClearLastEntry:
         ClearLastEntry();
         break;
-    case 9:
+    case PayrollButton::ClearAll:
         ClearEmployeeGrid(true);
-        cmdPayroll[13]->setEnabled(false);
+        cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(false);
         break;
-    case 10:
+    case PayrollButton::ExitBonus:
         AddBonusToBasePay(false);
         break;
-    case 11:
+    case PayrollButton::AddToBasePay:
         AddBonusToBasePay(true);
         break;
-    case 12:
+    case PayrollButton::CancelHours:
         fraHours->hide();
         break;
-    case 13:
+    case PayrollButton::CalculateTaxes:
         CalculateTaxes();
         break;
-    case 14:
+    case PayrollButton::AllForty:
         SetAllHoursToForty();
         break;
-    case 15:
+    case PayrollButton::PostAmount:
         PostAmount();
         break;
-    case 16:
+    case PayrollButton::CloseStateTaxes:
         fraStateTaxes->hide();
         break;
-    case 17:
+    case PayrollButton::PayAll:
         PayAll();
         break;
-    case 18:
+    case PayrollButton::SaveBonus:
         ClearBonus(true);
         fraBonus->hide();
         break;
-    case 19:
+    case PayrollButton::CancelAmount:
         CancelAmount();
         break;
     default:
@@ -131,12 +131,12 @@ void frmPayroll::MarkRows(const QStringList& kinds, bool matching) {
     for (PayRow& row : Rows)
         if (&row != &Rows.front() && kinds.contains(row.Hours) == matching) row.Marked = true;
     ShowRows();
-    cmdPayroll[13]->setEnabled(true);
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
     RunChanged();
 }
 
 void frmPayroll::PayAll() {
-    cmdPayroll[13]->setEnabled(true);
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
     for (int n = 1; n <= RowCount(); ++n) {
         PayRow& row = Row(n);
         if (row.Hours != DayWord) {
@@ -152,7 +152,7 @@ void frmPayroll::PayAll() {
 }
 
 void frmPayroll::CheckPayrollReady() {
-    if (!AnyMarked()) cmdPayroll[13]->setEnabled(false);
+    if (!AnyMarked()) cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(false);
 }
 
 void frmPayroll::ClearEmployeeGrid(bool alsoMarks) {
@@ -259,7 +259,7 @@ void frmPayroll::PostAmount() {
     fraState->hide();
     amountGrid_ = nullptr;
     RunChanged();
-    cmdPayroll_Click(13);
+    cmdPayroll_Click(PayrollButton::CalculateTaxes);
 }
 
 void frmPayroll::CancelAmount() {
@@ -285,23 +285,23 @@ void frmPayroll::MarkBonusRows(BonusList list, bool marked) {
 }
 
 void frmPayroll::ckBonus_Click(int index) {
-    cmdPayroll[6]->setEnabled(false);
+    cmdPayroll[PayrollButton::PostBonus]->setEnabled(false);
     if (ckBonus[static_cast<std::size_t>(index)]->isChecked()) {
         switch (index) {
-        case 0:
-            ckBonus[2]->setChecked(false);
+        case BonusBox::AllHourly:
+            ckBonus[BonusBox::SelectedHourly]->setChecked(false);
             MarkBonusRows(BonusList::Hourly, true);
             break;
-        case 1:
-            ckBonus[3]->setChecked(false);
+        case BonusBox::AllSalaried:
+            ckBonus[BonusBox::SelectedSalaried]->setChecked(false);
             MarkBonusRows(BonusList::Salaried, true);
             break;
-        case 2:
-            ckBonus[0]->setChecked(false);
+        case BonusBox::SelectedHourly:
+            ckBonus[BonusBox::AllHourly]->setChecked(false);
             MarkBonusRows(BonusList::Hourly, false);
             break;
-        case 3:
-            ckBonus[1]->setChecked(false);
+        case BonusBox::SelectedSalaried:
+            ckBonus[BonusBox::AllSalaried]->setChecked(false);
             MarkBonusRows(BonusList::Salaried, false);
             break;
         default:
@@ -311,7 +311,7 @@ void frmPayroll::ckBonus_Click(int index) {
     for (int i = 0; i < 4; ++i) {
         if (!ckBonus[static_cast<std::size_t>(i)]->isChecked()) continue;
         txtAmount->setText(ZeroText());
-        if (i <= 1) txtAmount->setFocus();
+        if (i <= BonusBox::AllSalaried) txtAmount->setFocus();
         break;
     }
 }
@@ -347,9 +347,9 @@ void frmPayroll::PostBonus() {
     }
     ShowBonusGrids();
     txtAmount->setText(ZeroText());
-    cmdPayroll[6]->setEnabled(false);
+    cmdPayroll[PayrollButton::PostBonus]->setEnabled(false);
     RunChanged();
-    cmdPayroll_Click(11);
+    cmdPayroll_Click(PayrollButton::AddToBasePay);
 }
 
 // Shows base pay plus bonus (keepBonus) or puts every bonus back to zero. The sum always
@@ -383,7 +383,7 @@ void frmPayroll::fgEmployees_Click() {
             CheckPayrollReady();
         } else {
             ShowRow(row);
-            cmdPayroll[13]->setEnabled(true);
+            cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
         }
         RunChanged();
     } else if (col == PayCol::Hours) {
@@ -459,14 +459,14 @@ void frmPayroll::imgShadeDown_Click(int) {
 }
 
 void frmPayroll::Timer1_Timer() {
-    Toggle(lblHelp[0]);
+    Toggle(lblHelp[HelpLabel::PeriodDate]);
     Toggle(imgArrow);
 }
 
 void frmPayroll::DTPicker1_Change() {
     if (settingDates_ || !Timer1->isActive()) return;
     Timer1->stop();
-    lblHelp[0]->setText(QStringLiteral("Pay Ending Date is "));
-    lblHelp[0]->show();
+    lblHelp[HelpLabel::PeriodDate]->setText(QStringLiteral("Pay Ending Date is "));
+    lblHelp[HelpLabel::PeriodDate]->show();
     imgArrow->hide();
 }

@@ -47,7 +47,7 @@ protected:
         f->ShowRow(3);
         f->Totals = totals;
         f->CalculationCurrent = true;
-        f->cmdPayroll[2]->click();
+        f->cmdPayroll[PayrollButton::Finalize]->click();
         ASSERT_FALSE(f->fraDepositSummary->isHidden());
         dialogs->clear();
     }
@@ -114,7 +114,7 @@ TEST_F(FinishRecoveryTest, SummaryRecordOfTheVisitIsNotRewrittenWhenTheRunIsCalc
     PrintPayroll();
     ASSERT_EQ(SummaryCount(), 1);
     ASSERT_TRUE(Button(3));
-    f->cmdPrintDeposit[3]->click();
+    f->cmdPrintDeposit[DepositButton::Recreate]->click();
     ChangeTheRun();
     AnswerAllYes();
     PrintPayroll();
@@ -140,7 +140,7 @@ TEST_F(FinishRecoveryTest, PartlyPostedRunKeepsTheGridsClosedAndWritesTheRestAsF
     EXPECT_TRUE(Button(4));
 
     // Neither "Cancel / Recreate" nor a cancelled print dialog reopens the grids.
-    f->cmdPrintDeposit_Click(3);
+    f->cmdPrintDeposit_Click(DepositButton::Recreate);
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
     EXPECT_TRUE(f->fraHourly->isHidden());
     dialogs->clear();
@@ -238,7 +238,7 @@ TEST_F(FinishRecoveryTest, FileErrorBeforeThePostingLetsTheUserLeaveOrGoBack) {
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
     EXPECT_TRUE(Button(3));
     EXPECT_TRUE(Button(4));
-    f->cmdPrintDeposit[4]->click();
+    f->cmdPrintDeposit[DepositButton::CancelPayroll]->click();
     EXPECT_TRUE(f->isHidden());
 }
 

@@ -147,7 +147,7 @@ TEST_F(FinishRunTest, CancelledPrintDialogWritesNothingAndReturnsToTheGrids) {
     EXPECT_EQ(readFile(QStringLiteral("PayrollCheckbookInfo.txt")), account);
 
     // Finalized again, the finish writes the summary record then.
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
     AnswerAllYes();
     PrintPayroll();
     EXPECT_EQ(SummaryCount(), 1);
@@ -285,7 +285,7 @@ TEST_F(FinishRunTest, PaySlipsOnlyRemindToFundThePayroll) {
     // "No" offers no reprint for pay slips.
     EXPECT_TRUE(Shown(Kind::Input).empty());
     EXPECT_EQ(dialogs->messages()[2], QStringLiteral("Ensure that your General Account has ") +
-                                          f->lblPayment[8]->text() +
+                                          f->lblPayment[PaymentLine::FundsRequired]->text() +
                                           QStringLiteral("\r\nin order to fund this Payroll"));
     EXPECT_EQ(dialogs->shown[3].title, QStringLiteral("Verify Funds"));
     EXPECT_EQ(CheckPages(1), 3);
@@ -336,7 +336,7 @@ TEST_F(FinishRunTest, FirstCheckNumbersBeyondSixteenBitsAreRefusedBeforeAnything
     }
     EXPECT_TRUE(printer->jobs.empty());
     EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
-    EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
     // 32764 to 32766, and 32767 for the next run: the largest run that fits.
     f->txt1stCheck->setText(QStringLiteral("32764"));
     AnswerAllYes();
@@ -377,8 +377,8 @@ TEST_F(FinishRunTest, FailedPostingTellsWhatWasWrittenAndALaterFinishWritesOnlyT
                        "   the new balance and next check number of the payroll checking account")));
     EXPECT_FALSE(WasShown(QStringLiteral("Insert Blank Paper into the Printer")));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_FALSE(f->cmdPrintDeposit[3]->isEnabled());
-    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
+    EXPECT_FALSE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
     EXPECT_EQ(PayRecords(1001).size(), 1u);
 
     // Put right, the next "Print Payroll" prints again and writes what is missing, once.
@@ -436,8 +436,8 @@ TEST_F(FinishRunTest, PrintErrorKeepsTheSummaryRecordAndPostsNothing) {
     EXPECT_FALSE(exists(QStringLiteral("PayrollCheckRegister.txt")));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
     // Nothing is posted: the user may go back to the grids or leave the run.
-    EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
-    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
 }
 
 TEST_F(FinishRunTest, SecondPrintPayrollOfAVisitPrintsAgainAndWritesNothingTwice) {
@@ -447,8 +447,8 @@ TEST_F(FinishRunTest, SecondPrintPayrollOfAVisitPrintsAgainAndWritesNothingTwice
     PrintPayroll();
     EXPECT_EQ(dialogs->messages().back(), QStringLiteral("Would you like to Reprint the Reports?"));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_FALSE(f->cmdPrintDeposit[3]->isEnabled());
-    EXPECT_FALSE(f->cmdPrintDeposit[4]->isEnabled());
+    EXPECT_FALSE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    EXPECT_FALSE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
 
     AnswerAllYes();
     PrintPayroll();
@@ -482,8 +482,8 @@ TEST_F(FinishRunTest, CancellingTheDialogOfAPostedRunKeepsItOffTheGrids) {
     PrintPayroll();
     EXPECT_EQ(dialogs->messages(), std::vector<QString>{QStringLiteral("The Payroll will not be Printed")});
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
-    f->cmdPrintDeposit[4]->click();
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
+    f->cmdPrintDeposit[DepositButton::CancelPayroll]->click();
     EXPECT_TRUE(f->isHidden());
 }
 
@@ -491,7 +491,7 @@ TEST_F(FinishRunTest, ProofReportWritesNothing) {
     SetBank(0);
     OpenFinishPanel();
     dialogs->answerPrintDialog(true);
-    f->cmdPrintDeposit[1]->click();
+    f->cmdPrintDeposit[DepositButton::ProofReport]->click();
     ASSERT_EQ(printer->jobs.size(), 1u);
     EXPECT_EQ(printer->jobs[0].orientation, PageOrientation::Landscape);
     EXPECT_NE(printer->find(QStringLiteral("Employee Deduction Proof Report")), nullptr);

@@ -146,7 +146,7 @@ protected:
         }
         f->Totals = totals;
         f->CalculationCurrent = true;
-        f->cmdPayroll[2]->click();
+        f->cmdPayroll[PayrollButton::Finalize]->click();
         dialogs->clear();
         return *f;
     }
@@ -182,7 +182,7 @@ protected:
         totals.Insurance += r.insurance;
     }
 
-    void PrintPayroll() { f->cmdPrintDeposit[2]->click(); }
+    void PrintPayroll() { f->cmdPrintDeposit[DepositButton::PrintPayroll]->click(); }
 
     // The entries of a register file, in order.
     std::vector<RegisterEntry> Entries(const QString& file) const {

@@ -89,18 +89,18 @@ TEST_F(PayrollEndToEndTest, SmallCompanyRunFromFilesToPaymentSummary) {
     click(3, PayCol::Mark);
     click(1, PayCol::Hours);
     f->txtHours->setText(QStringLiteral("45"));
-    f->cmdPayroll[7]->click();
-    f->cmdPayroll[4]->click();
+    f->cmdPayroll[PayrollButton::PostHours]->click();
+    f->cmdPayroll[PayrollButton::Bonus]->click();
     f->fgHourly->setRow(1);
     f->fgHourly_Click();
     f->txtAmount->setText(QStringLiteral("50"));
-    f->cmdPayroll[6]->click();
-    f->cmdPayroll[18]->click();
+    f->cmdPayroll[PayrollButton::PostBonus]->click();
+    f->cmdPayroll[PayrollButton::SaveBonus]->click();
     dialogs->clear();
     dialogs->answerInput(QStringLiteral("3"));
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     ASSERT_EQ(dialogs->shown.size(), 1u); // Cal's days, nothing else
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
 
     // Ann: 45 x $20.00 + $50.00 bonus + 5 x $10.00 overtime = $1,000.00; taxable $917.30.
     expectRow(1, {"$88.02", "$0.00", "$62.00", "$14.50", "$50.00", "$0.00", "$1,000.00", "$688.48"});

@@ -640,7 +640,7 @@ TEST_F(RunReportsTest, ReportsReadThePayRunScreenAsTheRunLeftIt) {
     frmPayroll& f = ShowScreen<frmPayroll>();
     f.Row(2).Marked = true;
     f.Row(2).Deduction401k = Money::fromCents(1234);
-    f.lblPayment[14]->setText(QStringLiteral("$77.00"));
+    f.lblPayment[PaymentLine::Match401k]->setText(QStringLiteral("$77.00"));
     f.Row(2).Gross = Money::fromCents(81234);
     f.txt1stCheck->setText(QStringLiteral("501"));
     f.DTPicker1->setDate(QDate(2026, 6, 12));
