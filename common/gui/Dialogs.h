@@ -56,7 +56,8 @@ public:
 // only an OK button needs no scripted answer. A question, input box or print
 // dialog with no matching answer at the front of the queue is counted in
 // `unanswered` and gets the cautious answer (Cancel, No, cancelled input); an
-// unscripted print dialog is accepted with one copy.
+// unscripted print dialog is accepted with one copy. The test fixtures fail a test
+// that leaves a question unanswered or a scripted answer unused.
 class ScriptedDialogs : public DialogHandler {
 public:
     struct PrintAnswer {

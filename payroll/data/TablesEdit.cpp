@@ -1,18 +1,18 @@
 // The editing commands of the tax-table screen: cell edits of the two federal tables,
 // the tax-variable and allowance boxes, the frames, and the web menus.
 
-#include "DataFileNames.h"
 #include "frmTables.h"
 
+#include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dialogs.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "GridRoutines.h"
+#include "MainMenu.h"
 #include "Money.h"
 #include "Suppliers.h"
 #include "WebPage.h"
-#include "frmStartup.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -79,7 +79,7 @@ void frmTables::cmdTables_Click(int index) {
     switch (index) {
     case 0:
         Hide();
-        ShowScreen<frmStartup>();
+        ShowMainMenu();
         break;
     case 1:
         SaveTaxVariables();

@@ -6,10 +6,9 @@
 #include "Dialogs.h"
 #include "FileErrors.h"
 #include "Globals.h"
+#include "MainMenu.h"
 #include "Suppliers.h"
 #include "WebPage.h"
-#include "frmPayroll.h"
-#include "frmStartup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -155,8 +154,8 @@ void frmEmployees::cmdEmployee_Click(int index) {
 
 void frmEmployees::leaveScreen() {
     Hide();
-    Form<frmPayroll>().LoadEmployees();
-    ShowScreen<frmStartup>();
+    EmployeesChanged();
+    ShowMainMenu();
 }
 
 void frmEmployees::mnuAdd_Click() {

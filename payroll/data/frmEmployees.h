@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmployeeForm.h"
+#include "Hook.h"
 #include "Records.h"
 #include "Screen.h"
 
@@ -18,6 +19,10 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QToolButton;
+
+// Called when the user leaves the employee screen, whose work may have changed the
+// employee file; the program registers what must follow (the pay run's list).
+inline Hook EmployeesChanged;
 
 // The employee screen: creates employees and edits their master records.
 class frmEmployees : public Screen {

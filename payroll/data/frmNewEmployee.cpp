@@ -2,11 +2,11 @@
 
 #include "Controls.h"
 #include "Dialogs.h"
+#include "MainMenu.h"
 #include "PrintRoutines.h"
 #include "Printer.h"
 #include "Suppliers.h"
 #include "WebPage.h"
-#include "frmStartup.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -132,7 +132,7 @@ void frmNewEmployee::Form_Load() {
 
 void frmNewEmployee::cmdNewEmp_Click(int index) {
     if (index == 0) {
-        ShowScreen<frmStartup>();
+        ShowMainMenu();
         Unload();
     } else if (index == 1) {
         PrintNewEmployeeForm();

@@ -7,12 +7,12 @@
 #include "FileErrors.h"
 #include "FlexGrid.h"
 #include "Globals.h"
+#include "MainMenu.h"
 #include "Money.h"
 #include "Settings.h"
 #include "StateTaxes.h"
 #include "Suppliers.h"
 #include "WebPage.h"
-#include "frmStartup.h"
 #include "frmTables.h"
 
 #include <QCheckBox>
@@ -169,13 +169,13 @@ void frmSetup::cmdQuit_Click() {
         SavePayrollCheckbookInfo();
         SavePrompts();
         SaveMatching();
-        LoadStateTaxTable();
+        SetupSaved();
     } catch (const FileError& error) {
         ReportFileError(error);
         return;
     }
     Hide();
-    ShowScreen<frmStartup>();
+    ShowMainMenu();
 }
 
 // ---- Bank options -------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Hook.h"
 #include "Screen.h"
 
 #include <array>
@@ -14,6 +15,10 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+
+// Called when the setup screen has saved the settings, the business state among them;
+// the program registers what must follow (the pay run's state table).
+inline Hook SetupSaved;
 
 // The setup screen: the business identity, the bank option, the checkbooks, the 401k
 // matching offer and the assistance flags. Loaded hidden at start-up, it stays loaded:

@@ -4,7 +4,7 @@
 #include "Dialogs.h"
 #include "FlexGrid.h"
 #include "Globals.h"
-#include "frmStartup.h"
+#include "MainMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,7 +42,7 @@ void frmPayroll::cmdPayroll_Click(int index) {
     case PayrollButton::Menu:
         ClearEmployeeGrid(true);
         Hide();
-        ShowScreen<frmStartup>();
+        ShowMainMenu();
         break;
     case PayrollButton::ToggleAux:
         Toggle(fraAux);

@@ -5,9 +5,11 @@
 #include "ExitProgram.h"
 #include "FileErrors.h"
 #include "Globals.h"
+#include "MainMenu.h"
 #include "Posting.h"
 #include "Screen.h"
 #include "SingleInstance.h"
+#include "StateTaxTable.h"
 #include "StateTaxes.h"
 #include "frmEmployees.h"
 #include "frmPayroll.h"
@@ -29,12 +31,19 @@ void BackupPayrollFiles() {
 
 } // namespace
 
+void LinkScreens() {
+    ShowMainMenu.set([] { ShowScreen<frmStartup>(); });
+    EmployeesChanged.set([] { Form<frmPayroll>().LoadEmployees(); });
+    SetupSaved.set(LoadStateTaxTable);
+}
+
 void Main() {
     if (!CheckPrevInstance(ProductName)) {
         EndProcess(0);
         return;
     }
     SetExitProgramHandler(ExitProgram);
+    LinkScreens();
     SetFileErrorReporter(ReportFileError);
     // A file-system failure in one start-up step is told to the user and the start-up
     // goes on: the screens still load what they can, and the user can see what is wrong.

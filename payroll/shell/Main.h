@@ -11,3 +11,6 @@ inline const QString ProductName = QStringLiteral("Kestrova");
 // state lists and the screens, and leaves the splash screen showing. The program then
 // runs on the events of the visible screen.
 void Main();
+// Joins the screens that do not know one another: every routine's way back to the main
+// menu, and the pay run following the employee file and the setup. Main() does it first.
+void LinkScreens();

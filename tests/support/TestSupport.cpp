@@ -3,6 +3,7 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Globals.h"
+#include "Hook.h"
 #include "Screen.h"
 
 #include <QCoreApplication>
@@ -18,11 +19,33 @@ ProgramFolderTest::ProgramFolderTest() {
     SetTodayForTesting(fixedToday());
 }
 
+namespace {
+
+QString ShownDialogs(const ScriptedDialogs& d) {
+    QString list;
+    for (const ScriptedDialogs::Shown& s : d.shown) {
+        const char* kind = s.kind == ScriptedDialogs::Kind::Message ? "message"
+                           : s.kind == ScriptedDialogs::Kind::Input ? "input"
+                                                                    : "print dialog";
+        list += QStringLiteral("\n  %1 \"%2\"").arg(QLatin1String(kind), s.text);
+    }
+    return list;
+}
+
+} // namespace
+
 ProgramFolderTest::~ProgramFolderTest() {
+    // Every question the test caused must have been scripted, and every scripted
+    // answer asked for: a test that does not know what the user was asked proves little.
+    if (dialogs->unanswered > 0 || !dialogs->pending.empty())
+        ADD_FAILURE() << dialogs->unanswered << " question(s) without a scripted answer, "
+                      << dialogs->pending.size() << " scripted answer(s) left unused; shown:"
+                      << ShownDialogs(*dialogs).toStdString();
     // Screens are single instances for the whole test program: every test starts without any.
     UnloadAllScreens();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetExitProgramHandler({});
+    Hook::clearAll();
     SetTodayForTesting(std::nullopt);
 }
 

@@ -1,6 +1,7 @@
 #include "DataFiles.h"
 #include "FlexGrid.h"
 #include "Globals.h"
+#include "Main.h"
 #include "PayEngine.h"
 #include "RecordSupport.h"
 #include "Suppliers.h"
@@ -567,6 +568,7 @@ TEST_F(EmployeeScreen, PhotoFromThePicturesFolderOrNoPictureFound) {
 }
 
 TEST_F(EmployeeScreen, W4MenuOpensTheFormAndMenuButtonReturnsToTheMainMenu) {
+    LinkScreens();
     QString opened;
     const UrlOpener previous = SetUrlOpener([&opened](const QString& address) { opened = address; });
     WriteEmployees({Employee(1)});
@@ -580,6 +582,7 @@ TEST_F(EmployeeScreen, W4MenuOpensTheFormAndMenuButtonReturnsToTheMainMenu) {
 }
 
 TEST_F(EmployeeScreen, MenuButtonRefreshesThePayRunEmployeeList) {
+    LinkScreens();
     WriteEmployees({Employee(1)});
     FlexGrid& grid = *Form<frmPayroll>().fgEmployees;
     ASSERT_TRUE(Form<frmPayroll>().LoadEmployees());

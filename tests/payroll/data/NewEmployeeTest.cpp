@@ -1,4 +1,5 @@
 #include "PrinterSupport.h"
+#include "Main.h"
 #include "Suppliers.h"
 #include "WebPage.h"
 #include "frmNewEmployee.h"
@@ -179,6 +180,7 @@ TEST_F(NewEmployeeWorksheet, W4MenuOpensTheFormOnlyOnYes) {
 }
 
 TEST_F(NewEmployeeWorksheet, MenuButtonShowsTheMainMenuAndUnloadsTheWorksheet) {
+    LinkScreens();
     screen.Show();
     screen.cmdNewEmp[0]->click();
     EXPECT_FALSE(IsLoaded<frmNewEmployee>());

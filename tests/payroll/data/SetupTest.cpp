@@ -1,6 +1,7 @@
 // The setup screen: its settings files, the state choice, the bank options, saving,
 // navigation, the money boxes and the supplier menus.
 
+#include "Main.h"
 #include "SetupSupport.h"
 
 #include "Checking.h"
@@ -258,6 +259,7 @@ TEST_F(SetupStateTest, StoredStateMatchingNoEntryChangesNothingAndIsKeptBySave) 
 // ---- Saving --------------------------------------------------------------------------------------
 
 TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMenu) {
+    LinkScreens();
     copyShipped("StateTaxesMarginal.txt"); // without bracket tables: the state's flat rate
     frmSetup& s = setup();
     s.Show();

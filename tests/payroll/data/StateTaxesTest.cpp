@@ -4,6 +4,7 @@
 #include "Globals.h"
 #include "TestSupport.h"
 #include "frmEmployees.h"
+#include "StateTaxTable.h"
 #include "frmPayroll.h"
 #include "frmSetup.h"
 #include "frmTables.h"

@@ -3,6 +3,7 @@
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "GridRoutines.h"
+#include "Main.h"
 #include "Suppliers.h"
 #include "TestSupport.h"
 #include "WebPage.h"
@@ -232,6 +233,7 @@ TEST_F(TablesEditTest, SavePercentageTableWritesTheFileAndClosesTheFrame) {
 // ---- Screen life and frames ---------------------------------------------------------------------------
 
 TEST_F(TablesEditTest, ActivationPreparesTheEntryAndHooksTheVisibleGrid) {
+    LinkScreens();
     frmTables& t = Tables();
     t.cmdTables[5]->setEnabled(true);
     t.txtChangePercent->setText(QStringLiteral(".5"));
@@ -418,7 +420,8 @@ TEST_F(TablesEditTest, StateMaximumKeepsTheBracketTableWhenPassedThrough) {
 
 TEST_F(TablesEditTest, ObtainEinOpensTheIrsPageOnYesOnly) {
     frmTables& t = Tables();
-    t.mnuEIN->trigger(); // unanswered: No
+    dialogs->answer(MsgAnswer::No);
+    t.mnuEIN->trigger();
     EXPECT_TRUE(opened.empty());
     dialogs->answer(MsgAnswer::Yes);
     t.mnuEIN->trigger();
@@ -440,7 +443,8 @@ TEST_F(TablesEditTest, LoadNewTablesOpensTheMakersPageAndEndsTheProgram) {
     int exits = 0;
     SetExitProgramHandler([&exits] { ++exits; });
     frmTables& t = Tables();
-    t.mnuTables->trigger(); // unanswered: Cancel
+    dialogs->answer(MsgAnswer::Cancel);
+    t.mnuTables->trigger();
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(exits, 0);
 

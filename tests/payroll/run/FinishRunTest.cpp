@@ -1,6 +1,7 @@
 // The finish of a run from the "Print Payroll" button to the main menu: summary record,
 // checks, posting, register and balance, reports.
 #include "FinishTestSupport.h"
+#include "Main.h"
 
 #include "DataFiles.h"
 #include "Dates.h"
@@ -41,6 +42,7 @@ protected:
 } // namespace
 
 TEST_F(FinishRunTest, ThreeEmployeesUnderThePayrollAccountFromFinishToMainMenu) {
+    LinkScreens();
     // Bob was paid once already this year.
     PayRecord earlier = testrecords::Paycheck(QDate(2026, 5, 29), Cents(100000));
     testrecords::AppendPayRecords(QStringLiteral("1002"), {earlier});

@@ -2,6 +2,7 @@
 #include "Checkbook.h"
 #include "FlexGrid.h"
 #include "Globals.h"
+#include "Main.h"
 #include "PayrollTestSupport.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
@@ -130,6 +131,7 @@ TEST_F(PayrollScreenTest, EmployeeOfNoKnownPayStatusIsInNoBonusGrid) {
 }
 
 TEST_F(PayrollScreenTest, NoEmployeeFileReturnsToTheMenu) {
+    LinkScreens();
     frmPayroll& f = open();
     EXPECT_EQ(dialogs->messages().back(), QStringLiteral("There are no Employees to Pay"));
     EXPECT_TRUE(f.isHidden());

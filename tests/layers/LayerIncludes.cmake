@@ -1,0 +1,36 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Fails when a source file under DIR includes a header that its layer must not see:
+# any header found by name in one of the FORBIDDEN folders, or any header of a Qt
+# module named in FORBIDDEN_MODULES (found in QT_HEADERS, or written "<Module/...>").
+#   cmake -DDIR=... -DFORBIDDEN="a;b" -DFORBIDDEN_MODULES="QtGui" -DQT_HEADERS=... -P LayerIncludes.cmake
+set(forbidden_names "")
+foreach(folder IN LISTS FORBIDDEN)
+    file(GLOB_RECURSE headers LIST_DIRECTORIES false RELATIVE ${folder} ${folder}/*.h)
+    foreach(header IN LISTS headers)
+        get_filename_component(name ${header} NAME)
+        list(APPEND forbidden_names ${name})
+    endforeach()
+endforeach()
+foreach(module IN LISTS FORBIDDEN_MODULES)
+    file(GLOB headers LIST_DIRECTORIES false RELATIVE ${QT_HEADERS}/${module} ${QT_HEADERS}/${module}/*)
+    list(APPEND forbidden_names ${headers})
+endforeach()
+list(REMOVE_DUPLICATES forbidden_names)
+
+set(found "")
+file(GLOB_RECURSE sources LIST_DIRECTORIES false ${DIR}/*.h ${DIR}/*.cpp)
+foreach(source IN LISTS sources)
+    file(STRINGS ${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*$" "\\1" included "${line}")
+        get_filename_component(name ${included} NAME)
+        string(REGEX MATCH "^[^/]+" first "${included}")
+        if(name IN_LIST forbidden_names OR (included MATCHES "/" AND first IN_LIST FORBIDDEN_MODULES))
+            string(APPEND found "\n  ${source}: ${included}")
+        endif()
+    endforeach()
+endforeach()
+if(found)
+    message(FATAL_ERROR "Headers from a layer above (or widget, painting, printing headers):${found}")
+endif()
