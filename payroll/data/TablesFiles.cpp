@@ -4,12 +4,34 @@
 
 #include "frmTables.h"
 
+#include "Dialogs.h"
+#include "FileErrors.h"
 #include "FlexGrid.h"
 #include "TaxTables.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTableWidget>
+
+namespace {
+
+// Tells the user what the last loads and saves of the settings could not do.
+void ReportProblems() {
+    std::vector<TaxTables::Problem> problems;
+    problems.swap(TheTaxTables().Problems);
+    for (const TaxTables::Problem& problem : problems) {
+        if (problem.error)
+            ReportFileError(*problem.error);
+        else if (!problem.shortFile.isEmpty())
+            ReportShortFile(problem.shortFile);
+        else if (problem.noMaster)
+            MsgBox(QStringLiteral("The Default Tax Table (Backup\\MasterTaxVariables.txt) was not found.\r\n"
+                                  "The Tax Settings were not changed."),
+                   MsgButtons::OK, QStringLiteral("Load Default Table"));
+    }
+}
+
+} // namespace
 
 void frmTables::bindTables() {
     TaxTables& tables = TheTaxTables();
@@ -56,44 +78,53 @@ void frmTables::ShowTables() {
 
 void frmTables::LoadTables() {
     TheTaxTables().Load();
+    ReportProblems();
     ShowTables();
 }
 
 void frmTables::LoadTaxVariables(bool current) {
     TheTaxTables().LoadTaxVariables(current);
+    ReportProblems();
     ShowTables();
 }
 
 void frmTables::SaveTaxVariables() {
     TheTaxTables().SaveTaxVariables();
+    ReportProblems();
     ShowTables();
 }
 
 void frmTables::LoadTaxTable() {
     TheTaxTables().LoadTaxTable();
+    ReportProblems();
     ShowTables();
 }
 
 void frmTables::SaveTaxTable() {
     TheTaxTables().SaveTaxTable();
+    ReportProblems();
 }
 
 void frmTables::LoadPercentageTable() {
     TheTaxTables().LoadPercentageTable();
+    ReportProblems();
     ShowTables();
 }
 
 void frmTables::SavePercentageTable() {
     TheTaxTables().SavePercentageTable();
+    ReportProblems();
 }
 
 void frmTables::LoadAllowanceTable() {
     TheTaxTables().LoadAllowanceTable();
+    ReportProblems();
     ShowTables();
 }
 
 void frmTables::SaveAllowanceTable() {
     TheTaxTables().SaveAllowanceTable();
+    ReportProblems();
 }
 
 void frmTables::ClearAllowanceTable() {

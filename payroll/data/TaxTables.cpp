@@ -5,8 +5,6 @@
 
 #include "DataFileNames.h"
 #include "DataFiles.h"
-#include "Dialogs.h"
-#include "FileErrors.h"
 
 #include <optional>
 #include <vector>
@@ -36,45 +34,11 @@ QString CurrencyOrAsRead(const QString& item) {
     return amount ? CurrencyText(*amount) : item;
 }
 
-// Up to count items of a file. Reading stops at the end of a short file, which is
-// reported to the user; what was read is kept. A file that cannot be read is
-// reported too and gives nullopt.
-std::optional<std::vector<DelimitedReader::Read>> ReadItems(const QString& fileName, int count) {
-    std::vector<DelimitedReader::Read> items;
-    try {
-        TextInput in = OpenInput(fileName);
-        while (static_cast<int>(items.size()) < count) {
-            DelimitedReader::Read item = in.next();
-            if (in.isShort()) break;
-            items.push_back(std::move(item));
-        }
-    } catch (const FileError& error) {
-        ReportFileError(error);
-        return std::nullopt;
-    }
-    if (static_cast<int>(items.size()) < count) ReportShortFile(fileName);
-    return items;
-}
-
 // A check box item: 0/1 as written, or a flag.
 bool Ticked(const DelimitedReader::Read& item) {
     if (item.kind == Item::Kind::Flag) return item.flag;
     const auto number = ParseNumber(item.text);
     return number && !number->isZero();
-}
-
-// Rewrites a table file. The live file is replaced in one step once the new one is
-// complete, so a failed save loses nothing; only then is the outdated backup copy
-// deleted (the next start-up backs the new file up again).
-template <class WriteItems> void SaveFile(const QString& fileName, WriteItems writeItems) {
-    try {
-        TextOutput out = OpenOutput(fileName);
-        writeItems(out);
-        out.close();
-        DeleteDataFile(QStringLiteral("/Backup") + fileName);
-    } catch (const FileError& error) {
-        ReportFileError(error);
-    }
 }
 
 using Table = std::vector<std::vector<QString>>;
@@ -87,8 +51,43 @@ Table DefaultTable(bool percentColumns) {
     return table;
 }
 
-void ReadTable(Table& table, const QString& fileName, bool percentColumns) {
-    const auto items = ReadItems(fileName, TableRows * TableCols);
+} // namespace
+
+// Up to count items of a file. Reading stops at the end of a short file, which is a
+// problem; what was read is kept. A file that cannot be read gives nullopt.
+std::optional<std::vector<DelimitedReader::Read>> TaxTables::readItems(const QString& fileName, int count) {
+    std::vector<DelimitedReader::Read> items;
+    try {
+        TextInput in = OpenInput(fileName);
+        while (static_cast<int>(items.size()) < count) {
+            DelimitedReader::Read item = in.next();
+            if (in.isShort()) break;
+            items.push_back(std::move(item));
+        }
+    } catch (const FileError& error) {
+        Problems.push_back({error, {}, false});
+        return std::nullopt;
+    }
+    if (static_cast<int>(items.size()) < count) Problems.push_back({std::nullopt, fileName, false});
+    return items;
+}
+
+// Rewrites a table file. The live file is replaced in one step once the new one is
+// complete, so a failed save loses nothing; only then is the outdated backup copy
+// deleted (the next start-up backs the new file up again).
+template <class WriteItems> void TaxTables::saveFile(const QString& fileName, WriteItems writeItems) {
+    try {
+        TextOutput out = OpenOutput(fileName);
+        writeItems(out);
+        out.close();
+        DeleteDataFile(QStringLiteral("/Backup") + fileName);
+    } catch (const FileError& error) {
+        Problems.push_back({error, {}, false});
+    }
+}
+
+void TaxTables::readTable(Table& table, const QString& fileName, bool percentColumns) {
+    const auto items = readItems(fileName, TableRows * TableCols);
     if (!items) return;
     table = DefaultTable(percentColumns);
     for (std::size_t i = 0; i < items->size(); ++i) {
@@ -104,15 +103,13 @@ void ReadTable(Table& table, const QString& fileName, bool percentColumns) {
     }
 }
 
-void SaveTable(const Table& table, const QString& fileName) {
-    SaveFile(fileName, [&table](TextOutput& out) {
+void TaxTables::saveTable(const Table& table, const QString& fileName) {
+    saveFile(fileName, [&table](TextOutput& out) {
         for (std::size_t r = 1; r <= TableRows; ++r)
             for (std::size_t c = 1; c <= TableCols; ++c)
                 out.write(Item::text(table[r][c]));
     });
 }
-
-} // namespace
 
 TaxTables::TaxTables() : TaxTable(DefaultTable(false)), Percentage(DefaultTable(true)) {
     defaultTaxVariables();
@@ -150,16 +147,14 @@ void TaxTables::defaultTaxVariables() {
 void TaxTables::LoadTaxVariables(bool current) {
     const QString fileName = current ? TaxVariablesFile : MasterTaxVariablesFile;
     if (!current && !FileExists(fileName)) {
-        MsgBox(QStringLiteral("The Default Tax Table (Backup\\MasterTaxVariables.txt) was not found.\r\n"
-                              "The Tax Settings were not changed."),
-               MsgButtons::OK, QStringLiteral("Load Default Table"));
+        Problems.push_back({std::nullopt, {}, true});
         return;
     }
     readTaxVariables(fileName);
 }
 
 void TaxTables::readTaxVariables(const QString& fileName) {
-    const auto items = ReadItems(fileName, TaxVariableCount);
+    const auto items = readItems(fileName, TaxVariableCount);
     if (!items) return;
     // What a short file does not hold shows the zero defaults of a first start.
     defaultTaxVariables();
@@ -182,7 +177,7 @@ void TaxTables::SaveTaxVariables() {
     // A maximum of zero means no maximum.
     for (std::size_t i = 6; i < 11; ++i)
         if (Variables[i] == ZeroCurrency()) Variables[i] = QStringLiteral("None");
-    SaveFile(TaxVariablesFile, [this](TextOutput& out) {
+    saveFile(TaxVariablesFile, [this](TextOutput& out) {
         for (const QString& text : Variables)
             out.write(Item::text(text));
         out.write(Item::text(EIN));
@@ -194,16 +189,16 @@ void TaxTables::SaveTaxVariables() {
 // ---- The two federal tables ------------------------------------------------------------------------
 
 void TaxTables::LoadTaxTable() {
-    ReadTable(TaxTable, TaxTableFile, false);
+    readTable(TaxTable, TaxTableFile, false);
 }
 void TaxTables::SaveTaxTable() {
-    SaveTable(TaxTable, TaxTableFile);
+    saveTable(TaxTable, TaxTableFile);
 }
 void TaxTables::LoadPercentageTable() {
-    ReadTable(Percentage, PercentageTableFile, true);
+    readTable(Percentage, PercentageTableFile, true);
 }
 void TaxTables::SavePercentageTable() {
-    SaveTable(Percentage, PercentageTableFile);
+    saveTable(Percentage, PercentageTableFile);
 }
 
 // ---- Allowances ------------------------------------------------------------------------------------
@@ -215,14 +210,14 @@ void TaxTables::LoadAllowanceTable() {
         SaveAllowanceTable();
         return;
     }
-    const auto items = ReadItems(DeductionsFile, static_cast<int>(Allowances.size()));
+    const auto items = readItems(DeductionsFile, static_cast<int>(Allowances.size()));
     if (!items) return;
     for (std::size_t i = 0; i < Allowances.size(); ++i)
         Allowances[i] = i < items->size() ? CurrencyOrAsRead((*items)[i].text) : ZeroCurrency();
 }
 
 void TaxTables::SaveAllowanceTable() {
-    SaveFile(DeductionsFile, [this](TextOutput& out) {
+    saveFile(DeductionsFile, [this](TextOutput& out) {
         for (const QString& text : Allowances)
             out.write(Item::text(text));
     });

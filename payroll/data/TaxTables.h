@@ -1,17 +1,26 @@
 #pragma once
 
+#include "DataFiles.h"
 #include "Money.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The program folder's tax settings as the tax-table screen shows them: the tax
 // variables of TaxVariables.txt (or its master copy), the federal bracket tables of
 // TaxTable.txt and PercentageTable.txt, and the allowances of Deductions.txt. Every
-// value is held as its display text. Loads and saves report their own file errors.
+// value is held as its display text. What a load or save cannot do is kept in Problems
+// for the caller to tell the user; it goes on with what it could read.
 struct TaxTables {
+    struct Problem {
+        std::optional<FileError> error; // a file that could not be read or written
+        QString shortFile;               // a file that ended before all its items
+        bool noMaster = false;           // Backup\MasterTaxVariables.txt is missing
+    };
+
     static constexpr int TableRows = 16;
     static constexpr int TableCols = 14;
 
@@ -26,13 +35,16 @@ struct TaxTables {
     std::vector<std::vector<QString>> Percentage;
     // Value of one withholding allowance: Weekly .. "Daily or Misc".
     std::array<QString, 8> Allowances;
+    // In the order they happened, since the caller last took them.
+    std::vector<Problem> Problems;
 
     TaxTables();
 
     // Everything, as the program reads it at start-up: a missing file leaves the zero
     // defaults of a first start (a missing allowance file is written with the defaults).
     void Load();
-    // TaxVariables.txt (current) or Backup\MasterTaxVariables.txt.
+    // TaxVariables.txt (current) or Backup\MasterTaxVariables.txt; a missing master copy
+    // changes nothing.
     void LoadTaxVariables(bool current);
     // A maximum of zero is saved as "None".
     void SaveTaxVariables();
@@ -50,6 +62,10 @@ struct TaxTables {
 private:
     void defaultTaxVariables();
     void readTaxVariables(const QString& fileName);
+    std::optional<std::vector<DelimitedReader::Read>> readItems(const QString& fileName, int count);
+    void readTable(std::vector<std::vector<QString>>& table, const QString& fileName, bool percentColumns);
+    template <class WriteItems> void saveFile(const QString& fileName, WriteItems writeItems);
+    void saveTable(const std::vector<std::vector<QString>>& table, const QString& fileName);
 };
 
 // The program's tax settings, shared by the screens and the routines.
