@@ -6,7 +6,6 @@
 #include "Records.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -14,12 +13,6 @@ const QString DailyTitle = QStringLiteral("Daily Employee");
 
 } // namespace
 
-Decimal PercentOf401k(float stored) {
-    char buffer[48];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, stored, std::chars_format::fixed);
-    if (ec != std::errc()) return {};
-    return ParseNumber(QString::fromLatin1(buffer, end - buffer)).value_or(Decimal{});
-}
 
 // ---- The engine ----------------------------------------------------------------------------
 

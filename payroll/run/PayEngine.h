@@ -45,10 +45,6 @@ struct TaxSettings {
     std::vector<std::vector<QString>> StateTable;
 };
 
-// The employee's 401k percent as elected: the shortest decimal that reads back as the
-// stored float (3.5 is 3.5, 4.25 is 4.25).
-Decimal PercentOf401k(float stored);
-
 // A rate box's text as a fraction: "6.20%" gives 0.062. A text without the percent
 // sign is read whole. nullopt when no number is left.
 std::optional<Decimal> RateFromText(const QString& text);

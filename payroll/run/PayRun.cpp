@@ -1,6 +1,9 @@
 #include "PayRun.h"
 
 #include "Globals.h"
+#include "Records.h"
+
+#include <charconv>
 
 #include <algorithm>
 
@@ -102,4 +105,42 @@ void PayRun::ClearManualTaxes(int row) {
 void PayRun::ClearManualTaxes() {
     for (PayRow& r : Rows)
         r.ManualTaxes = {};
+}
+
+Decimal PercentOf401k(float stored) {
+    char buffer[48];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, stored, std::chars_format::fixed);
+    if (ec != std::errc()) return {};
+    return ParseNumber(QString::fromLatin1(buffer, end - buffer)).value_or(Decimal{});
+}
+
+PayRow PayRowOf(const EmployeeRecord& e) {
+    PayRow row;
+    row.Name = TrimmedField(e.Name);
+    row.Number = TrimmedField(e.EmployeeNo);
+    row.ChildSupport = e.ChildSupportPerPay.roundedToCents();
+    row.SupportFee = e.SupportFeePerPay.roundedToCents();
+    row.Deduction401k = Money();
+    row.Insurance = e.InsurancePerPay.roundedToCents();
+    row.Percent401k = PercentOf401k(e.Percent401k);
+    row.YTDGross = e.YTDGross;
+
+    const QString status = TrimmedField(e.PayStatus);
+    const Money rate = MoneyOf(TrimmedField(e.PayRate));
+    const auto inBonusList = [&](BonusList list, Money base) {
+        row.BonusIn = list;
+        row.BasePay = row.BasePayShown = base;
+    };
+    if (status == u"Hourly") {
+        row.Hours = QStringLiteral("40");
+        inBonusList(BonusList::Hourly, rate.mulDiv(40, 1));
+    } else if (status == u"Salary") {
+        row.Hours = SalaryWord;
+        inBonusList(BonusList::Salaried, rate);
+    } else if (status == u"Daily") {
+        row.Hours = DayWord;
+    } else if (status == u"Flat Rate") {
+        row.Hours = FlatWord;
+    }
+    return row;
 }

@@ -112,6 +112,14 @@ struct PayRow {
     void ClearFigures();
 };
 
+struct EmployeeRecord;
+// The row of an employee as a run starts it: unmarked, forty hours for an hourly
+// employee, the deductions and the 401k percent of the record.
+PayRow PayRowOf(const EmployeeRecord& e);
+// The employee's 401k percent as elected: the shortest decimal that reads back as the
+// stored float (3.5 is 3.5, 4.25 is 4.25).
+Decimal PercentOf401k(float stored);
+
 // The run: row n is the n-th employee record (row 0 is the grids' heading row), the
 // totals, and the days answered last.
 struct PayRun {

@@ -245,7 +245,7 @@ bool frmPayroll::LoadEmployees() {
         RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
         for (int n = 1; n <= count; ++n) {
             CurrentEmployee = employees.get<EmployeeRecord>(n).value_or(EmployeeRecord{});
-            LoadEmployeeRow(n, CurrentEmployee);
+            Row(n) = PayRowOf(CurrentEmployee);
         }
     } catch (const FileError& error) {
         ReportFileError(error);
@@ -257,36 +257,6 @@ bool frmPayroll::LoadEmployees() {
     cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(!tooMany);
     CalculationCurrent = false;
     return !tooMany;
-}
-
-void frmPayroll::LoadEmployeeRow(int n, const EmployeeRecord& e) {
-    PayRow& row = Row(n);
-    row.Name = TrimmedField(e.Name);
-    row.Number = TrimmedField(e.EmployeeNo);
-    row.ChildSupport = e.ChildSupportPerPay.roundedToCents();
-    row.SupportFee = e.SupportFeePerPay.roundedToCents();
-    row.Deduction401k = Money();
-    row.Insurance = e.InsurancePerPay.roundedToCents();
-    row.Percent401k = PercentOf401k(e.Percent401k);
-    row.YTDGross = e.YTDGross;
-
-    const QString status = TrimmedField(e.PayStatus);
-    const Money rate = MoneyOf(TrimmedField(e.PayRate));
-    const auto inBonusList = [&](BonusList list, Money base) {
-        row.BonusIn = list;
-        row.BasePay = row.BasePayShown = base;
-    };
-    if (status == u"Hourly") {
-        row.Hours = QStringLiteral("40");
-        inBonusList(BonusList::Hourly, rate.mulDiv(40, 1));
-    } else if (status == u"Salary") {
-        row.Hours = SalaryWord;
-        inBonusList(BonusList::Salaried, rate);
-    } else if (status == u"Daily") {
-        row.Hours = DayWord;
-    } else if (status == u"Flat Rate") {
-        row.Hours = FlatWord;
-    }
 }
 
 void frmPayroll::ShowRow(int n) {

@@ -208,7 +208,6 @@ private:
 
     void ShowFirstCheckPanel();
     void HideHoursFrame();
-    void LoadEmployeeRow(int n, const EmployeeRecord& e);
     // The run's row that a bonus grid's row shows; 0 for none.
     static int RowOfBonusLine(const FlexGrid& grid, int line);
     void MarkRows(const QStringList& kinds, bool matching);

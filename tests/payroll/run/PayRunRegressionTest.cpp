@@ -210,28 +210,10 @@ protected:
         for (int n = 1; n <= RunSize; ++n) {
             const Case& c = cases[static_cast<std::size_t>(n - 1)];
             const EmployeeRecord e = EmployeeRecord::decode(c.record.encode());
-            PayRow& row = run.Row(n);
+            PayRow& row = run.Row(n) = PayRowOf(e);
             row.Marked = c.marked;
-            row.Name = TrimmedField(e.Name);
             row.Number = c.numberCell;
-            row.ChildSupport = e.ChildSupportPerPay.roundedToCents();
-            row.SupportFee = e.SupportFeePerPay.roundedToCents();
-            row.Deduction401k = Money();
-            row.Insurance = e.InsurancePerPay.roundedToCents();
-            row.Percent401k = PercentOf401k(e.Percent401k);
-            row.YTDGross = e.YTDGross;
-            const QString status = TrimmedField(e.PayStatus);
-            if (status == u"Hourly") {
-                row.Hours = c.hours;
-                row.BonusIn = BonusList::Hourly;
-            } else if (status == u"Salary") {
-                row.Hours = SalaryWord;
-                row.BonusIn = BonusList::Salaried;
-            } else if (status == u"Daily") {
-                row.Hours = DayWord;
-            } else if (status == u"Flat Rate") {
-                row.Hours = FlatWord;
-            }
+            if (row.BonusIn == BonusList::Hourly) row.Hours = c.hours;
             if (row.BonusIn != BonusList::None) row.Bonus = c.bonus;
             for (const auto& [col, amount] : c.typedTaxes)
                 row.Tax(col) = row.ManualTax(col) = amount;

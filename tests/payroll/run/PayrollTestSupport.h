@@ -73,15 +73,9 @@ struct RunRows {
 
     // A marked row for the employee, with the Hours cell given.
     void put(int row, const EmployeeRecord& e, const QString& hours) {
-        PayRow& r = run.Row(row);
+        PayRow& r = run.Row(row) = PayRowOf(e);
         r.Marked = true;
-        r.Name = e.Name;
-        r.Number = e.EmployeeNo;
         r.Hours = hours;
-        r.ChildSupport = e.ChildSupportPerPay.roundedToCents();
-        r.SupportFee = e.SupportFeePerPay.roundedToCents();
-        r.Deduction401k = Money();
-        r.Insurance = e.InsurancePerPay.roundedToCents();
     }
     QString cell(int row, int col) const { return run.Row(row).EmployeeText(col); }
     QString auxCell(int row, int col) const { return run.Row(row).AuxText(col); }
