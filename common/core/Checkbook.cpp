@@ -11,6 +11,8 @@
 
 namespace {
 
+const QString NewCheckNumber = QStringLiteral("101");
+
 // Where the first `items` items of a delimited file end, read as the file reader reads
 // them: the offset of the comma or line end after the last of them (the file's size
 // when the file ends first).
@@ -56,8 +58,15 @@ QString BalanceText(const QString& item) {
     return CurrencyText(ParseMoney(item).value_or(Money()));
 }
 
-// The five texts both files begin with.
-void ReadTexts(TextInput& in, CheckbookInfo& info) {
+bool HoldsAccount(const std::array<QString, 5>& items) {
+    const auto blank = [](const QString& item) { return item.trimmed().isEmpty(); };
+    const auto zero = [](const QString& item) { return ParseMoney(item).value_or(Money()) == Money(); };
+    return !blank(items[0]) || !blank(items[1]) || !zero(items[2]) || !zero(items[4]) ||
+           !(blank(items[3]) || items[3].trimmed() == NewCheckNumber);
+}
+
+// The five texts both files begin with; whether they name an account.
+bool ReadTexts(TextInput& in, CheckbookInfo& info) {
     std::array<QString, 5> items;
     for (QString& item : items)
         item = in.readText();
@@ -66,6 +75,7 @@ void ReadTexts(TextInput& in, CheckbookInfo& info) {
     info.Balance = BalanceText(items[2]);
     info.NextCheck = items[3];
     info.Deposit = BalanceText(items[4]);
+    return HoldsAccount(items);
 }
 
 } // namespace
@@ -73,7 +83,7 @@ void ReadTexts(TextInput& in, CheckbookInfo& info) {
 CheckbookInfo NewCheckbook() {
     CheckbookInfo info;
     info.Balance = CurrencyText(Money());
-    info.NextCheck = QStringLiteral("101");
+    info.NextCheck = NewCheckNumber;
     info.Deposit = CurrencyText(Money());
     return info;
 }
@@ -82,7 +92,7 @@ CheckbookRead ReadCheckbookInfo() {
     CheckbookRead read{NewCheckbook(), false};
     if (!FileExists(CheckbookInfoFile)) return read;
     TextInput in = OpenInput(CheckbookInfoFile);
-    ReadTexts(in, read.Info);
+    read.HoldsAccount = ReadTexts(in, read.Info);
     read.Info.Overdraft = in.readWhole();
     read.Info.AccountType = in.readWhole();
     read.Info.DepositSlips = in.readWhole();
@@ -94,7 +104,7 @@ CheckbookRead ReadPayrollCheckbookInfo() {
     CheckbookRead read{NewCheckbook(), false};
     if (!FileExists(PayrollCheckbookInfoFile)) return read;
     TextInput in = OpenInput(PayrollCheckbookInfoFile);
-    ReadTexts(in, read.Info);
+    read.HoldsAccount = ReadTexts(in, read.Info);
     read.Info.Overdraft = in.readFlag() ? -1 : 0;
     read.Short = in.isShort();
     return read;

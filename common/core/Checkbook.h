@@ -25,6 +25,9 @@ struct CheckbookInfo {
 struct CheckbookRead {
     CheckbookInfo Info;
     bool Short = false;
+    // The file names an account: anything but a blank name and number, zero balances
+    // and next check "101" (or none).
+    bool HoldsAccount = false;
 };
 
 // The accounts without their files: no name or number, zero balances, next check "101".

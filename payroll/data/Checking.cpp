@@ -26,16 +26,23 @@ void SelectDefaultBankOption(frmSetup& setup) {
     setup.SelectBankOption(1);
 }
 
+// The general checkbook's tab is shown only for an account: a file of nothing but the
+// defaults (as an earlier first setup save wrote one) shows an empty tab otherwise.
+void ShowAmbletonTab(frmSetup& setup, bool shown) {
+    setup.tabInfo->setTabEnabled(frmSetup::AmbletonTab, shown);
+    setup.tabInfo->setTabVisible(frmSetup::AmbletonTab, shown);
+}
+
 } // namespace
 
 void ShowGeneralAccount() {
     frmSetup& setup = Form<frmSetup>();
     CheckbookInfo& account = GeneralAccount();
-    setup.LblBank[0]->setText(account.Bank);
-    setup.LblBank[1]->setText(account.Account);
-    setup.LblBank[2]->setText(account.Balance);
-    setup.LblBank[3]->setText(account.NextCheck);
-    setup.LblBank[5]->setText(account.Deposit);
+    setup.LblBank[GeneralBankLabel::BankName]->setText(account.Bank);
+    setup.LblBank[GeneralBankLabel::AccountNumber]->setText(account.Account);
+    setup.LblBank[GeneralBankLabel::Balance]->setText(account.Balance);
+    setup.LblBank[GeneralBankLabel::NextCheck]->setText(account.NextCheck);
+    setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(account.Deposit);
     setup.lblOverdraft->setVisible(account.Overdraft == -1);
     if (account.AccountType == 1) {
         // A personal account has no business deposit slips: the box keeps its state.
@@ -50,11 +57,11 @@ void ShowGeneralAccount() {
 void ShowPayrollAccount() {
     frmSetup& setup = Form<frmSetup>();
     const CheckbookInfo account = PayrollAccount();
-    setup.txtPayrollBank[0]->setText(account.Bank);
-    setup.txtPayrollBank[1]->setText(account.Account);
-    setup.txtPayrollBank[2]->setText(account.Balance);
-    setup.txtPayrollBank[3]->setText(account.NextCheck);
-    setup.txtPayrollBank[4]->setText(account.Deposit);
+    setup.txtPayrollBank[PayrollBankBox::BankName]->setText(account.Bank);
+    setup.txtPayrollBank[PayrollBankBox::AccountNumber]->setText(account.Account);
+    setup.txtPayrollBank[PayrollBankBox::Balance]->setText(account.Balance);
+    setup.txtPayrollBank[PayrollBankBox::NextCheck]->setText(account.NextCheck);
+    setup.txtPayrollBank[PayrollBankBox::BeginningBalance]->setText(account.Deposit);
     setup.optOverdraft->setChecked(account.Overdraft != 0);
     PayrollAccount().Overdraft = account.Overdraft;
 }
@@ -63,12 +70,13 @@ void LoadCheckbookInfo() {
     frmSetup& setup = Form<frmSetup>();
     SelectDefaultBankOption(setup);
     if (FileExists(CheckbookInfoFile)) {
-        setup.tabInfo->setTabEnabled(frmSetup::AmbletonTab, true);
         const CheckbookRead read = ReadCheckbookInfo();
         GeneralAccount() = read.Info;
         if (read.Short) ReportShortFile(CheckbookInfoFile);
+        ShowAmbletonTab(setup, read.HoldsAccount);
     } else {
         GeneralAccount() = NewCheckbook();
+        ShowAmbletonTab(setup, false);
     }
     ShowGeneralAccount();
 }

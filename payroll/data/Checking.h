@@ -9,10 +9,11 @@
 // with ReportFileError); a save replaces the file in one step, so a failed save keeps
 // the old file.
 
-// Reads CheckbookInfo.txt into the general account and makes the screen's "Ambleton"
-// tab available; without the file: a new checkbook. When there is no payroll checkbook
-// yet and the bank option is still the built-in default (none stored, or none set), it
-// selects option 1.
+// Reads CheckbookInfo.txt into the general account and shows the screen's "Ambleton"
+// tab when the file holds an account (anything but a blank name and number, zero
+// balances and next check "101"); without the file: a new checkbook, and no tab. When
+// there is no payroll checkbook yet and the bank option is still the built-in default
+// (none stored, or none set), it selects option 1.
 void LoadCheckbookInfo();
 // Reads PayrollCheckbookInfo.txt into the payroll account; without the file: a new
 // checkbook without overdraft protection. It never changes the bank option.

@@ -130,5 +130,5 @@ void frmTables::SaveAllowanceTable() {
 void frmTables::ClearAllowanceTable() {
     TheTaxTables().ClearAllowanceTable();
     ShowTables();
-    txtAllowance[0]->setFocus();
+    txtAllowance[AllowanceBox::Weekly]->setFocus();
 }

@@ -38,12 +38,14 @@ const QString NoStatePlaceholder = QStringLiteral("Select your State");
 
 void frmSetup::Form_Load() {
     tabInfo->setTabEnabled(AmbletonTab, false);
+    tabInfo->setTabVisible(AmbletonTab, false);
     ReportFileErrors([this] { LoadPayrollInfo(); });
     ReportFileErrors([this] { LoadPrompts(); });
     ReportFileErrors([this] { LoadMatching(); });
     ReportFileErrors(LoadCheckbookInfo);
     ReportFileErrors(LoadPayrollCheckbookInfo);
-    fraTransfer->setVisible(FileExists(CheckbookInfoFile) && FileExists(PayrollCheckbookInfoFile));
+    // A transfer needs both accounts.
+    fraTransfer->setVisible(tabInfo->isTabEnabled(AmbletonTab) && FileExists(PayrollCheckbookInfoFile));
 }
 
 void frmSetup::Form_Activate() {
@@ -84,8 +86,8 @@ void frmSetup::SelectState() {
         StateIndex = static_cast<std::int16_t>(p + 1);
         const auto k = static_cast<std::size_t>(p + 1);
         frmTables& tables = Form<frmTables>();
-        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[2]->setText(StateTaxRate[k]);
-        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[7]->setText(StateTaxMaximum[k]);
+        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[TaxBox::StateRate]->setText(StateTaxRate[k]);
+        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[TaxBox::StateMaximum]->setText(StateTaxMaximum[k]);
         tables.ckState->setChecked(false);
         return;
     }
@@ -96,7 +98,7 @@ void frmSetup::LoadPayrollInfo() {
     if (!flags) return SelectBankOption(0);
     // Setting the three options in turn leaves the last one set selected.
     int chosen = -1;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < BankChoice::Count; ++i)
         if ((*flags)[static_cast<std::size_t>(i)]) chosen = i;
     SelectBankOption(chosen);
 }
@@ -130,20 +132,27 @@ void frmSetup::LoadMatching() {
 // ---- Saving -------------------------------------------------------------------------------------
 
 void frmSetup::SaveBusiness() {
-    BusinessName = txtName->text();
-    BusinessAddress = txtAddress->text();
-    BusinessAddress2 = txtPOBox->text();
-    BusinessCity = txtCity->text();
+    // Every printed heading uses these: a blank typed before or after a name would
+    // misalign them. A box of blanks alone keeps the single blank of an untouched box,
+    // which the programs sharing the file expect.
+    const auto stored = [](const QLineEdit* box) {
+        const QString text = box->text().trimmed();
+        return text.isEmpty() && !box->text().isEmpty() ? QStringLiteral(" ") : text;
+    };
+    BusinessName = stored(txtName);
+    BusinessAddress = stored(txtAddress);
+    BusinessAddress2 = stored(txtPOBox);
+    BusinessCity = stored(txtCity);
     if (cboStates->currentIndex() >= 0) BusinessState = cboStates->currentText();
-    BusinessZip = txtZip->text();
-    BusinessPhone = txtTel->text();
-    BusinessFax = txtFax->text();
-    BusinessFein = txtFein->text();
+    BusinessZip = stored(txtZip);
+    BusinessPhone = stored(txtTel);
+    BusinessFax = stored(txtFax);
+    BusinessFein = stored(txtFein);
     WriteBusinessData();
 }
 
 void frmSetup::SavePayrollInfo() {
-    WriteBankOptions({optAccount[0]->isChecked(), optAccount[1]->isChecked(), optAccount[2]->isChecked()});
+    WriteBankOptions({optAccount[BankChoice::SeparateAccount]->isChecked(), optAccount[BankChoice::GeneralAccount]->isChecked(), optAccount[BankChoice::OtherProgram]->isChecked()});
 }
 
 void frmSetup::SavePrompts() {
@@ -165,7 +174,8 @@ void frmSetup::cmdQuit_Click() {
     try {
         SaveBusiness();
         SavePayrollInfo();
-        SaveCheckbookInfo();
+        // The general checkbook belongs to Ambleton: this screen only keeps one it has.
+        if (FileExists(CheckbookInfoFile)) SaveCheckbookInfo();
         SavePayrollCheckbookInfo();
         SavePrompts();
         SaveMatching();
@@ -181,14 +191,14 @@ void frmSetup::cmdQuit_Click() {
 // ---- Bank options -------------------------------------------------------------------------------
 
 int frmSetup::BankOption() const {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < BankChoice::Count; ++i)
         if (optAccount[static_cast<std::size_t>(i)]->isChecked()) return i;
     return -1;
 }
 
 void frmSetup::SelectBankOption(int index) {
     // Exclusive options cannot all be cleared, so exclusiveness is lifted while they are set.
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < BankChoice::Count; ++i) {
         QRadioButton* option = optAccount[static_cast<std::size_t>(i)];
         option->setAutoExclusive(false);
         option->setChecked(i == index);
@@ -197,24 +207,24 @@ void frmSetup::SelectBankOption(int index) {
 }
 
 void frmSetup::optAccount_Click(int index) {
-    if (index < 0 || index > 2) return;
+    if (index < 0 || index >= BankChoice::Count) return;
     SelectBankOption(index);
     showBankOptionLabels(index);
-    if (index == 0 && !FileExists(PayrollCheckbookInfoFile)) {
+    if (index == BankChoice::SeparateAccount && !FileExists(PayrollCheckbookInfoFile)) {
         // A first guess at the payroll account's bank; the user completes the account.
-        txtPayrollBank[0]->setText(GeneralAccount().Bank);
+        txtPayrollBank[PayrollBankBox::BankName]->setText(GeneralAccount().Bank);
         tabInfo->setCurrentIndex(PayrollCheckbookTab);
     }
 }
 
 void frmSetup::showBankOptionLabels(int index) {
-    if (index == 1) {
+    if (index == BankChoice::GeneralAccount) {
         QPalette palette = lblDebit->palette();
         palette.setColor(QPalette::WindowText, VbColor(16576));
         lblDebit->setPalette(palette);
     }
-    lblDebit->setVisible(index != 2);
-    lblFunds->setVisible(index == 2);
+    lblDebit->setVisible(index != BankChoice::OtherProgram);
+    lblFunds->setVisible(index == BankChoice::OtherProgram);
 }
 
 // ---- Transfer -----------------------------------------------------------------------------------
@@ -238,7 +248,8 @@ void frmSetup::cmdTransfer_Click() {
     if (MsgBox(question, MsgButtons::YesNo, QStringLiteral("Add Funds to Payroll Checking")) !=
         MsgAnswer::Yes)
         return;
-    txtPayrollBank[2]->setText(CurrencyText(amount + MoneyOf(txtPayrollBank[2]->text())));
+    txtPayrollBank[PayrollBankBox::Balance]->setText(
+        CurrencyText(amount + MoneyOf(txtPayrollBank[PayrollBankBox::Balance]->text())));
     GeneralAccount().Balance = CurrencyText(general - amount);
     ShowGeneralAccount();
     try {
@@ -269,7 +280,7 @@ void frmSetup::tabInfo_Click() {
 }
 
 void frmSetup::txtPayrollBank_LostFocus(int index) {
-    if (index != 2 && index != 4) return;
+    if (index != PayrollBankBox::Balance && index != PayrollBankBox::BeginningBalance) return;
     QLineEdit* box = txtPayrollBank[static_cast<std::size_t>(index)];
     // An empty box, or one holding no number, shows zero.
     box->setText(CurrencyText(ParseMoney(box->text()).value_or(Money())));
@@ -282,8 +293,8 @@ bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::FocusOut) {
-        if (watched == txtPayrollBank[2]) txtPayrollBank_LostFocus(2);
-        if (watched == txtPayrollBank[4]) txtPayrollBank_LostFocus(4);
+        if (watched == txtPayrollBank[PayrollBankBox::Balance]) txtPayrollBank_LostFocus(2);
+        if (watched == txtPayrollBank[PayrollBankBox::BeginningBalance]) txtPayrollBank_LostFocus(4);
     }
     return Screen::eventFilter(watched, event);
 }

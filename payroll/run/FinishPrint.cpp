@@ -27,7 +27,7 @@ namespace {
 
 
 bool PaySlipMode() {
-    return Form<frmSetup>().optAccount[2]->isChecked();
+    return Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
 }
 
 QString ChecksOnFileText(int first, int count) {

@@ -76,7 +76,7 @@ frmPayroll::frmPayroll() : Screen(QStringLiteral("frmPayroll"), QStringLiteral("
         policy.setRetainSizeWhenHidden(true); // the date picker stays put while the prompt blinks
         blinking->setSizePolicy(policy);
     }
-    resize(1240, 760);
+    resize(1240, 720);
     ResetRows(0);
     ClearPaymentTotals();
 }
@@ -174,11 +174,11 @@ void frmPayroll::ShowFirstCheckPanel() {
     for (QFrame* line : linCheck)
         line->show();
     frmSetup& setup = Form<frmSetup>();
-    if (setup.optAccount[0]->isChecked()) {
+    if (setup.optAccount[BankChoice::SeparateAccount]->isChecked()) {
         txt1stCheck->setText(PayrollAccount().NextCheck);
-    } else if (setup.optAccount[1]->isChecked()) {
+    } else if (setup.optAccount[BankChoice::GeneralAccount]->isChecked()) {
         txt1stCheck->setText(GeneralAccount().NextCheck);
-    } else if (setup.optAccount[2]->isChecked()) {
+    } else if (setup.optAccount[BankChoice::OtherProgram]->isChecked()) {
         // Pay slips: no check numbers.
         fra1stCheck->hide();
         for (QFrame* line : linCheck)
@@ -307,7 +307,7 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
     fraDepositSummary->setVisible(!toGrids);
     if (toGrids) return;
     // Paid from an account kept in another program: remind the user of the balance it needs.
-    const bool elsewhere = Form<frmSetup>().optAccount[2]->isChecked();
+    const bool elsewhere = Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
     for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[DepositLabel::BalanceNeeded]), static_cast<QWidget*>(lblDeposit[DepositLabel::GeneralAccount]),
                               static_cast<QWidget*>(imgPointer)})
         reminder->setVisible(elsewhere);

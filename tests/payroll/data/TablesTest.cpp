@@ -106,8 +106,8 @@ TEST_F(TablesTest, ShippedFilesLoadIntoTheStore) {
     EXPECT_EQ(t.fgTaxTable->textMatrix(1, 14), QStringLiteral("$9,999,999.99"));
     EXPECT_EQ(t.fgPercentage->textMatrix(1, 2), QStringLiteral("10.0%"));
     EXPECT_EQ(t.fgPercentage->textMatrix(1, 3), QStringLiteral("$23.90"));
-    EXPECT_EQ(t.txtAllowance[0]->text(), QStringLiteral("$82.70"));
-    EXPECT_EQ(t.txtAllowance[7]->text(), QStringLiteral("$16.50"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Weekly]->text(), QStringLiteral("$82.70"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Daily]->text(), QStringLiteral("$16.50"));
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
@@ -134,9 +134,9 @@ TEST_F(TablesTest, TaxVariableItemsAreFormattedByKind) {
 
 TEST_F(TablesTest, SavingAZeroMaximumWritesNoneAndShowsIt) {
     frmTables& t = Tables();
-    t.TxtTables[0]->setText(QStringLiteral("6.20%"));
-    t.TxtTables[7]->setText(QStringLiteral("Table"));
-    t.TxtTables[8]->setText(QStringLiteral("$1,000.00"));
+    t.TxtTables[TaxBox::SocialSecurityRate]->setText(QStringLiteral("6.20%"));
+    t.TxtTables[TaxBox::StateMaximum]->setText(QStringLiteral("Table"));
+    t.TxtTables[TaxBox::LocalMaximum]->setText(QStringLiteral("$1,000.00"));
     t.txtEIN->setText(QStringLiteral("12-3456789"));
     t.ckLocal->setChecked(true);
     t.SaveTaxVariables();
@@ -205,7 +205,7 @@ TEST_F(TablesTest, SaveReplacesTheLiveFileAndDropsTheOutdatedBackup) {
     writeFile(QStringLiteral("Backup/Deductions.txt"), Lines(Quoted(DefaultAllowances)));
     writeFile(QStringLiteral("Deductions.txt"), Lines(Quoted(DefaultAllowances)));
     frmTables& t = Tables();
-    t.txtAllowance[0]->setText(QStringLiteral("$82.70"));
+    t.txtAllowance[AllowanceBox::Weekly]->setText(QStringLiteral("$82.70"));
     t.SaveAllowanceTable();
     EXPECT_FALSE(exists(QStringLiteral("Backup/Deductions.txt")));
     EXPECT_TRUE(readFile(QStringLiteral("Deductions.txt")).startsWith("\"$82.70\"\r\n\"$159.60\""));
@@ -260,8 +260,8 @@ TEST_F(TablesTest, ShortAllowanceFileIsReportedNotRewritten) {
     writeFile(QStringLiteral("Deductions.txt"), three);
     frmTables& t = Tables();
     expectDamagedFileReported("Deductions.txt");
-    EXPECT_EQ(t.txtAllowance[2]->text(), QStringLiteral("$179.20"));
-    EXPECT_EQ(t.txtAllowance[3]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Semimonthly]->text(), QStringLiteral("$179.20"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Monthly]->text(), QStringLiteral("$0.00"));
     EXPECT_EQ(readFile(QStringLiteral("Deductions.txt")), three);
 }
 

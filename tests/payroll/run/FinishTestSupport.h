@@ -111,11 +111,11 @@ protected:
         frmSetup& setup = Form<frmSetup>();
         setup.SelectBankOption(option);
         if (option == 0) {
-            setup.txtPayrollBank[0]->setText(QStringLiteral("First Payroll Bank"));
-            setup.txtPayrollBank[1]->setText(QStringLiteral("555-1"));
-            setup.txtPayrollBank[2]->setText(balance);
-            setup.txtPayrollBank[3]->setText(nextCheck);
-            setup.txtPayrollBank[4]->setText(QStringLiteral("$1,000.00"));
+            setup.txtPayrollBank[PayrollBankBox::BankName]->setText(QStringLiteral("First Payroll Bank"));
+            setup.txtPayrollBank[PayrollBankBox::AccountNumber]->setText(QStringLiteral("555-1"));
+            setup.txtPayrollBank[PayrollBankBox::Balance]->setText(balance);
+            setup.txtPayrollBank[PayrollBankBox::NextCheck]->setText(nextCheck);
+            setup.txtPayrollBank[PayrollBankBox::BeginningBalance]->setText(QStringLiteral("$1,000.00"));
             SavePayrollCheckbookInfo();
         } else if (option == 1) {
             CheckbookInfo& account = GeneralAccount();

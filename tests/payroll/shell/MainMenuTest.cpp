@@ -71,9 +71,9 @@ TEST_F(MainMenuTest, WithEmployeesAndOnePayrollRunEveryRoutineIsOpenAndCreateAPa
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
     EXPECT_EQ(enabled(menu), std::vector<bool>(8, true));
-    EXPECT_TRUE(menu.optProgramRoutine[2]->isChecked());
-    EXPECT_EQ(menu.optProgramRoutine[2]->text(), QStringLiteral("&Create  a Payroll"));
-    EXPECT_EQ(menu.SelectedRoutine(), 2);
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::CreatePayroll]->isChecked());
+    EXPECT_EQ(menu.optProgramRoutine[Routine::CreatePayroll]->text(), QStringLiteral("&Create  a Payroll"));
+    EXPECT_EQ(menu.SelectedRoutine(), Routine::CreatePayroll);
     EXPECT_EQ(menu.windowTitle(), QStringLiteral("Kestrova Main Menu"));
 }
 
@@ -82,13 +82,13 @@ TEST_F(MainMenuTest, AnEmptySummaryFileKeepsThePayrollReportsClosed) {
     ASSERT_TRUE(exists(QStringLiteral("SummaryRecords.txt")));
     frmStartup& menu = startAtTheMenu();
     EXPECT_EQ(enabled(menu), (std::vector<bool>{true, true, false, false, false, true, true, true}));
-    EXPECT_TRUE(menu.optProgramRoutine[0]->isChecked());
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::EmployeeRecords]->isChecked());
 }
 
 TEST_F(MainMenuTest, RoutinesAreCheckedAgainEachTimeTheMenuReturns) {
     frmStartup& menu = startAtTheMenu();
-    EXPECT_FALSE(menu.optProgramRoutine[2]->isEnabled());
-    menu.optProgramRoutine[5]->setChecked(true);
+    EXPECT_FALSE(menu.optProgramRoutine[Routine::CreatePayroll]->isEnabled());
+    menu.optProgramRoutine[Routine::TaxFiles]->setChecked(true);
     menu.cmdStart->click();
     // Meanwhile the first employee is saved and a payroll posted.
     WriteEmployees({Employee(1)});
@@ -96,7 +96,7 @@ TEST_F(MainMenuTest, RoutinesAreCheckedAgainEachTimeTheMenuReturns) {
     Form<frmTables>().Hide();
     ShowScreen<frmStartup>();
     EXPECT_EQ(enabled(menu), std::vector<bool>(8, true));
-    EXPECT_TRUE(menu.optProgramRoutine[2]->isChecked());
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::CreatePayroll]->isChecked());
 }
 
 // ---- Starting a routine -------------------------------------------------------------------------
@@ -112,9 +112,10 @@ TEST_F(MainMenuTest, CreateAPayrollShowsThePayRunAndHidesTheMenu) {
 }
 
 TEST_F(MainMenuTest, EachRoutineInThisVersionShowsItsScreen) {
-    const std::vector<std::pair<int, QString>> routines = {{0, QStringLiteral("frmEmployees")},
-                                                           {5, QStringLiteral("frmTables")},
-                                                           {6, QStringLiteral("frmNewEmployee")}};
+    const std::vector<std::pair<int, QString>> routines = {
+        {Routine::EmployeeRecords, QStringLiteral("frmEmployees")},
+        {Routine::TaxFiles, QStringLiteral("frmTables")},
+        {Routine::NewEmployeeWorksheet, QStringLiteral("frmNewEmployee")}};
     frmStartup& menu = startAtTheMenu();
     for (const auto& [routine, screen] : routines) {
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
@@ -129,7 +130,8 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
     WriteEmployees({Employee(1)});
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
-    for (int routine : {1, 3, 4, 7}) {
+    for (int routine : {Routine::BackupRestore, Routine::PayrollReports, Routine::EmployeeReports,
+                        Routine::DeletePayroll}) {
         dialogs->clear();
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
         menu.cmdStart->click();
@@ -142,15 +144,15 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
 
 TEST_F(MainMenuTest, DoubleClickOnAnOptionStartsItsRoutine) {
     frmStartup& menu = startAtTheMenu();
-    doubleClick(menu.optProgramRoutine[5]);
+    doubleClick(menu.optProgramRoutine[Routine::TaxFiles]);
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmTables")});
 }
 
 TEST_F(MainMenuTest, DoubleClickOnAClosedOptionStartsNothing) {
-    frmStartup& menu = startAtTheMenu(); // no employees: routine 2 is closed
-    menu.optProgramRoutine_DblClick(2);
+    frmStartup& menu = startAtTheMenu(); // no employees: creating a payroll is closed
+    menu.optProgramRoutine_DblClick(Routine::CreatePayroll);
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
-    EXPECT_TRUE(menu.optProgramRoutine[0]->isChecked());
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::EmployeeRecords]->isChecked());
 }
 
 // ---- Setup, About and the order menus -----------------------------------------------------------
