@@ -119,7 +119,8 @@ RunPosting frmPayroll::RunPostingOfScreen() {
     posting.payRecords = PayRecordsOfRun(*this, OleDateOf(DTPicker2->date()));
     posting.periodEnding = DTPicker1->date();
     posting.bankOption = Form<frmSetup>().BankOption();
-    posting.fundsRequired = MoneyOf(lblPayment[PaymentLine::FundsRequired]->text());
+    // As the payment summary states it: at cents.
+    posting.fundsRequired = Totals.FundsRequired().roundedToCents();
     if (posting.bankOption == 0 || posting.bankOption == 1) {
         posting.checks = RegisterEntriesOfRun(*this, 0, DTPicker2->date());
         posting.NumberChecksFrom(txt1stCheck->text());

@@ -147,9 +147,10 @@ bool frmPayroll::RunCanBePrinted() {
 }
 
 std::array<QString, 15> frmPayroll::PaymentSummaryTexts() const {
+    const std::array<Money, 15> amounts = Totals.PaymentSummary();
     std::array<QString, 15> texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = lblPayment[i]->text();
+        texts[i] = CurrencyText(amounts[i]);
     return texts;
 }
 
