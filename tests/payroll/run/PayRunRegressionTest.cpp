@@ -31,14 +31,16 @@ const char* const PinnedHash = "9f3c4080fe6ae75af099683a806a485789744e17faa932c2
 class Draw {
 public:
     explicit Draw(std::uint32_t seed) : rng_(seed) {}
-    int below(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
+    // A draw of 2^31 or more wraps round to a negative number (a negative year-to-date
+    // gross among the cases).
+    int below(std::int64_t n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
     bool chance(int percent) { return below(100) < percent; }
     template <typename T>
     const T& pick(std::initializer_list<T> items) {
         return items.begin()[below(static_cast<int>(items.size()))];
     }
     Money cents(int maxDollars) { return Money::fromCents(below(maxDollars * 100 + 1)); }
-    Money raw(int maxDollars) { return Money::fromRaw(below(maxDollars * 10000 + 1)); }
+    Money raw(int maxDollars) { return Money::fromRaw(below(std::int64_t{maxDollars} * 10000 + 1)); }
     QString amountText(int maxDollars) { return CurrencyText(cents(maxDollars)); }
 
 private:
