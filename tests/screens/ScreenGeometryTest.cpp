@@ -288,15 +288,15 @@ const ScreenCase Screens[] = {
     {"pay run", BusinessFile, Open<frmPayroll>(),
      {Step<frmPayroll>("taxes calculated",
                        [](frmPayroll& s) { for (int i : {17, 14, 13}) s.cmdPayroll_Click(i); }),
-      Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(1); }),
+      Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(PayrollButton::ToggleAux); }),
       Step<frmPayroll>("bonus", [](frmPayroll& s) { for (int i : {1, 4}) s.cmdPayroll_Click(i); }),
-      Step<frmPayroll>("hours entry", [](frmPayroll& s) { s.cmdPayroll_Click(18); s.ClearHoursEntry(true); }),
+      Step<frmPayroll>("hours entry", [](frmPayroll& s) { s.cmdPayroll_Click(PayrollButton::SaveBonus); s.ClearHoursEntry(true); }),
       Step<frmPayroll>("state tax entry", [](frmPayroll& s) { s.mnuState_Click(); }),
       Step<frmPayroll>("memo and state table",
                        [](frmPayroll& s) { s.mnuMemo_Click(); s.mnuStateTable_Click(); }),
       Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
-      Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(13);
-                                                     s.cmdPayroll_Click(2); })},
+      Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+                                                     s.cmdPayroll_Click(PayrollButton::Finalize); })},
      {}, {QStringLiteral("fraHide")}},
 };
 // clang-format on
