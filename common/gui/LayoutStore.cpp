@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -54,23 +55,36 @@ void WriteEntries(const std::vector<Entry>& entries) {
     WriteWholeFile(LayoutFile, writer.bytes());
 }
 
-bool Reachable(const QRect& geometry) {
+// The monitor that shows most of the place, or none when no monitor shows enough of it
+// to reach with the mouse.
+const QScreen* MonitorShowing(const QRect& geometry) {
+    const QScreen* best = nullptr;
+    qint64 bestArea = 0;
     for (const QScreen* monitor : QGuiApplication::screens()) {
         const QRect shared = monitor->availableGeometry().intersected(geometry);
-        if (shared.width() >= ReachableEdge && shared.height() >= ReachableEdge) return true;
+        if (shared.width() < ReachableEdge || shared.height() < ReachableEdge) continue;
+        const qint64 area = qint64{shared.width()} * shared.height();
+        if (area > bestArea) {
+            best = monitor;
+            bestArea = area;
+        }
     }
-    return false;
+    return best;
 }
 
 // A place that no monitor shows any more (a monitor removed, a resolution lowered)
-// moves to the primary monitor, shrunk to fit it.
+// moves to the primary monitor. A window saved larger than its monitor (an earlier
+// version's layout, a lowered resolution) shrinks to it, and one that runs off its
+// edge moves back, so the whole window is always in view.
 QRect OnAMonitor(QRect geometry) {
-    if (Reachable(geometry)) return geometry;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary == nullptr) return geometry;
-    const QRect area = primary->availableGeometry();
+    const QScreen* monitor = MonitorShowing(geometry);
+    if (monitor == nullptr) monitor = QGuiApplication::primaryScreen();
+    if (monitor == nullptr) return geometry;
+    const QRect area = monitor->availableGeometry();
+    if (MonitorShowing(geometry) == nullptr) geometry.moveTopLeft(area.topLeft());
     geometry.setSize(geometry.size().boundedTo(area.size()));
-    geometry.moveTopLeft(area.topLeft());
+    geometry.moveLeft(std::clamp(geometry.left(), area.left(), area.right() + 1 - geometry.width()));
+    geometry.moveTop(std::clamp(geometry.top(), area.top(), area.bottom() + 1 - geometry.height()));
     return geometry;
 }
 
