@@ -17,5 +17,6 @@ template <class Step> bool ReportFileErrors(Step&& step) {
         return false;
     }
 }
-// Shows that a delimited file ended before all its items were read, titled "Damaged File".
+// Shows that a delimited file ended before all its items were read, titled "Damaged File";
+// once the user has been told that the file is damaged (NoteDamageTold), it is not shown.
 void ReportShortFile(const QString& relativeName);

@@ -314,6 +314,25 @@ TEST_F(SetupTest, SaveThatCannotWriteAFileReportsItAndStays) {
     EXPECT_TRUE(exists("MyBusinessData.txt"));
 }
 
+TEST_F(SetupTest, SaveThatFailsAtAnyStepKeepsTheBusinessFileNamesItAndStays) {
+    const QByteArray old = "\"Old Name\",\" \",\" \",\" \",\" \",\" \",\" \",\" \",\" \"\r\n";
+    frmSetup& s = setup();
+    s.Show();
+    s.txtName->setText(QStringLiteral("New Name"));
+    for (const WriteFault& fault : FaultsAtEveryStep(QStringLiteral("MyBusinessData.txt"))) {
+        SCOPED_TRACE(Described(fault));
+        writeFile("MyBusinessData.txt", old);
+        dialogs->clear();
+        InjectWriteFault(fault);
+        s.cmdQuit_Click();
+        EXPECT_EQ(readFile("MyBusinessData.txt"), old);
+        ASSERT_EQ(dialogs->shown.size(), 1u);
+        EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("File Error"));
+        EXPECT_TRUE(dialogs->shown[0].text.contains(path("MyBusinessData.txt")));
+        EXPECT_FALSE(s.isHidden());
+    }
+}
+
 TEST_F(SetupTest, BankOptionSaveDeletesOnlyTheBackupCopy) {
     writeFile("Backup/PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n");
     writeFile("PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n");

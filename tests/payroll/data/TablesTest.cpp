@@ -221,6 +221,29 @@ TEST_F(TablesTest, FailedSaveIsReportedAndKeepsTheBackupCopy) {
     EXPECT_TRUE(exists(QStringLiteral("Backup/TaxTable.txt")));
 }
 
+TEST_F(TablesTest, SaveThatFailsAtAnyStepKeepsBothTablesAndTheirBackupsAndNamesTheFile) {
+    frmTables& t = Tables();
+    const QByteArray old = Lines(Quoted(QStringList(16 * 14, QStringLiteral("$1.00"))));
+    const std::pair<QString, void (frmTables::*)()> saves[] = {
+        {QStringLiteral("TaxTable.txt"), &frmTables::SaveTaxTable},
+        {QStringLiteral("PercentageTable.txt"), &frmTables::SavePercentageTable}};
+    for (const auto& [file, save] : saves) {
+        for (const WriteFault& fault : FaultsAtEveryStep(file)) {
+            SCOPED_TRACE(Described(fault));
+            writeFile(file, old);
+            writeFile(QStringLiteral("Backup/") + file, old);
+            dialogs->clear();
+            InjectWriteFault(fault);
+            (t.*save)();
+            EXPECT_EQ(readFile(file), old);
+            EXPECT_EQ(readFile(QStringLiteral("Backup/") + file), old);
+            ASSERT_EQ(dialogs->shown.size(), 1u);
+            EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("File Error"));
+            EXPECT_TRUE(dialogs->shown[0].text.contains(path(file)));
+        }
+    }
+}
+
 TEST_F(TablesTest, ShortTaxVariablesAreReportedAndTheRestStaysAtZero) {
     writeFile(QStringLiteral("TaxVariables.txt"),
               Lines(Quoted({QStringLiteral("6.20%"), QStringLiteral("1.45%"), QStringLiteral("3.00%"),

@@ -500,3 +500,71 @@ TEST_F(FinishRunTest, ProofReportWritesNothing) {
     EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
     EXPECT_FALSE(exists(QStringLiteral("Employees/1001/PayRecords.txt")));
 }
+
+// ---- Posting when a file cannot be written ---------------------------------------------------
+
+namespace {
+
+struct PostingFault {
+    WriteFault fault;
+    const char* notWritten; // the first line the report lists as not written
+};
+
+std::vector<PostingFault> PostingFaults() {
+    std::vector<PostingFault> cases;
+    const auto add = [&cases](const char* notWritten, const std::vector<WriteFault>& faults) {
+        for (const WriteFault& fault : faults)
+            cases.push_back({fault, notWritten});
+    };
+    const QString employees = QStringLiteral("Employees.txt");
+    const QString account = QStringLiteral("PayrollCheckbookInfo.txt");
+    const QString payRecords = QStringLiteral("1002/PayRecords.txt");
+    const QString register_ = QStringLiteral("PayrollCheckRegister.txt");
+    add("this pay in the year-to-date totals of Ann Able, Bob Baker, Cal Cole", FaultsAtEveryStep(employees));
+    add("the new balance and next check number of the payroll checking account", FaultsAtEveryStep(account));
+    add("the pay records of Bob Baker", {{payRecords, WriteStep::Write, 5}, {payRecords, WriteStep::Sync}});
+    add("checks 1001 to 1003 in PayrollCheckRegister.txt",
+        {{register_, WriteStep::Write, 5}, {register_, WriteStep::Sync}});
+    return cases;
+}
+
+class PostingFaultTest : public FinishRunTest, public ::testing::WithParamInterface<PostingFault> {};
+
+} // namespace
+
+TEST_P(PostingFaultTest, FileThatCannotBeWrittenKeepsWhatItHeldAndIsReportedAsNotWritten) {
+    const WriteFault& fault = GetParam().fault;
+    SetBank(0);
+    OpenFinishPanel();
+    const QString file =
+        fault.fileName.contains(u'/') ? QStringLiteral("Employees/") + fault.fileName : fault.fileName;
+    const QByteArray before = readFile(file);
+    InjectWriteFault(fault);
+    dialogs->answerPrintDialog(true).answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+    PrintPayroll();
+    EXPECT_EQ(readFile(file), before);
+    const ScriptedDialogs::Shown& report = dialogs->shown.back();
+    EXPECT_EQ(report.title, QStringLiteral("Payroll Posting"));
+    EXPECT_TRUE(report.text.contains(path(file))) << report.text.toStdString();
+    EXPECT_TRUE(
+        report.text.contains(QStringLiteral("Not written:\r\n   ") + QLatin1String(GetParam().notWritten)))
+        << report.text.toStdString();
+    EXPECT_FALSE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,852.52")));
+
+    // Put right, the rest is written once.
+    InjectWriteFault(std::nullopt);
+    dialogs->clear();
+    AnswerAllYes();
+    PrintPayroll();
+    EXPECT_TRUE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,852.52")));
+    for (int employee = 1001; employee <= 1003; ++employee)
+        EXPECT_EQ(PayRecords(employee).size(), 1u) << employee;
+    EXPECT_EQ(testrecords::ReadEmployee(1).YTDGross, Cents(80000));
+    EXPECT_EQ(CheckNumbers(PayrollRegisterFile), Numbers(1001, 3));
+    EXPECT_TRUE(readFile(QStringLiteral("PayrollCheckbookInfo.txt")).contains("\"$3,147.48\",\"1004\""));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, PostingFaultTest, ::testing::ValuesIn(PostingFaults()),
+                         [](const ::testing::TestParamInfo<PostingFault>& param) {
+                             return "Case" + std::to_string(param.index);
+                         });
