@@ -150,6 +150,12 @@ QString ShownFileName(QStringView relativeName) {
 }
 
 namespace {
+// The damaged files the user has been told about in this run, by full path.
+QStringList& toldDamaged() {
+    static QStringList told;
+    return told;
+}
+
 FileErrorReporter& reporterSlot() {
     static FileErrorReporter reporter = nullptr;
     return reporter;
@@ -160,12 +166,6 @@ void reportUncaught(const FileError& error) {
         reporterSlot()(error);
     else
         qWarning("%s", qUtf8Printable(error.userMessage()));
-}
-
-// The damaged files the user has been told about in this run, by full path.
-QStringList& toldDamaged() {
-    static QStringList told;
-    return told;
 }
 } // namespace
 

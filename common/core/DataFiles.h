@@ -24,8 +24,8 @@ void SetProgramFolder(const QString& folder);
 // "/Employees/1001/PayRecords.txt"): both separators mean the same.
 QString DataPath(QStringView relativeName);
 
-// A failure of the file system. Its text says which file and what went wrong, in
-// words for the user; screens show it (ReportFileError in the GUI library).
+// A failure of the file system outside the two set copies. Its text says which
+// file and what went wrong, in words for the user; screens show it (ReportFileError in the GUI library).
 class FileError : public std::runtime_error {
 public:
     FileError(const QString& fileName, const QString& problem);
@@ -44,8 +44,8 @@ QString ShownFileName(QStringView relativeName);
 // until then such an error goes to the warning log. Returns the reporter it replaces.
 using FileErrorReporter = void (*)(const FileError&);
 FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter);
-// The files the user has been told are damaged in this run: ReportShortFile (GUI
-// library) does not tell them again.
+// The damaged files the user has been told about in this run: their loaders do not
+// tell it again (ReportShortFile).
 void NoteDamageTold(QStringView name);
 bool DamageTold(QStringView name);
 

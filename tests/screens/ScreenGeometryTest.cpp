@@ -9,6 +9,7 @@
 #include "Main.h"
 #include "RecordSupport.h"
 #include "frmAbout.h"
+#include "frmEmpReports.h"
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
@@ -282,18 +283,20 @@ const ScreenCase Screens[] = {
       Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
       Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })}, {}, {}},
     {"new employee worksheet", BusinessFile, Open<frmNewEmployee>(), {}, {}, {}},
+    {"employee reports", BusinessFile, Open<frmEmpReports>(),
+     {Step<frmEmpReports>("report", [](frmEmpReports& s) { for (int i : {6, 1}) s.cmdEmplloyee_Click(i); })}, {}, {}},
     {"pay run", BusinessFile, Open<frmPayroll>(),
      {Step<frmPayroll>("taxes calculated",
                        [](frmPayroll& s) { for (int i : {17, 14, 13}) s.cmdPayroll_Click(i); }),
-      Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(1); }),
+      Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(PayrollButton::ToggleAux); }),
       Step<frmPayroll>("bonus", [](frmPayroll& s) { for (int i : {1, 4}) s.cmdPayroll_Click(i); }),
-      Step<frmPayroll>("hours entry", [](frmPayroll& s) { s.cmdPayroll_Click(18); s.ClearHoursEntry(true); }),
+      Step<frmPayroll>("hours entry", [](frmPayroll& s) { s.cmdPayroll_Click(PayrollButton::SaveBonus); s.ClearHoursEntry(true); }),
       Step<frmPayroll>("state tax entry", [](frmPayroll& s) { s.mnuState_Click(); }),
       Step<frmPayroll>("memo and state table",
                        [](frmPayroll& s) { s.mnuMemo_Click(); s.mnuStateTable_Click(); }),
       Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
-      Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(13);
-                                                     s.cmdPayroll_Click(2); })},
+      Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+                                                     s.cmdPayroll_Click(PayrollButton::Finalize); })},
      {}, {QStringLiteral("fraHide")}},
 };
 // clang-format on
