@@ -38,8 +38,9 @@ private:
 };
 // The name of a data file as messages show it: "Employees/1001/PayRecords.txt".
 QString ShownFileName(QStringView relativeName);
-// Where a file error goes that no caller can catch (a TextOutput committing as it is
-// destroyed). A program with windows installs one that tells the user (ReportFileError);
+// Where a file error goes that a routine here reports itself instead of throwing (a
+// TextOutput committing as it is destroyed, a backup copy that cannot be put back or
+// made). A program with windows installs one that tells the user (ReportFileError);
 // until then such an error goes to the warning log. Returns the reporter it replaces.
 using FileErrorReporter = void (*)(const FileError&);
 FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter);
@@ -50,7 +51,8 @@ bool DamageTold(QStringView name);
 
 // ---- Existence, counts ----------------------------------------------------------------
 // True when the file exists; a missing file whose copy exists in Backup is first
-// copied back silently. A copy back that fails is shown to the user and gives false.
+// copied back silently. A copy back that fails is reported (SetFileErrorReporter) and
+// gives false.
 bool FileExists(QStringView name);
 // Whether a file of the sets reads whole (by its name): a record file holds whole
 // records, no more than a count can hold; a table or settings file holds every item
