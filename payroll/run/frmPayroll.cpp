@@ -107,7 +107,7 @@ void frmPayroll::ConnectEvents() {
     connect(mnuStateTable, &QAction::triggered, this, &frmPayroll::mnuStateTable_Click);
     connect(Timer1, &QTimer::timeout, this, &frmPayroll::Timer1_Timer);
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
-    for (QLabel* picture : {imgShadeUp, imgShadeDown[0], imgShadeDown[1]})
+    for (QLabel* picture : {imgShadeUp, imgShadeDown[ShadeDown::Bonus], imgShadeDown[ShadeDown::Summary]})
         picture->installEventFilter(this);
 
     new DecimalKeyFilter(txtHours);

@@ -46,6 +46,13 @@ inline constexpr int AllHourly = 0, AllSalaried = 1, SelectedHourly = 2, Selecte
 namespace HelpLabel {
 inline constexpr int PeriodDate = 0, CheckDate = 1;
 }
+// The two privacy shades imgShadeDown and the two lines linCheck beside the memo.
+namespace ShadeDown {
+inline constexpr int Bonus = 0, Summary = 1;
+}
+namespace CheckLine {
+inline constexpr int Upper = 0, Lower = 1;
+}
 namespace DepositLabel {
 inline constexpr int BalanceNeeded = 0, GeneralAccount = 1, Summary = 3, FirstCheck = 7, PrintSetup = 8;
 }

@@ -175,8 +175,8 @@ void frmPayroll::BuildGridsPanel() {
     }
     DTPicker1->setToolTip(QStringLiteral("Last Date of Pay Period"));
     DTPicker2->setToolTip(QStringLiteral("Date Check is valid"));
-    lblHelp[0]->setBuddy(DTPicker1);
-    lblHelp[1]->setBuddy(DTPicker2);
+    lblHelp[HelpLabel::PeriodDate]->setBuddy(DTPicker1);
+    lblHelp[HelpLabel::CheckDate]->setBuddy(DTPicker2);
     lblKey = NewControl<QLabel>(fraHourly, QStringLiteral("lblKey"));
 
     fgEmployees = NewControl<FlexGrid>(fraHourly, QStringLiteral("fgEmployees"));
@@ -188,9 +188,9 @@ void frmPayroll::BuildGridsPanel() {
     for (std::size_t i = 0; i < cmdPayroll.size(); ++i)
         cmdPayroll[i] = NewButton(fraHourly, ControlName(QStringLiteral("cmdPayroll"), static_cast<int>(i)),
                                   PayrollButtons[i]);
-    cmdPayroll[4]->setIcon(BonusIcon());
-    cmdPayroll[4]->setIconSize(QSize(24, 24));
-    imgShadeDown[0] = NewPicture(fraHourly, QStringLiteral("imgShadeDown_0"), QStyle::SP_ArrowDown,
+    cmdPayroll[PayrollButton::Bonus]->setIcon(BonusIcon());
+    cmdPayroll[PayrollButton::Bonus]->setIconSize(QSize(24, 24));
+    imgShadeDown[ShadeDown::Bonus] = NewPicture(fraHourly, QStringLiteral("imgShadeDown_0"), QStyle::SP_ArrowDown,
                                  QStringLiteral("Window Shade Down"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -223,19 +223,19 @@ void frmPayroll::BuildSidePanels() {
     txtHours = NewControl<QLineEdit>(fraHours, QStringLiteral("txtHours"));
     auto* hours = new QGridLayout(fraHours);
     hours->addWidget(txtHours, 0, 0, 1, 2);
-    cmdPayroll[7]->setParent(fraHours);
-    cmdPayroll[12]->setParent(fraHours);
-    hours->addWidget(cmdPayroll[7], 1, 0);
-    hours->addWidget(cmdPayroll[12], 1, 1);
+    cmdPayroll[PayrollButton::PostHours]->setParent(fraHours);
+    cmdPayroll[PayrollButton::CancelHours]->setParent(fraHours);
+    hours->addWidget(cmdPayroll[PayrollButton::PostHours], 1, 0);
+    hours->addWidget(cmdPayroll[PayrollButton::CancelHours], 1, 1);
 
     fraState = NewControl<QGroupBox>(face, QStringLiteral("fraState"));
     txtState = NewControl<QLineEdit>(fraState, QStringLiteral("txtState"));
     auto* amount = new QGridLayout(fraState);
     amount->addWidget(txtState, 0, 0, 1, 2);
-    cmdPayroll[15]->setParent(fraState);
-    cmdPayroll[19]->setParent(fraState);
-    amount->addWidget(cmdPayroll[15], 1, 0);
-    amount->addWidget(cmdPayroll[19], 1, 1);
+    cmdPayroll[PayrollButton::PostAmount]->setParent(fraState);
+    cmdPayroll[PayrollButton::CancelAmount]->setParent(fraState);
+    amount->addWidget(cmdPayroll[PayrollButton::PostAmount], 1, 0);
+    amount->addWidget(cmdPayroll[PayrollButton::CancelAmount], 1, 1);
 
     fraMemo = NewControl<QGroupBox>(face, QStringLiteral("fraMemo"));
     fraMemo->setTitle(QStringLiteral("Payroll Memo"));
@@ -275,10 +275,10 @@ void frmPayroll::BuildBonusPanel() {
     auto* layout = new QGridLayout(fraBonus);
     layout->addWidget(fgHourly, 0, 0, 1, 2);
     layout->addWidget(fgSalaried, 0, 2, 1, 2);
-    layout->addWidget(ckBonus[0], 1, 0, 1, 2);
-    layout->addWidget(ckBonus[2], 2, 0, 1, 2);
-    layout->addWidget(ckBonus[1], 1, 2, 1, 2);
-    layout->addWidget(ckBonus[3], 2, 2, 1, 2);
+    layout->addWidget(ckBonus[BonusBox::AllHourly], 1, 0, 1, 2);
+    layout->addWidget(ckBonus[BonusBox::SelectedHourly], 2, 0, 1, 2);
+    layout->addWidget(ckBonus[BonusBox::AllSalaried], 1, 2, 1, 2);
+    layout->addWidget(ckBonus[BonusBox::SelectedSalaried], 2, 2, 1, 2);
     auto* entry = new QHBoxLayout;
     entry->addWidget(lblAmount);
     entry->addWidget(txtAmount);
@@ -297,18 +297,18 @@ void frmPayroll::BuildStateTaxesPanel() {
     fgStateTaxes = NewControl<FlexGrid>(fraStateTaxes, QStringLiteral("fgStateTaxes"));
     lblStateNote = NewControl<QLabel>(fraStateTaxes, QStringLiteral("lblStateNote"));
     lblStateNote->setText(QStringLiteral("Taxable Amount and Rate, Last listed  is Maximum"));
-    cmdPayroll[16]->setParent(fraStateTaxes);
+    cmdPayroll[PayrollButton::CloseStateTaxes]->setParent(fraStateTaxes);
     auto* layout = new QGridLayout(fraStateTaxes);
     layout->addWidget(fgStateTaxes, 0, 0, 1, 2);
     layout->addWidget(lblStateNote, 1, 0);
-    layout->addWidget(cmdPayroll[16], 1, 1);
+    layout->addWidget(cmdPayroll[PayrollButton::CloseStateTaxes], 1, 1);
     layout->setColumnStretch(0, 1);
 }
 
 // The fifteen amounts of the run, each beside its caption.
 QGridLayout* frmPayroll::BuildPaymentSummary() {
     auto* summary = new QGridLayout;
-    summary->addWidget(lblDeposit[3], 0, 0, 1, 2);
+    summary->addWidget(lblDeposit[DepositLabel::Summary], 0, 0, 1, 2);
     for (int i = 0; i < 15; ++i) {
         QLabel*& caption = Label1[static_cast<std::size_t>(i + 20)];
         caption = NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("Label1"), i + 20));
@@ -332,11 +332,11 @@ void frmPayroll::BuildDepositPanel() {
     for (int i : {0, 1, 3, 7, 8})
         lblDeposit[static_cast<std::size_t>(i)] =
             NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("lblDeposit"), i));
-    lblDeposit[0]->setText(QStringLiteral("requires at least this amount as a current Balance"));
-    lblDeposit[1]->setText(QStringLiteral("In order to pay this payroll, your General Account"));
-    lblDeposit[3]->setText(QStringLiteral("PAYROLL SUMMARY"));
-    lblDeposit[7]->setText(QStringLiteral("1st Check No."));
-    lblDeposit[8]->setText(QStringLiteral("PRINT SETUP"));
+    lblDeposit[DepositLabel::BalanceNeeded]->setText(QStringLiteral("requires at least this amount as a current Balance"));
+    lblDeposit[DepositLabel::GeneralAccount]->setText(QStringLiteral("In order to pay this payroll, your General Account"));
+    lblDeposit[DepositLabel::Summary]->setText(QStringLiteral("PAYROLL SUMMARY"));
+    lblDeposit[DepositLabel::FirstCheck]->setText(QStringLiteral("1st Check No."));
+    lblDeposit[DepositLabel::PrintSetup]->setText(QStringLiteral("PRINT SETUP"));
     for (int i : {3, 8}) {
         QFont bold = lblDeposit[static_cast<std::size_t>(i)]->font();
         bold.setBold(true);
@@ -348,12 +348,12 @@ void frmPayroll::BuildDepositPanel() {
     imgPointer->setCursor(Qt::ArrowCursor);
     fra1stCheck = NewControl<QGroupBox>(fraDepositSummary, QStringLiteral("fra1stCheck"));
     fra1stCheck->setTitle(QStringLiteral("1st Check No"));
-    lblDeposit[7]->setParent(fra1stCheck);
+    lblDeposit[DepositLabel::FirstCheck]->setParent(fra1stCheck);
     txt1stCheck = NewControl<QLineEdit>(fra1stCheck, QStringLiteral("txt1stCheck"));
     SelectWholeTextOnFocus(txt1stCheck);
-    lblDeposit[7]->setBuddy(txt1stCheck);
+    lblDeposit[DepositLabel::FirstCheck]->setBuddy(txt1stCheck);
     auto* check = new QHBoxLayout(fra1stCheck);
-    check->addWidget(lblDeposit[7]);
+    check->addWidget(lblDeposit[DepositLabel::FirstCheck]);
     check->addWidget(txt1stCheck);
     for (std::size_t i = 0; i < linCheck.size(); ++i) {
         linCheck[i] = NewControl<QFrame>(fraDepositSummary, ControlName(QStringLiteral("linCheck"), int(i)));
@@ -362,7 +362,7 @@ void frmPayroll::BuildDepositPanel() {
     }
     ckMemo = NewControl<QCheckBox>(fraDepositSummary, QStringLiteral("ckMemo"));
     ckMemo->setText(QStringLiteral("Print Memo on Checks"));
-    imgShadeDown[1] = NewPicture(fraDepositSummary, QStringLiteral("imgShadeDown_1"), QStyle::SP_ArrowLeft,
+    imgShadeDown[ShadeDown::Summary] = NewPicture(fraDepositSummary, QStringLiteral("imgShadeDown_1"), QStyle::SP_ArrowLeft,
                                  QStringLiteral("Window Shade Down"));
     for (int i = 1; i <= 4; ++i)
         cmdPrintDeposit[static_cast<std::size_t>(i)] = NewButton(
@@ -370,20 +370,20 @@ void frmPayroll::BuildDepositPanel() {
 
     auto* side = new QVBoxLayout;
     auto* balance = new QGridLayout;
-    balance->addWidget(lblDeposit[1], 0, 0);
-    balance->addWidget(lblDeposit[0], 1, 0);
+    balance->addWidget(lblDeposit[DepositLabel::GeneralAccount], 0, 0);
+    balance->addWidget(lblDeposit[DepositLabel::BalanceNeeded], 1, 0);
     balance->addWidget(imgPointer, 0, 1, 2, 1);
     side->addLayout(balance);
-    side->addWidget(linCheck[0]);
+    side->addWidget(linCheck[CheckLine::Upper]);
     side->addWidget(fra1stCheck);
-    side->addWidget(linCheck[1]);
+    side->addWidget(linCheck[CheckLine::Lower]);
     auto* memo = new QHBoxLayout;
     memo->addWidget(ckMemo);
-    memo->addWidget(imgShadeDown[1]);
+    memo->addWidget(imgShadeDown[ShadeDown::Summary]);
     memo->addStretch(1);
     side->addLayout(memo);
     side->addSpacing(12);
-    side->addWidget(lblDeposit[8]);
+    side->addWidget(lblDeposit[DepositLabel::PrintSetup]);
     for (int i = 1; i <= 4; ++i)
         side->addWidget(cmdPrintDeposit[static_cast<std::size_t>(i)]);
     side->addStretch(1);
@@ -398,11 +398,11 @@ void frmPayroll::BuildDepositPanel() {
 // them), the wizard's buttons below.
 void frmPayroll::LayOutGridsPanel() {
     auto* dates = new QHBoxLayout;
-    dates->addWidget(lblHelp[0]);
+    dates->addWidget(lblHelp[HelpLabel::PeriodDate]);
     dates->addWidget(imgArrow);
     dates->addWidget(DTPicker1);
     dates->addSpacing(24);
-    dates->addWidget(lblHelp[1]);
+    dates->addWidget(lblHelp[HelpLabel::CheckDate]);
     dates->addWidget(DTPicker2);
     dates->addStretch(1);
     dates->addWidget(lblKey);
@@ -421,7 +421,7 @@ void frmPayroll::LayOutGridsPanel() {
         buttons->addWidget(cmdPayroll[static_cast<std::size_t>(firstRow[c])], 0, c);
     for (int c = 0; c < 5; ++c)
         buttons->addWidget(cmdPayroll[static_cast<std::size_t>(secondRow[c])], 1, c);
-    buttons->addWidget(imgShadeDown[0], 1, 5, Qt::AlignCenter);
+    buttons->addWidget(imgShadeDown[ShadeDown::Bonus], 1, 5, Qt::AlignCenter);
     auto* hourly = new QVBoxLayout(fraHourly);
     hourly->addLayout(dates);
     hourly->addLayout(steps);
@@ -452,8 +452,8 @@ void frmPayroll::LayOut() {
     setTabOrder(DTPicker1, DTPicker2);
     setTabOrder(DTPicker2, fgEmployees->view());
     setTabOrder(fgEmployees->view(), fgAux->view());
-    setTabOrder(fgAux->view(), cmdPayroll[0]);
-    QWidget* previous = cmdPayroll[0];
+    setTabOrder(fgAux->view(), cmdPayroll[PayrollButton::Menu]);
+    QWidget* previous = cmdPayroll[PayrollButton::Menu];
     for (int i : {3, 5, 17, 14, 4, 8, 9, 1, 13, 2}) {
         setTabOrder(previous, cmdPayroll[static_cast<std::size_t>(i)]);
         previous = cmdPayroll[static_cast<std::size_t>(i)];

@@ -205,7 +205,7 @@ TEST_F(PayrollScreenTest, FirstCheckNumberFollowsTheBankOption) {
     setup.optAccount[BankChoice::OtherProgram]->setChecked(true);
     f.Show();
     EXPECT_TRUE(f.fra1stCheck->isHidden());
-    EXPECT_TRUE(f.linCheck[0]->isHidden());
+    EXPECT_TRUE(f.linCheck[CheckLine::Upper]->isHidden());
     EXPECT_TRUE(f.txt1stCheck->text().isEmpty());
 }
 
