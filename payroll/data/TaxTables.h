@@ -9,6 +9,13 @@
 #include <optional>
 #include <vector>
 
+// The tax boxes (TxtTables of the tax-table screen): six rates, then five wage maxima.
+namespace TaxBox {
+inline constexpr int SocialSecurityRate = 0, MedicareRate = 1, StateRate = 2, LocalRate = 3, FutaRate = 4,
+                     StateUnemploymentRate = 5, SocialSecurityMaximum = 6, StateMaximum = 7, LocalMaximum = 8,
+                     FutaMaximum = 9, StateUnemploymentMaximum = 10, RateCount = 6, Count = 11;
+}
+
 // The program folder's tax settings as the tax-table screen shows them: the tax
 // variables of TaxVariables.txt (or its master copy), the federal bracket tables of
 // TaxTable.txt and PercentageTable.txt, and the allowances of Deductions.txt. Every

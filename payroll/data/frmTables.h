@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Screen.h"
+#include "TaxTables.h"
 
 #include <QString>
 
@@ -16,12 +17,6 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// The tax boxes of the tax-table screen (TxtTables): six rates, then five wage maxima.
-namespace TaxBox {
-inline constexpr int SocialSecurityRate = 0, MedicareRate = 1, StateRate = 2, LocalRate = 3, FutaRate = 4,
-                     StateUnemploymentRate = 5, SocialSecurityMaximum = 6, StateMaximum = 7, LocalMaximum = 8,
-                     FutaMaximum = 9, StateUnemploymentMaximum = 10, RateCount = 6, Count = 11;
-}
 // The allowance boxes (txtAllowance), by pay frequency.
 namespace AllowanceBox {
 inline constexpr int Weekly = 0, Biweekly = 1, Semimonthly = 2, Monthly = 3, Quarterly = 4, Semiannually = 5,

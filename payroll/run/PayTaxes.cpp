@@ -2,6 +2,7 @@
 #include "PayEngine.h"
 
 #include "Records.h"
+#include "TaxTables.h"
 
 #include <algorithm>
 
@@ -89,19 +90,19 @@ int FederalTableRow(const EmployeeRecord& e) {
 
 void PayEngine::PrepareSettings() {
     const auto& boxes = settings_.Tables;
-    socialSecurityRate_ = FloatRate(boxes[0]);
-    medicareRate_ = FloatRate(boxes[1]);
-    stateRate_ = FloatRate(boxes[2]);
-    localRate_ = FloatRate(boxes[3]);
-    futaRate_ = RateFromText(boxes[4]).value_or(Decimal{});
-    sutaRate_ = RateFromText(boxes[5]).value_or(Decimal{});
-    socialSecurityMaximum_ = MaximumOf(boxes[6]);
-    stateMaximum_ = ParseMoney(boxes[7]);
-    stateByTable_ = IsTableWord(boxes[7]);
-    localNoMaximum_ = IsNoMaximum(boxes[8]);
-    localMaximum_ = MaximumOf(boxes[8]);
-    futaMaximum_ = MaximumOf(boxes[9]);
-    sutaMaximum_ = MaximumOf(boxes[10]);
+    socialSecurityRate_ = FloatRate(boxes[TaxBox::SocialSecurityRate]);
+    medicareRate_ = FloatRate(boxes[TaxBox::MedicareRate]);
+    stateRate_ = FloatRate(boxes[TaxBox::StateRate]);
+    localRate_ = FloatRate(boxes[TaxBox::LocalRate]);
+    futaRate_ = RateFromText(boxes[TaxBox::FutaRate]).value_or(Decimal{});
+    sutaRate_ = RateFromText(boxes[TaxBox::StateUnemploymentRate]).value_or(Decimal{});
+    socialSecurityMaximum_ = MaximumOf(boxes[TaxBox::SocialSecurityMaximum]);
+    stateMaximum_ = ParseMoney(boxes[TaxBox::StateMaximum]);
+    stateByTable_ = IsTableWord(boxes[TaxBox::StateMaximum]);
+    localNoMaximum_ = IsNoMaximum(boxes[TaxBox::LocalMaximum]);
+    localMaximum_ = MaximumOf(boxes[TaxBox::LocalMaximum]);
+    futaMaximum_ = MaximumOf(boxes[TaxBox::FutaMaximum]);
+    sutaMaximum_ = MaximumOf(boxes[TaxBox::StateUnemploymentMaximum]);
     matchPercent_ = ParseNumber(settings_.MatchingPercent).value_or(Decimal{});
 
     for (int row = 1; row <= 16; ++row) {
