@@ -4,6 +4,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmReports.h"
 #include "frmTables.h"
 
 #include <array>
@@ -18,7 +19,7 @@ constexpr std::array<ShowRoutine, RoutineCount> Routines = {
     Show<frmEmployees>,
     nullptr, // frmArchive
     Show<frmPayroll>,
-    nullptr, // frmReports
+    Show<frmReports>,
     nullptr, // frmEmpReports
     Show<frmTables>,
     Show<frmNewEmployee>,
