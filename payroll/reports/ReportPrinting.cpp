@@ -21,6 +21,8 @@ struct TableLayout {
     QString subTitle;
     std::vector<std::pair<QString, float>> headings;
     std::vector<Column> columns;
+    // The grid ends in a totals row (the W-2 grid does not: its last employee stays plain).
+    bool totalsRow = true;
 };
 
 QString CellOf(const GridCells& grid, std::size_t row, int col) {
@@ -50,11 +52,12 @@ void PrintTable(const TableLayout& layout, const GridCells& grid) {
     printer.print();
     PrintHeadings(layout);
     for (std::size_t row = 1; row < grid.size(); ++row) {
-        SetPrintFont(6, row + 1 == grid.size(), false);
+        const bool bold = layout.totalsRow && row + 1 == grid.size();
+        SetPrintFont(6, bold, false);
         if (printer.currentY() + printer.textHeight(QStringLiteral("ABC")) >= PageLimit) {
             printer.newPage();
             PrintHeadings(layout);
-            SetPrintFont(6, row + 1 == grid.size(), false);
+            SetPrintFont(6, bold, false);
         }
         for (const Column& column : layout.columns) {
             SetPrintPosition(column.x, 0);
@@ -85,7 +88,8 @@ void PrintW2Summary(const GridCells& employees, QDate end) {
                  {QStringLiteral("State(YTD)"), 8.8f},
                  {QStringLiteral("Local(YTD)"), 9.6f}},
                 {{0, 0.5f}, {1, 1.75f}, {2, 2.75f}, {3, 4.0f}, {4, 5.6f}, {5, 6.4f}, {6, 7.2f}, {7, 8.0f},
-                 {8, 8.8f}, {9, 9.6f}}},
+                 {8, 8.8f}, {9, 9.6f}},
+                false},
                employees);
 }
 
