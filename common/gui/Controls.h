@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QEvent>
+#include <QLineEdit>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -19,4 +22,23 @@ template <class W> W* NewControl(QWidget* parent, const QString& name) {
 template <class W, std::size_t N>
 void NewControls(std::array<W*, N>& controls, QWidget* parent, const QString& base) {
     for (std::size_t i = 0; i < N; ++i) controls[i] = NewControl<W>(parent, ControlName(base, static_cast<int>(i)));
+}
+
+// A box that shows a preset (a first check number, a blank) takes the focus with its
+// whole text selected, so that what the user types replaces the preset instead of
+// joining it. The selection waits for the event loop: a mouse click that gave the focus
+// would otherwise place the cursor over it.
+inline void SelectWholeTextOnFocus(QLineEdit* box) {
+    class Selector : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::FocusIn) {
+                auto* focused = static_cast<QLineEdit*>(watched);
+                QTimer::singleShot(0, focused, [focused] { focused->selectAll(); });
+            }
+            return false;
+        }
+    };
+    box->installEventFilter(new Selector(box));
 }

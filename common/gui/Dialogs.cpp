@@ -131,6 +131,7 @@ std::optional<int> ScriptedDialogs::printDialog(QPrinter*) {
         if (!a.accept) return std::nullopt;
         return a.copies;
     }
+    ++unanswered;
     return 1;
 }
 

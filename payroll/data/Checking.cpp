@@ -81,7 +81,22 @@ void SelectDefaultBankOption(frmSetup& setup) {
     setup.SelectBankOption(1);
 }
 
+// The general checkbook's tab is shown only for an account: a file of nothing but the
+// defaults (as an earlier first setup save wrote one) shows an empty tab otherwise.
+void ShowAmbletonTab(frmSetup& setup, bool shown) {
+    setup.tabInfo->setTabEnabled(frmSetup::AmbletonTab, shown);
+    setup.tabInfo->setTabVisible(frmSetup::AmbletonTab, shown);
+}
+
+bool HoldsAccount(const std::array<QString, 5>& items) {
+    const auto blank = [](const QString& item) { return item.trimmed().isEmpty(); };
+    const auto zero = [](const QString& item) { return ParseMoney(item).value_or(Money()) == Money(); };
+    return !blank(items[0]) || !blank(items[1]) || !zero(items[2]) || !zero(items[4]) ||
+           !(blank(items[3]) || items[3].trimmed() == FirstCheckNumber);
+}
+
 void ShowGeneralDefaults(frmSetup& setup) {
+    ShowAmbletonTab(setup, false);
     setup.LblBank[0]->clear();
     setup.LblBank[1]->clear();
     setup.LblBank[2]->setText(CurrencyText(Money()));
@@ -94,7 +109,6 @@ void ShowGeneralDefaults(frmSetup& setup) {
 }
 
 void ShowGeneralFile(frmSetup& setup) {
-    setup.tabInfo->setTabEnabled(frmSetup::AmbletonTab, true);
     TextInput in = OpenInput(CheckbookInfoFile);
     std::array<QString, 5> items;
     for (QString& item : items)
@@ -104,6 +118,7 @@ void ShowGeneralFile(frmSetup& setup) {
     const std::int64_t depositSlips = in.readWhole();
     if (in.isShort()) ReportShortFile(CheckbookInfoFile);
 
+    ShowAmbletonTab(setup, HoldsAccount(items));
     setup.LblBank[0]->setText(items[0]);
     setup.LblBank[1]->setText(items[1]);
     setup.LblBank[2]->setText(BalanceText(items[2]));

@@ -14,10 +14,12 @@
 // it follows the option box optOverdraft.
 inline std::int16_t OverdraftFlag = 0;
 
-// Reads CheckbookInfo.txt into the general-account labels and makes the screen's
-// "Ambleton" tab available; without the file: no name or number, zero balances and
-// next check "101". When there is no payroll checkbook yet and the bank option is still
-// the built-in default (none stored, or none set), it selects option 1.
+// Reads CheckbookInfo.txt into the general-account labels and shows the screen's
+// "Ambleton" tab when the file holds an account (anything but a blank name and number,
+// zero balances and next check "101"); without the file: no name or number, zero
+// balances and next check "101", and no tab. When there is no payroll checkbook yet and
+// the bank option is still the built-in default (none stored, or none set), it selects
+// option 1.
 void LoadCheckbookInfo();
 // Reads PayrollCheckbookInfo.txt into the payroll-account boxes; without the file: no
 // name or number, zero balances, next check "101", no overdraft protection. It never

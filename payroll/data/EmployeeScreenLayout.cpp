@@ -99,17 +99,19 @@ void frmEmployees::setTabOrders() {
     // Left to right, top to bottom: the list and its buttons, then the employee's
     // general and confidential columns, then the personal status.
     std::vector<QWidget*> order{lstEmployees, UpDown1Up, UpDown1Down};
-    for (int i : {5, 1, 2, 3, 0, 4})
+    using namespace EmployeeBox;
+    using namespace EmployeeButton;
+    for (int i : {CreateNew, Load, Save, CancelAdd, Menu, TogglePersonal})
         order.push_back(cmdEmployee[i]);
-    for (int i : {0, 1, 2, 3})
+    for (int i : {Name, Address, Address2, City})
         order.push_back(txtEmployee[i]);
     order.push_back(cboStates);
-    for (int i : {5, 6, 7, 8, 9, 11})
+    for (int i : {Zip, HomePhone, CellPhone, EmergencyContact, EmergencyPhone, SSN})
         order.push_back(txtEmployee[i]);
     order.insert(order.end(), {ckNonResident, DTStart, txtTermination, dtEffective, cboPayStatus,
-                               txtEmployee[EmployeeBox::PayRate], cboFrequency,
-                               txtEmployee[EmployeeBox::ExtraWithholding], cboStatus, cboDependents});
-    for (int i : {28, 20, 21, 23})
+                               txtEmployee[PayRate], cboFrequency, txtEmployee[ExtraWithholding], cboStatus,
+                               cboDependents});
+    for (int i : {Insurance, ChildSupport, SupportFee, Percent401k})
         order.push_back(txtEmployee[i]);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -155,11 +157,12 @@ QWidget* frmEmployees::buildListSide() {
     static const char* const captions[] = {
         "&Menu",           "&Load Employee for Editing", "&Save Employee",
         "Cancel &Add New", "Toggle &Personal Data",      "&Create New Employee"};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < EmployeeButton::Count; ++i) {
         cmdEmployee[i] = NewControl<QPushButton>(fraEmployees, ControlName(QStringLiteral("cmdEmployee"), i));
         cmdEmployee[i]->setText(QString::fromLatin1(captions[i]));
     }
-    for (int i : {5, 1, 2, 3, 0, 4})
+    using namespace EmployeeButton;
+    for (int i : {CreateNew, Load, Save, CancelAdd, Menu, TogglePersonal})
         column->addWidget(cmdEmployee[i]);
 
     auto* photoRow = new QHBoxLayout;
@@ -383,7 +386,7 @@ void frmEmployees::buildMenus() {
 }
 
 void frmEmployees::connectControls() {
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < EmployeeButton::Count; ++i)
         connect(cmdEmployee[i], &QPushButton::clicked, this, [this, i] { cmdEmployee_Click(i); });
     // A click, or a choice made with the keys: either selects an employee to load.
     connect(lstEmployees, &QListWidget::itemClicked, this, [this] { lstEmployees_Click(); });
@@ -400,8 +403,8 @@ void frmEmployees::connectControls() {
     connect(cboPayStatus, &QComboBox::currentIndexChanged, this, &frmEmployees::cboPayStatus_Click);
     // Typing a name is what makes a new employee worth saving.
     connect(txtEmployee[EmployeeBox::Name], &QLineEdit::textEdited, this, [this] {
-        cmdEmployee[2]->setEnabled(true);
-        cmdEmployee[3]->setEnabled(true);
+        cmdEmployee[EmployeeButton::Save]->setEnabled(true);
+        cmdEmployee[EmployeeButton::CancelAdd]->setEnabled(true);
     });
     for (int i = 0; i < EmployeeBoxCount; ++i) {
         if (txtEmployee[i] == nullptr || !IsKeyFilteredBox(i)) continue;

@@ -207,8 +207,12 @@ void frmTables::savePercentageChange() {
 }
 
 void frmTables::showPercentageFrame(bool show) {
-    fraPercentage->setVisible(show);
-    fraTaxTable->setVisible(!show);
+    // The leaving panel goes first: for a moment with both in view the window would grow
+    // to hold both, and keep that height.
+    QWidget* leaving = show ? fraTaxTable : fraPercentage;
+    QWidget* coming = show ? fraPercentage : fraTaxTable;
+    leaving->hide();
+    coming->show();
     if (isActiveScreen()) HookGridWheel(this, VisibleGrid());
 }
 

@@ -47,7 +47,7 @@ void frmEmployees::Form_Load() {
     ClearEmployeeForm();
     ResetEmployeeCombos();
     fraEmployee->hide();
-    for (int i : {1, 2, 3})
+    for (int i : {EmployeeButton::Load, EmployeeButton::Save, EmployeeButton::CancelAdd})
         cmdEmployee[i]->setEnabled(false);
 }
 
@@ -63,7 +63,7 @@ void frmEmployees::ShowEmployees() {
     ResetEmployeeCombos();
     loadedRecord_ = 0;
     shown_.reset();
-    cmdEmployee[1]->setEnabled(false);
+    cmdEmployee[EmployeeButton::Load]->setEnabled(false);
     try {
         EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
         if (EmployeeCount < 1) {
@@ -94,9 +94,9 @@ void frmEmployees::ShowEmployees() {
 
 void frmEmployees::lstEmployees_Click() {
     if (lstEmployees->selectedItems().isEmpty()) return;
-    cmdEmployee[1]->setEnabled(true);
-    cmdEmployee[2]->setEnabled(false);
-    cmdEmployee[3]->setEnabled(false);
+    cmdEmployee[EmployeeButton::Load]->setEnabled(true);
+    cmdEmployee[EmployeeButton::Save]->setEnabled(false);
+    cmdEmployee[EmployeeButton::CancelAdd]->setEnabled(false);
 }
 
 void frmEmployees::UpDown1_DownClick() {
@@ -115,37 +115,37 @@ void frmEmployees::UpDown1_UpClick() {
 void frmEmployees::selectAndLoad(int row) {
     lstEmployees->setCurrentRow(row);
     lstEmployees_Click();
-    cmdEmployee_Click(1);
+    cmdEmployee_Click(EmployeeButton::Load);
 }
 
 // ---- Buttons and menus ---------------------------------------------------------------------
 
 void frmEmployees::cmdEmployee_Click(int index) {
     switch (index) {
-    case 0:
+    case EmployeeButton::Menu:
         return leaveScreen();
-    case 1:
+    case EmployeeButton::Load:
         if (lstEmployees->selectedItems().isEmpty()) return;
         showEditFrame();
         LoadSelectedEmployee();
         fraHide->hide();
         fraPersonal->hide();
-        cmdEmployee[1]->setEnabled(false);
-        cmdEmployee[2]->setEnabled(true);
+        cmdEmployee[EmployeeButton::Load]->setEnabled(false);
+        cmdEmployee[EmployeeButton::Save]->setEnabled(true);
         return;
-    case 2:
+    case EmployeeButton::Save:
         return saveEmployee();
-    case 3:
+    case EmployeeButton::CancelAdd:
         ClearEmployeeForm();
         loadedRecord_ = 0;
         base_ = EmployeeRecord{};
         shown_.reset();
-        cmdEmployee[2]->setEnabled(false);
-        cmdEmployee[3]->setEnabled(false);
+        cmdEmployee[EmployeeButton::Save]->setEnabled(false);
+        cmdEmployee[EmployeeButton::CancelAdd]->setEnabled(false);
         return;
-    case 4:
+    case EmployeeButton::TogglePersonal:
         return mnuPersonal_Click();
-    case 5:
+    case EmployeeButton::CreateNew:
         return mnuAdd_Click();
     default:
         return;
@@ -176,8 +176,8 @@ void frmEmployees::startAddNew() {
     CurrentEmployee = EmployeeRecord{};
     shown_.reset();
     // Nothing to save or cancel until a name is typed.
-    cmdEmployee[2]->setEnabled(false);
-    cmdEmployee[3]->setEnabled(false);
+    cmdEmployee[EmployeeButton::Save]->setEnabled(false);
+    cmdEmployee[EmployeeButton::CancelAdd]->setEnabled(false);
     QLineEdit* name = txtEmployee[EmployeeBox::Name];
     name->setFocus();
     colourBox(EmployeeBox::Name, 65535);
@@ -321,8 +321,9 @@ void frmEmployees::ClearEmployeeForm() {
 }
 
 void frmEmployees::ResetEmployeeCombos() {
-    // The state list keeps its choice: the next employee most likely lives in the same state.
-    for (QComboBox* list : {cboStatus, cboDependents, cboPayStatus, cboFrequency})
+    // No list offers a choice the user did not make: a state or status saved unseen would
+    // be wrong for every employee who does not happen to match it.
+    for (QComboBox* list : {cboStates, cboStatus, cboDependents, cboPayStatus, cboFrequency})
         list->setCurrentIndex(-1);
     DTStart->setDate(Today());
     dtEffective->setDate(Today());
@@ -347,7 +348,7 @@ void frmEmployees::saveEmployee() {
         ReportFileError(error);
         return;
     }
-    cmdEmployee[2]->setEnabled(false);
+    cmdEmployee[EmployeeButton::Save]->setEnabled(false);
     ShowEmployees();
 }
 

@@ -20,6 +20,11 @@ class QListWidget;
 class QPushButton;
 class QToolButton;
 
+// The command buttons of the employee screen (cmdEmployee), by what they do.
+namespace EmployeeButton {
+inline constexpr int Menu = 0, Load = 1, Save = 2, CancelAdd = 3, TogglePersonal = 4, CreateNew = 5, Count = 6;
+}
+
 // Called when the user leaves the employee screen, whose work may have changed the
 // employee file; the program registers what must follow (the pay run's list).
 inline Hook EmployeesChanged;
@@ -50,7 +55,7 @@ public:
     QDateEdit* DTStart = nullptr;
     QDateEdit* dtEffective = nullptr;
     QLineEdit* txtTermination = nullptr;
-    std::array<QPushButton*, 6> cmdEmployee{};
+    std::array<QPushButton*, EmployeeButton::Count> cmdEmployee{};
     // The spinner: its up arrow selects the previous employee, its down arrow the next.
     QWidget* UpDown1 = nullptr;
     QToolButton* UpDown1Up = nullptr;

@@ -86,6 +86,7 @@ frmNewEmployee::frmNewEmployee() : Screen(QStringLiteral("frmNewEmployee"), QStr
     cboReturnto = NewControl<QComboBox>(worksheet, QStringLiteral("cboReturnto"));
     cboReturnto->setEditable(true);
     cboReturnto->lineEdit()->setPlaceholderText(QStringLiteral("Return To Info"));
+    SelectWholeTextOnFocus(cboReturnto->lineEdit());
     cboReturnto->setToolTip(QStringLiteral("Return To Info"));
     returnCaption->setBuddy(cboReturnto);
     sheet->addWidget(cboReturnto);
@@ -102,19 +103,19 @@ frmNewEmployee::frmNewEmployee() : Screen(QStringLiteral("frmNewEmployee"), QStr
 
     auto* buttons = new QHBoxLayout;
     static const char* const captions[] = {"&Menu", "&Print a Blank Form"};
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < NewEmployeeButton::Count; ++i) {
         cmdNewEmp[i] = NewControl<QPushButton>(face, ControlName(QStringLiteral("cmdNewEmp"), i));
         cmdNewEmp[i]->setText(QString::fromLatin1(captions[i]));
         connect(cmdNewEmp[i], &QPushButton::clicked, this, [this, i] { cmdNewEmp_Click(i); });
     }
-    buttons->addWidget(cmdNewEmp[1]);
+    buttons->addWidget(cmdNewEmp[NewEmployeeButton::PrintForm]);
     buttons->addStretch();
-    buttons->addWidget(cmdNewEmp[0]);
+    buttons->addWidget(cmdNewEmp[NewEmployeeButton::Menu]);
     column->addLayout(buttons);
     column->addStretch();
     QWidget::setTabOrder(ckReturn, cboReturnto);
-    QWidget::setTabOrder(cboReturnto, cmdNewEmp[1]);
-    QWidget::setTabOrder(cmdNewEmp[1], cmdNewEmp[0]);
+    QWidget::setTabOrder(cboReturnto, cmdNewEmp[NewEmployeeButton::PrintForm]);
+    QWidget::setTabOrder(cmdNewEmp[NewEmployeeButton::PrintForm], cmdNewEmp[NewEmployeeButton::Menu]);
 
     mnuW4 = new QAction(QStringLiteral("Prepare W-4 Form"), this);
     mnuW4->setObjectName(QStringLiteral("mnuW4"));
@@ -131,10 +132,10 @@ void frmNewEmployee::Form_Load() {
 }
 
 void frmNewEmployee::cmdNewEmp_Click(int index) {
-    if (index == 0) {
+    if (index == NewEmployeeButton::Menu) {
         ShowMainMenu();
         Unload();
-    } else if (index == 1) {
+    } else if (index == NewEmployeeButton::PrintForm) {
         PrintNewEmployeeForm();
     }
 }

@@ -9,6 +9,11 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 
+// The buttons of the worksheet screen (cmdNewEmp).
+namespace NewEmployeeButton {
+inline constexpr int Menu = 0, PrintForm = 1, Count = 2;
+}
+
 // Prints the blank "New Employee Summary" worksheet that a new employee fills in by
 // hand, and offers the W-4 form on line.
 class frmNewEmployee : public Screen {
@@ -17,7 +22,7 @@ class frmNewEmployee : public Screen {
 public:
     frmNewEmployee();
 
-    std::array<QPushButton*, 2> cmdNewEmp{};
+    std::array<QPushButton*, NewEmployeeButton::Count> cmdNewEmp{};
     QCheckBox* ckReturn = nullptr;
     QComboBox* cboReturnto = nullptr;
     QAction* mnuW4 = nullptr;

@@ -38,12 +38,14 @@ const QString NoStatePlaceholder = QStringLiteral("Select your State");
 
 void frmSetup::Form_Load() {
     tabInfo->setTabEnabled(AmbletonTab, false);
+    tabInfo->setTabVisible(AmbletonTab, false);
     ReportFileErrors([this] { LoadPayrollInfo(); });
     ReportFileErrors([this] { LoadPrompts(); });
     ReportFileErrors([this] { LoadMatching(); });
     ReportFileErrors(LoadCheckbookInfo);
     ReportFileErrors(LoadPayrollCheckbookInfo);
-    fraTransfer->setVisible(FileExists(CheckbookInfoFile) && FileExists(PayrollCheckbookInfoFile));
+    // A transfer needs both accounts.
+    fraTransfer->setVisible(tabInfo->isTabEnabled(AmbletonTab) && FileExists(PayrollCheckbookInfoFile));
 }
 
 void frmSetup::Form_Activate() {
@@ -130,15 +132,22 @@ void frmSetup::LoadMatching() {
 // ---- Saving -------------------------------------------------------------------------------------
 
 void frmSetup::SaveBusiness() {
-    BusinessName = txtName->text();
-    BusinessAddress = txtAddress->text();
-    BusinessAddress2 = txtPOBox->text();
-    BusinessCity = txtCity->text();
+    // Every printed heading uses these: a blank typed before or after a name would
+    // misalign them. A box of blanks alone keeps the single blank of an untouched box,
+    // which the programs sharing the file expect.
+    const auto stored = [](const QLineEdit* box) {
+        const QString text = box->text().trimmed();
+        return text.isEmpty() && !box->text().isEmpty() ? QStringLiteral(" ") : text;
+    };
+    BusinessName = stored(txtName);
+    BusinessAddress = stored(txtAddress);
+    BusinessAddress2 = stored(txtPOBox);
+    BusinessCity = stored(txtCity);
     if (cboStates->currentIndex() >= 0) BusinessState = cboStates->currentText();
-    BusinessZip = txtZip->text();
-    BusinessPhone = txtTel->text();
-    BusinessFax = txtFax->text();
-    BusinessFein = txtFein->text();
+    BusinessZip = stored(txtZip);
+    BusinessPhone = stored(txtTel);
+    BusinessFax = stored(txtFax);
+    BusinessFein = stored(txtFein);
     WriteBusinessData();
 }
 
@@ -165,7 +174,8 @@ void frmSetup::cmdQuit_Click() {
     try {
         SaveBusiness();
         SavePayrollInfo();
-        SaveCheckbookInfo();
+        // The general checkbook belongs to Ambleton: this screen only keeps one it has.
+        if (FileExists(CheckbookInfoFile)) SaveCheckbookInfo();
         SavePayrollCheckbookInfo();
         SavePrompts();
         SaveMatching();

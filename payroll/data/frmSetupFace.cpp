@@ -183,7 +183,7 @@ QWidget* frmSetup::buildAmbletonTab() {
                                                               {5, "Beginning Balance"}}};
     int row = 0;
     for (const auto& [index, caption] : rows) {
-        LblBank[index]->setFrameShape(QFrame::Panel);
+        LblBank[index]->setFrameShape(QFrame::StyledPanel);
         LblBank[index]->setFrameShadow(QFrame::Sunken);
         LblBank[index]->setMinimumWidth(160);
         account->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
@@ -216,6 +216,7 @@ QWidget* frmSetup::buildAmbletonTab() {
 
     auto* sides = new QHBoxLayout(page);
     sides->addLayout(account, 3);
+    sides->addSpacing(12);
     sides->addWidget(fraTransfer, 2, Qt::AlignTop);
     return page;
 }
@@ -299,6 +300,7 @@ void frmSetup::setUpMoneyBoxes() {
     EmptyZeroOnKeyDown(txtPayrollBank[2]);
     EmptyZeroOnKeyDown(txtPayrollBank[4]);
     new DecimalKeyFilter(txtPayrollBank[3]);
+    SelectWholeTextOnFocus(txtPayrollBank[3]);
     txtPayrollBank[2]->installEventFilter(this);
     txtPayrollBank[4]->installEventFilter(this);
 }

@@ -63,7 +63,7 @@ frmTables::frmTables() : Screen(QStringLiteral("frmTables"), QStringLiteral("Pay
     buildMenus();
     connectEvents();
     chainTabOrder();
-    resize(1280, 800);
+    resize(1240, 720);
 }
 
 void frmTables::buildFace() {
@@ -148,10 +148,19 @@ void frmTables::setUpGrid(FlexGrid& grid, const QString& firstHeading, const QSt
     const int labelWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Married-SemiMonthly")),
                                     headingMetrics.horizontalAdvance(firstHeading)) +
                            16;
-    const int amountWidth = metrics.horizontalAdvance(QStringLiteral("$9,999,999.99")) + 16;
+    // Each column as wide as the widest text it holds: wage bounds run to $9,999,999.99;
+    // the percentage table's base taxes stay below a million and its percents below 100 %.
+    const bool percentTable = even == QStringLiteral("%");
+    const auto widthFor = [&](const QString& heading, const QString& widest) {
+        return std::max(metrics.horizontalAdvance(widest), headingMetrics.horizontalAdvance(heading)) + 12;
+    };
+    const int oddWidth =
+        widthFor(odd, percentTable ? QStringLiteral("$999,999.99") : QStringLiteral("$9,999,999.99"));
+    const int evenWidth =
+        widthFor(even, percentTable ? QStringLiteral("100.0%") : QStringLiteral("$9,999,999.99"));
     grid.setColWidth(0, TwipsFromPixels(labelWidth));
     for (int c = 1; c <= 14; ++c)
-        grid.setColWidth(c, TwipsFromPixels(amountWidth));
+        grid.setColWidth(c, TwipsFromPixels(c % 2 == 1 ? oddWidth : evenWidth));
     // All sixteen rows in view without scrolling.
     const int rowsHeight = grid.view()->verticalHeader()->defaultSectionSize() * 16;
     const int headingHeight = grid.view()->horizontalHeader()->sizeHint().height();

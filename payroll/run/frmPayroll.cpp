@@ -65,7 +65,7 @@ frmPayroll::frmPayroll() : Screen(QStringLiteral("frmPayroll"), QStringLiteral("
         policy.setRetainSizeWhenHidden(true); // the date picker stays put while the prompt blinks
         blinking->setSizePolicy(policy);
     }
-    resize(1240, 760);
+    resize(1240, 720);
     ResetRows(0);
     ClearPaymentTotals();
 }

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
@@ -118,6 +120,13 @@ QLabel* NewPicture(QWidget* parent, const QString& name, QStyle::StandardPixmap 
     picture->setToolTip(tip);
     picture->setCursor(Qt::PointingHandCursor);
     return picture;
+}
+
+// The width that shows every column of a grid, with room for its vertical scroll bar.
+int AllColumnsWidth(const FlexGrid& grid) {
+    const QTableWidget* view = grid.view();
+    return view->horizontalHeader()->length() + 2 * view->frameWidth() +
+           view->verticalScrollBar()->sizeHint().width();
 }
 
 QPushButton* NewButton(QWidget* parent, const QString& name, const ButtonText& text) {
@@ -307,7 +316,7 @@ QGridLayout* frmPayroll::BuildPaymentSummary() {
         QLabel*& amount = lblPayment[static_cast<std::size_t>(i)];
         amount = NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("lblPayment"), i));
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        amount->setFrameShape(QFrame::Panel);
+        amount->setFrameShape(QFrame::StyledPanel);
         amount->setFrameShadow(QFrame::Sunken);
         amount->setMinimumWidth(120);
         summary->addWidget(caption, i + 1, 0);
@@ -341,6 +350,7 @@ void frmPayroll::BuildDepositPanel() {
     fra1stCheck->setTitle(QStringLiteral("1st Check No"));
     lblDeposit[7]->setParent(fra1stCheck);
     txt1stCheck = NewControl<QLineEdit>(fra1stCheck, QStringLiteral("txt1stCheck"));
+    SelectWholeTextOnFocus(txt1stCheck);
     lblDeposit[7]->setBuddy(txt1stCheck);
     auto* check = new QHBoxLayout(fra1stCheck);
     check->addWidget(lblDeposit[7]);
@@ -435,8 +445,9 @@ void frmPayroll::LayOut() {
     auto* face = new QHBoxLayout(centralWidget());
     face->addLayout(left, 1);
     face->addLayout(right, 0);
+    // The side panels take the width they need, so that the grids keep the rest.
     for (QGroupBox* side : {fraHours, fraState, fraMemo, fraNonResident})
-        side->setFixedWidth(260);
+        side->setMaximumWidth(220);
 
     setTabOrder(DTPicker1, DTPicker2);
     setTabOrder(DTPicker2, fgEmployees->view());
@@ -466,4 +477,7 @@ void frmPayroll::SetUpGrids() {
         grid->setMinimumHeight(120);
     }
     fgStateTaxes->setMinimumHeight(90);
+    // The whole row of a pay, Net Pay included, stays in view without scrolling sideways.
+    for (FlexGrid* grid : {fgEmployees, fgAux})
+        grid->setMinimumWidth(AllColumnsWidth(*grid));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-// The routines of the main menu, by option index: 0 employee records, 1 backup or
-// restore, 2 create a payroll, 3 payroll reports, 4 employee reports, 5 tax files,
-// 6 new-employee worksheet, 7 delete a payroll.
+// The routines of the main menu, by option index.
+namespace Routine {
+inline constexpr int EmployeeRecords = 0, BackupRestore = 1, CreatePayroll = 2, PayrollReports = 3,
+                     EmployeeReports = 4, TaxFiles = 5, NewEmployeeWorksheet = 6, DeletePayroll = 7;
+}
 inline constexpr int RoutineCount = 8;
 
 using ShowRoutine = void (*)();

@@ -35,6 +35,10 @@ frmSplash::frmSplash() : Screen(QStringLiteral("frmSplash"), QStringLiteral("Spl
     for (std::size_t i = 0; i < imgLogo.size(); ++i)
         connect(imgLogo[i], &ClickablePicture::clicked, this, [this, i] { imgLogo_Click(int(i)); });
     // In the middle of the screen until the user puts it elsewhere (the saved layout wins).
+    centre();
+}
+
+void frmSplash::centre() {
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -43,8 +47,8 @@ frmSplash::frmSplash() : Screen(QStringLiteral("frmSplash"), QStringLiteral("Spl
 void frmSplash::buildFace() {
     auto* face = new QWidget(this);
     setCentralWidget(face);
-    imgLogo[0] = NewControl<ClickablePicture>(face, ControlName(QStringLiteral("imgLogo"), 0));
-    imgLogo[0]->setPixmap(KestrovaLogo(128));
+    imgLogo[FaceLogo] = NewControl<ClickablePicture>(face, ControlName(QStringLiteral("imgLogo"), FaceLogo));
+    imgLogo[FaceLogo]->setPixmap(KestrovaLogo(128));
     lblTitle = NewControl<QLabel>(face, QStringLiteral("lblTitle"));
     lblTitle->setText(ProductName);
     QFont title = lblTitle->font();
@@ -64,7 +68,7 @@ void frmSplash::buildFace() {
     titles->addWidget(lblSubtitle);
     titles->addStretch(1);
     auto* top = new QHBoxLayout;
-    top->addWidget(imgLogo[0]);
+    top->addWidget(imgLogo[FaceLogo]);
     top->addSpacing(16);
     top->addLayout(titles, 1);
     auto* buttons = new QHBoxLayout;
@@ -79,14 +83,14 @@ void frmSplash::buildFace() {
 void frmSplash::buildWelcome() {
     fraWelcome->setTitle(QStringLiteral("Welcome to ") + ProductName);
     imgLogo[WelcomeLogo] =
-        NewControl<ClickablePicture>(fraWelcome, ControlName(QStringLiteral("imgLogo"), 1));
+        NewControl<ClickablePicture>(fraWelcome, ControlName(QStringLiteral("imgLogo"), WelcomeLogo));
     imgLogo[WelcomeLogo]->setPixmap(KestrovaLogo(64));
     imgLogo[WelcomeLogo]->setToolTip(QStringLiteral("Yes me, I'm the LOGO"));
     auto* lines = new QVBoxLayout;
     for (std::size_t i = 0; i < lblWelcome.size(); ++i) {
         lblWelcome[i] = NewControl<QLabel>(fraWelcome, ControlName(QStringLiteral("lblWelcome"), int(i)));
+        // One line each: a window does not grow for the height wrapped lines would need.
         lblWelcome[i]->setText(QString::fromLatin1(WelcomeLines[i]));
-        lblWelcome[i]->setWordWrap(true);
         lines->addWidget(lblWelcome[i]);
     }
     auto* frame = new QHBoxLayout(fraWelcome);
@@ -102,6 +106,8 @@ void frmSplash::cmdContinue_Click() {
         return;
     }
     fraWelcome->show();
+    // The frame makes the splash wider and taller: the whole of it stays in view.
+    centre();
 }
 
 void frmSplash::imgLogo_Click(int index) {

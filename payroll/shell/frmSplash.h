@@ -22,7 +22,7 @@ public:
     void imgLogo_Click(int index);
 
     // The logo pictures: 0 on the splash face, 1 in the welcome frame.
-    static constexpr int WelcomeLogo = 1;
+    static constexpr int FaceLogo = 0, WelcomeLogo = 1;
     std::array<ClickablePicture*, 2> imgLogo{};
     QLabel* lblTitle = nullptr;
     QLabel* lblSubtitle = nullptr;
@@ -33,4 +33,5 @@ public:
 private:
     void buildFace();
     void buildWelcome();
+    void centre();
 };

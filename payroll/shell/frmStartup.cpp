@@ -28,13 +28,13 @@
 
 namespace {
 
-const std::array<const char*, 8> RoutineCaptions = {
+const std::array<const char*, RoutineCount> RoutineCaptions = {
     "Create/Manage &Employee Records", "&Backup or Restore Files",        "&Create  a Payroll",
     "&Generate Payroll Reports",       "Generate Employee &Reports",      "Create/&Modify &Tax Files",
     "&Print New Employee Worksheet",   "Delete Payroll (Made in Error) ",
 };
 
-const std::array<const char*, 5> LabelCaptions = {
+const std::array<const char*, frmStartup::LabelCount> LabelCaptions = {
     "Kestrova Sub-routines",    "Select Routine Then Click    >",
     "Create/Manage a Payroll ", "(or Practice Payrolls)",
     "Reports and Files",
@@ -56,11 +56,11 @@ void frmStartup::buildFace() {
         Label[i] = NewControl<QLabel>(face, ControlName(QStringLiteral("Label"), int(i)));
         Label[i]->setText(QString::fromLatin1(LabelCaptions[i]));
     }
-    QFont heading = Label[0]->font();
+    QFont heading = Label[Heading]->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.5);
     heading.setBold(true);
-    Label[0]->setFont(heading);
-    for (QLabel* section : {Label[2], Label[4]}) {
+    Label[Heading]->setFont(heading);
+    for (QLabel* section : {Label[PayrollSection], Label[ReportsSection]}) {
         QFont bold = section->font();
         bold.setBold(true);
         section->setFont(bold);
@@ -85,25 +85,26 @@ void frmStartup::buildFace() {
 void frmStartup::layOut(QWidget* face) {
     auto* header = new QHBoxLayout;
     header->addWidget(Image1);
-    header->addWidget(Label[0], 1);
+    header->addWidget(Label[Heading], 1);
 
     // Payroll work on the left, reports and files on the right.
     auto* routines = new QGridLayout;
-    routines->addWidget(Label[2], 0, 0);
-    routines->addWidget(Label[3], 1, 0);
-    routines->addWidget(Label[4], 0, 1);
+    routines->addWidget(Label[PayrollSection], 0, 0);
+    routines->addWidget(Label[PracticeNote], 1, 0);
+    routines->addWidget(Label[ReportsSection], 0, 1);
     int row = 2;
-    for (int i : {0, 2, 5, 6, 7})
+    using namespace Routine;
+    for (int i : {EmployeeRecords, CreatePayroll, TaxFiles, NewEmployeeWorksheet, DeletePayroll})
         routines->addWidget(optProgramRoutine[std::size_t(i)], row++, 0);
     routines->setRowStretch(row, 1);
     row = 2;
-    for (int i : {1, 3, 4})
+    for (int i : {BackupRestore, PayrollReports, EmployeeReports})
         routines->addWidget(optProgramRoutine[std::size_t(i)], row++, 1);
     routines->setHorizontalSpacing(32);
 
     auto* start = new QHBoxLayout;
     start->addStretch(1);
-    start->addWidget(Label[1]);
+    start->addWidget(Label[SelectHint]);
     start->addWidget(cmdStart);
 
     auto* page = new QVBoxLayout(face);
@@ -112,7 +113,7 @@ void frmStartup::layOut(QWidget* face) {
     page->addLayout(routines, 1);
     page->addLayout(start);
 
-    QWidget* previous = optProgramRoutine[0];
+    QWidget* previous = optProgramRoutine[Routine::EmployeeRecords];
     for (std::size_t i = 1; i < optProgramRoutine.size(); ++i) {
         setTabOrder(previous, optProgramRoutine[i]);
         previous = optProgramRoutine[i];
@@ -161,17 +162,18 @@ void frmStartup::Form_Activate() {
 }
 
 void frmStartup::EnableRoutines() {
-    for (int i : {0, 1, 5, 6, 7})
+    using namespace Routine;
+    for (int i : {EmployeeRecords, BackupRestore, TaxFiles, NewEmployeeWorksheet, DeletePayroll})
         optProgramRoutine[std::size_t(i)]->setEnabled(true);
-    optProgramRoutine[3]->setEnabled(false);
+    optProgramRoutine[Routine::PayrollReports]->setEnabled(false);
     const bool employees = FileExists(EmployeeFile);
-    optProgramRoutine[2]->setEnabled(employees);
-    optProgramRoutine[4]->setEnabled(employees);
-    optProgramRoutine[employees ? 2 : 0]->setChecked(true);
+    optProgramRoutine[Routine::CreatePayroll]->setEnabled(employees);
+    optProgramRoutine[Routine::EmployeeReports]->setEnabled(employees);
+    optProgramRoutine[employees ? CreatePayroll : EmployeeRecords]->setChecked(true);
     try {
         if (FileExists(SummaryRecordsFile) &&
             RecordCount(SummaryRecordsFile, SummaryRecord::Length) >= 1)
-            optProgramRoutine[3]->setEnabled(true);
+            optProgramRoutine[Routine::PayrollReports]->setEnabled(true);
     } catch (const FileError& error) {
         ReportFileError(error);
     }

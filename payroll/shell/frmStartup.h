@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MenuRoutines.h"
 #include "Screen.h"
 
 #include <array>
@@ -38,11 +39,12 @@ public:
     void mnuW2_Click();
     void mnuAbout_Click();
 
-    std::array<QRadioButton*, 8> optProgramRoutine{};
+    std::array<QRadioButton*, RoutineCount> optProgramRoutine{};
     QPushButton* cmdStart = nullptr;
-    // 0 "Kestrova Sub-routines", 1 "Select Routine Then Click    >", 2 "Create/Manage a
-    // Payroll ", 3 "(or Practice Payrolls)", 4 "Reports and Files".
-    std::array<QLabel*, 5> Label{};
+    // "Kestrova Sub-routines", "Select Routine Then Click    >", "Create/Manage a Payroll ",
+    // "(or Practice Payrolls)", "Reports and Files".
+    enum StartupLabel { Heading, SelectHint, PayrollSection, PracticeNote, ReportsSection, LabelCount };
+    std::array<QLabel*, LabelCount> Label{};
     ClickablePicture* Image1 = nullptr; // shows the setup screen
 
     QMenu* mnuFiles = nullptr;

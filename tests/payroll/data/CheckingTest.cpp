@@ -6,6 +6,7 @@
 #include "Globals.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,30 @@ TEST_F(CheckingTest, GeneralCheckbookFillsTheLabelsAndOpensTheAmbletonTab) {
     EXPECT_FALSE(s.lblOverdraft->isHidden());
     EXPECT_EQ(s.LblAcctType->text(), QStringLiteral("Business Checking"));
     EXPECT_TRUE(s.ckDeposit->isChecked());
+}
+
+TEST_F(CheckingTest, AmbletonTabAndTransferShowOnlyForAGeneralAccount) {
+    const struct {
+        const char* line;
+        bool account;
+    } rows[] = {
+        {"\"\",\"\",\"$0.00\",\"101\",\"$0.00\",0,0,0\r\n", false}, // the defaults alone
+        {"\" \",\"\",\"\",\"\",\"\",0,0,0\r\n", false},
+        {"\"First Farmers Bank\",\"\",\"$0.00\",\"101\",\"$0.00\",0,0,0\r\n", true},
+        {"\"\",\"0012-7781\",\"$0.00\",\"101\",\"$0.00\",0,0,0\r\n", true},
+        {"\"\",\"\",\"-$412.50\",\"104\",\"$0.00\",0,0,0\r\n", true}, // checks already drawn on it
+        {"\"\",\"\",\"$0.00\",\"2417\",\"$0.00\",0,0,0\r\n", true},
+    };
+    writePayrollCheckbook();
+    for (const auto& row : rows) {
+        writeGeneralCheckbook(row.line);
+        frmSetup& s = setup();
+        EXPECT_EQ(s.tabInfo->isTabEnabled(frmSetup::AmbletonTab), row.account) << row.line;
+        EXPECT_EQ(s.tabInfo->isTabVisible(frmSetup::AmbletonTab), row.account) << row.line;
+        EXPECT_EQ(s.fraTransfer->isHidden(), !row.account) << row.line;
+        s.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(CheckingTest, BalanceThatIsNoNumberShowsAsZero) {

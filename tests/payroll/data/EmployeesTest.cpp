@@ -74,7 +74,7 @@ protected:
 
     void loadRow(int row) {
         screen.lstEmployees->setCurrentRow(row);
-        screen.cmdEmployee[1]->click();
+        screen.cmdEmployee[EmployeeButton::Load]->click();
     }
 
     frmEmployees& screen = Form<frmEmployees>();
@@ -88,10 +88,10 @@ TEST_F(EmployeeScreen, FirstEmployeeIsNumber1001AtRecord1AndTheTenthIs1010) {
     EXPECT_FALSE(screen.fraEmployee->isHidden());
     EXPECT_EQ(box(0)->palette().color(QPalette::Base), QColor(255, 255, 0));
     for (int n = 1; n <= 10; ++n) {
-        if (n > 1) screen.cmdEmployee[5]->click();
+        if (n > 1) screen.cmdEmployee[EmployeeButton::CreateNew]->click();
         EXPECT_EQ(box(EmployeeBox::EmployeeNo)->text(), QString::number(1000 + n));
         fillNewEmployee(QStringLiteral("Employee %1").arg(n));
-        screen.cmdEmployee[2]->click();
+        screen.cmdEmployee[EmployeeButton::Save]->click();
     }
     EXPECT_EQ(employeeFile().size(), 10 * EmployeeRecord::Length);
     EXPECT_EQ(ReadEmployee(1).EmployeeNo.trimmed(), QStringLiteral("1001"));
@@ -134,9 +134,9 @@ TEST_F(EmployeeScreen, LoadingAndSavingLeavesTheRecordByteForByte) {
     screen.Show();
     for (int row : {0, 1}) {
         loadRow(row);
-        EXPECT_FALSE(screen.cmdEmployee[1]->isEnabled());
-        ASSERT_TRUE(screen.cmdEmployee[2]->isEnabled());
-        screen.cmdEmployee[2]->click();
+        EXPECT_FALSE(screen.cmdEmployee[EmployeeButton::Load]->isEnabled());
+        ASSERT_TRUE(screen.cmdEmployee[EmployeeButton::Save]->isEnabled());
+        screen.cmdEmployee[EmployeeButton::Save]->click();
         EXPECT_EQ(employeeFile(), before) << "row " << row;
     }
     EXPECT_TRUE(dialogs->shown.empty());
@@ -183,23 +183,23 @@ TEST_F(EmployeeScreen, NewEmployeeAfterALoadedOneStartsFromAClearedRecord) {
     screen.mnuAdd->trigger();
     EXPECT_EQ(box(EmployeeBox::EmployeeNo)->text(), QStringLiteral("1002"));
     EXPECT_EQ(box(EmployeeBox::YTDGross)->text(), QStringLiteral("$0.00"));
-    // The state list keeps the last employee's state.
-    EXPECT_EQ(screen.cboStates->currentText(), QStringLiteral("Illinois"));
-    EXPECT_FALSE(screen.cmdEmployee[2]->isEnabled());
+    // No state is offered that the user did not choose.
+    EXPECT_EQ(screen.cboStates->currentIndex(), -1);
+    EXPECT_FALSE(screen.cmdEmployee[EmployeeButton::Save]->isEnabled());
     fillNewEmployee(QStringLiteral("New Hire"));
-    EXPECT_TRUE(screen.cmdEmployee[2]->isEnabled());
-    screen.cmdEmployee[2]->click();
+    EXPECT_TRUE(screen.cmdEmployee[EmployeeButton::Save]->isEnabled());
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     const EmployeeRecord saved = ReadEmployee(2);
     for (const auto& [index, field] : YearToDateBoxes)
         EXPECT_EQ(saved.*field, Money()) << index;
     EXPECT_EQ(saved.NonResident, 0);
     EXPECT_EQ(saved.TerminationDate.trimmed(), QString());
     EXPECT_EQ(saved.StartDate, OleDateOf(QDate(2026, 6, 15)));
-    EXPECT_EQ(saved.State, QStringLiteral("IL"));
+    EXPECT_EQ(saved.State.trimmed(), QString()); // none chosen, none saved
     EXPECT_EQ(ReadEmployee(1).encode(), loaded.encode());
 }
 
-TEST_F(EmployeeScreen, ResettingTheListsClearsTheFourChoicesButKeepsTheState) {
+TEST_F(EmployeeScreen, ResettingTheListsClearsEveryChoiceTheStateIncluded) {
     EmployeeRecord e = Employee(1);
     e.MaritalStatus = 1;
     e.PayFrequency = 2;
@@ -208,9 +208,9 @@ TEST_F(EmployeeScreen, ResettingTheListsClearsTheFourChoicesButKeepsTheState) {
     screen.Show();
     loadRow(0);
     screen.ResetEmployeeCombos();
-    for (QComboBox* list : {screen.cboStatus, screen.cboDependents, screen.cboPayStatus, screen.cboFrequency})
+    for (QComboBox* list :
+         {screen.cboStates, screen.cboStatus, screen.cboDependents, screen.cboPayStatus, screen.cboFrequency})
         EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
-    EXPECT_EQ(screen.cboStates->currentText(), QStringLiteral("Illinois"));
     EXPECT_EQ(screen.DTStart->date(), QDate(2026, 6, 15));
     EXPECT_EQ(screen.dtEffective->date(), QDate(2026, 6, 15));
 }
@@ -220,7 +220,7 @@ TEST_F(EmployeeScreen, NameOfThirtyOneCharactersIsCutToThirty) {
     const QString name = QStringLiteral("Maximilian Bartholomew Fitzroy");
     fillNewEmployee(name + QStringLiteral("X"));
     EXPECT_EQ(box(0)->text(), name);
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(ReadEmployee(1).Name, name);
     EXPECT_EQ(screen.lstEmployees->item(0)->text(), name);
 }
@@ -325,7 +325,7 @@ TEST_F(EmployeeScreen, TabbingThroughTheMoneyBoxesFollowsTheirFocusRules) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     ASSERT_EQ(QApplication::activeWindow(), &screen);
     loadRow(0);
-    screen.cmdEmployee[4]->click();
+    screen.cmdEmployee[EmployeeButton::TogglePersonal]->click();
     QLineEdit* insurance = box(EmployeeBox::Insurance);
     insurance->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
@@ -381,7 +381,7 @@ TEST_F(EmployeeScreen, EmptyPayRateAndClearedPercentageSaveAsZero) {
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Clear 401k Percentage"));
     EXPECT_EQ(box(EmployeeBox::Percent401k)->text(), QString());
     box(EmployeeBox::Insurance)->setText(QStringLiteral("n/a"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     const EmployeeRecord saved = ReadEmployee(1);
     EXPECT_EQ(saved.PayRate.trimmed(), QStringLiteral("$0.00"));
     EXPECT_EQ(saved.Percent401k, 0.0f);
@@ -404,11 +404,11 @@ TEST_F(EmployeeScreen, SaveWithoutAValidEmployeeNumberIsRefused) {
     screen.Show();
     screen.mnuAdd->trigger();
     fillNewEmployee(QStringLiteral("Never Saved"));
-    screen.cmdEmployee[3]->click(); // Cancel Add New empties the number
+    screen.cmdEmployee[EmployeeButton::CancelAdd]->click(); // Cancel Add New empties the number
     EXPECT_EQ(box(EmployeeBox::EmployeeNo)->text(), QString());
-    EXPECT_FALSE(screen.cmdEmployee[2]->isEnabled());
+    EXPECT_FALSE(screen.cmdEmployee[EmployeeButton::Save]->isEnabled());
     fillNewEmployee(QStringLiteral("Never Saved"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     ASSERT_EQ(dialogs->messages().size(), 1u);
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Save Employee"));
     EXPECT_TRUE(dialogs->shown.back().text.contains(QStringLiteral("no valid Employee No.")));
@@ -420,7 +420,7 @@ TEST_F(EmployeeScreen, NewEmployeeWithoutThePayRunChoicesIsRefused) {
     screen.Show();
     Type(box(0), QStringLiteral("Half Done"));
     screen.cboDependents->setCurrentIndex(0);
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(
         dialogs->shown.back().text,
         QStringLiteral("Please choose the Marital Status, Pay Status and Pay Frequency before saving."));
@@ -438,7 +438,7 @@ TEST_F(EmployeeScreen, LoadedEmployeeSavesWhatItHoldsWithoutThePayRunChoices) {
     EXPECT_EQ(screen.cboPayStatus->currentIndex(), -1);
     EXPECT_EQ(screen.cboStatus->currentIndex(), -1);
     box(EmployeeBox::City)->setText(QStringLiteral("Peoria"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_TRUE(dialogs->shown.empty());
     const EmployeeRecord saved = ReadEmployee(1);
     EXPECT_EQ(saved.City.trimmed(), QStringLiteral("Peoria"));
@@ -454,13 +454,13 @@ TEST_F(EmployeeScreen, PayRateOfAHundredThousandOrMoreKeepsItsCents) {
     box(EmployeeBox::PayRate)->setText(QStringLiteral("123456.78"));
     screen.txtEmployee_LostFocus(EmployeeBox::PayRate);
     EXPECT_EQ(box(EmployeeBox::PayRate)->text(), QStringLiteral("$123,456.78"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(ReadEmployee(1).PayRate.trimmed(), QStringLiteral("123456.78"));
     EXPECT_EQ(MoneyOf(ReadEmployee(1).PayRate), Money::fromCents(12345678));
     // Loaded and saved again, the record stays as it is.
     const QByteArray before = employeeFile();
     loadRow(0);
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(employeeFile(), before);
     EXPECT_EQ(dialogs->messages().size(), 1u); // "Create your 1st Employee Now" only
 }
@@ -471,7 +471,7 @@ TEST_F(EmployeeScreen, PayRateTooLargeEvenAsPlainDigitsIsRefused) {
     screen.Show();
     loadRow(0);
     box(EmployeeBox::PayRate)->setText(QStringLiteral("$12,345,678.91"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown.back().text, QStringLiteral("The Pay Rate is too large to be saved.\r\n"
                                                          "A Pay Rate holds at most 10 characters, such as "
@@ -479,26 +479,26 @@ TEST_F(EmployeeScreen, PayRateTooLargeEvenAsPlainDigitsIsRefused) {
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Save Employee"));
     EXPECT_EQ(employeeFile(), before);
     EXPECT_FALSE(screen.fraEmployee->isHidden());
-    EXPECT_TRUE(screen.cmdEmployee[2]->isEnabled());
+    EXPECT_TRUE(screen.cmdEmployee[EmployeeButton::Save]->isEnabled());
 }
 
 TEST_F(EmployeeScreen, StateIsSavedAsItsPostalCode) {
     screen.Show();
     fillNewEmployee(QStringLiteral("Ny Person"));
     screen.cboStates->setCurrentText(QStringLiteral("New York"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(ReadEmployee(1).State, QStringLiteral("NY"));
 }
 
 TEST_F(EmployeeScreen, TerminationDateIsSavedAsTypedOrBlank) {
     screen.Show();
     fillNewEmployee(QStringLiteral("Still Here"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(ReadEmployee(1).TerminationDate, QString(10, u' '));
     loadRow(0);
     screen.txtTermination->setCursorPosition(0);
     Type(screen.txtTermination, QStringLiteral("06302026"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     EXPECT_EQ(ReadEmployee(1).TerminationDate, QStringLiteral("06/30/2026"));
 }
 
@@ -506,7 +506,7 @@ TEST_F(EmployeeScreen, FrameTogglesAndThePrivacyShade) {
     WriteEmployees({Employee(1)});
     screen.Show();
     loadRow(0);
-    screen.cmdEmployee[4]->click();
+    screen.cmdEmployee[EmployeeButton::TogglePersonal]->click();
     EXPECT_FALSE(screen.fraPersonal->isHidden());
     screen.mnuTaxes->trigger();
     EXPECT_FALSE(screen.fraTaxes->isHidden());
@@ -548,7 +548,7 @@ TEST_F(EmployeeScreen, SpinnerMovesTheSelectionAndLoadsEachEmployee) {
     EXPECT_EQ(screen.lstEmployees->currentRow(), 1);
     screen.UpDown1Up->click();
     EXPECT_EQ(box(0)->text(), QStringLiteral("First"));
-    EXPECT_TRUE(screen.cmdEmployee[2]->isEnabled());
+    EXPECT_TRUE(screen.cmdEmployee[EmployeeButton::Save]->isEnabled());
 }
 
 TEST_F(EmployeeScreen, PhotoFromThePicturesFolderOrNoPictureFound) {
@@ -575,7 +575,7 @@ TEST_F(EmployeeScreen, W4MenuOpensTheFormAndMenuButtonReturnsToTheMainMenu) {
     screen.Show();
     screen.mnuW4->trigger();
     EXPECT_EQ(opened, Pages::IrsW4);
-    screen.cmdEmployee[0]->click();
+    screen.cmdEmployee[EmployeeButton::Menu]->click();
     EXPECT_TRUE(screen.isHidden());
     EXPECT_TRUE(Form<frmStartup>().isActiveScreen());
     SetUrlOpener(previous);
@@ -588,12 +588,12 @@ TEST_F(EmployeeScreen, MenuButtonRefreshesThePayRunEmployeeList) {
     ASSERT_TRUE(Form<frmPayroll>().LoadEmployees());
     ASSERT_EQ(grid.rows(), 2);
     screen.Show();
-    screen.cmdEmployee[5]->click();
+    screen.cmdEmployee[EmployeeButton::CreateNew]->click();
     fillNewEmployee(QStringLiteral("New Hire"));
-    screen.cmdEmployee[2]->click();
+    screen.cmdEmployee[EmployeeButton::Save]->click();
     ASSERT_EQ(ReadEmployee(2).Name.trimmed(), QStringLiteral("New Hire"));
     EXPECT_EQ(grid.rows(), 2); // not yet: the pay-run screen is refreshed on leaving
-    screen.cmdEmployee[0]->click();
+    screen.cmdEmployee[EmployeeButton::Menu]->click();
     ASSERT_EQ(grid.rows(), 3);
     EXPECT_EQ(grid.textMatrix(1, PayCol::Name), QStringLiteral("Pat Doe"));
     EXPECT_EQ(grid.textMatrix(2, PayCol::Name), QStringLiteral("New Hire"));

@@ -56,7 +56,8 @@ TEST_F(NewEmployeeWorksheet, ReturnListHoldsItsTwoEntriesFirstChosen) {
 }
 
 TEST_F(NewEmployeeWorksheet, TitleIsCentredAndEveryFieldLineStartsAtOneAndThreeAndAHalfInches) {
-    screen.cmdNewEmp[1]->click();
+    dialogs->answerPrintDialog(true);
+    screen.cmdNewEmp[NewEmployeeButton::PrintForm]->click();
     ASSERT_EQ(printer->jobs.size(), 1u);
     EXPECT_EQ(printer->jobs[0].orientation, PageOrientation::Portrait);
     EXPECT_TRUE(printer->jobs[0].ended);
@@ -122,6 +123,7 @@ TEST_F(NewEmployeeWorksheet, TitleIsCentredAndEveryFieldLineStartsAtOneAndThreeA
 TEST_F(NewEmployeeWorksheet, ReturnLineIsPrintedTwoEmptyLinesBelowAtOneInch) {
     screen.ckReturn->setChecked(true);
     screen.cboReturnto->setCurrentIndex(1);
+    dialogs->answerPrintDialog(true).answerPrintDialog(true);
     screen.PrintNewEmployeeForm();
     const RecordedText& last = printer->texts.back();
     EXPECT_EQ(last.text, QStringLiteral("Return Completed Form to your Supervisor"));
@@ -149,6 +151,7 @@ TEST_F(NewEmployeeWorksheet, CancelledPrintDialogPrintsNothingAndSaysNothing) {
 
 TEST_F(NewEmployeeWorksheet, PrinterFailureShowsThePrintError) {
     printer->failToStart = true;
+    dialogs->answerPrintDialog(true).answerPrintDialog(true);
     screen.PrintNewEmployeeForm();
     ASSERT_EQ(dialogs->messages(), std::vector<QString>{QStringLiteral("A Print Error has occurred")});
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Print Error"));
@@ -182,7 +185,7 @@ TEST_F(NewEmployeeWorksheet, W4MenuOpensTheFormOnlyOnYes) {
 TEST_F(NewEmployeeWorksheet, MenuButtonShowsTheMainMenuAndUnloadsTheWorksheet) {
     LinkScreens();
     screen.Show();
-    screen.cmdNewEmp[0]->click();
+    screen.cmdNewEmp[NewEmployeeButton::Menu]->click();
     EXPECT_FALSE(IsLoaded<frmNewEmployee>());
     EXPECT_TRUE(Form<frmStartup>().isActiveScreen());
 }

@@ -4,6 +4,8 @@
 #include "Main.h"
 #include "SetupSupport.h"
 
+#include <QMouseEvent>
+
 #include "Checking.h"
 #include "FlexGrid.h"
 #include "Globals.h"
@@ -269,9 +271,11 @@ TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMen
     s.txtPayrollBank[0]->setText(QStringLiteral("Macon Savings"));
     s.cmdQuit->click();
 
-    for (const char* file : {"MyBusinessData.txt", "PayrollInfo.txt", "CheckbookInfo.txt",
-                             "PayrollCheckbookInfo.txt", "Prompts.txt", "MatchingInfo.txt"})
+    for (const char* file : {"MyBusinessData.txt", "PayrollInfo.txt", "PayrollCheckbookInfo.txt",
+                             "Prompts.txt", "MatchingInfo.txt"})
         EXPECT_TRUE(exists(file)) << file;
+    // The general checkbook is Ambleton's: a save here does not make up an empty one.
+    EXPECT_FALSE(exists("CheckbookInfo.txt"));
     EXPECT_EQ(readFile("PayrollInfo.txt"), QByteArray("#TRUE#,#FALSE#,#FALSE#\r\n"));
     EXPECT_TRUE(readFile("PayrollCheckbookInfo.txt").startsWith("\"Macon Savings\""));
     // Writing the general checkbook before the payroll one does not undo the option saved.
@@ -381,6 +385,35 @@ TEST_F(SetupTest, ToggleTabWalksTheTabsPassingTheDisabledOneAndWrapsToTheName) {
     s.Image1_Click();
     EXPECT_EQ(s.tabInfo->currentIndex(), frmSetup::BusinessTab);
     EXPECT_EQ(s.focusWidget(), s.txtName);
+}
+
+TEST_F(SetupTest, BusinessTextIsStoredWithoutTheBlanksAroundIt) {
+    frmSetup& s = setup();
+    s.txtName->setText(QStringLiteral(" Buckeye Bakery LLC "));
+    s.txtCity->setText(QStringLiteral("   "));
+    s.txtTel->setText(QStringLiteral(" 555-0100"));
+    s.cmdQuit_Click();
+    EXPECT_EQ(BusinessName, QStringLiteral("Buckeye Bakery LLC"));
+    EXPECT_EQ(
+        QString::fromLatin1(readFile("MyBusinessData.txt")),
+        QStringLiteral("\"Buckeye Bakery LLC\",\" \",\" \",\" \",\"\",\" \",\"555-0100\",\" \",\"\"\r\n"));
+}
+
+TEST_F(SetupTest, TypingIntoThePresetCheckNumberReplacesIt) {
+    frmSetup& s = setup();
+    s.Show();
+    QLineEdit* box = s.txtPayrollBank[3];
+    ASSERT_EQ(box->text(), QStringLiteral("101"));
+    // A click gives the focus and puts the cursor where it landed.
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(box, &in);
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(box->width() - 4, 4), box->mapToGlobal(QPointF(0, 0)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &click);
+    QCoreApplication::processEvents();
+    for (QChar digit : QStringLiteral("1001"))
+        type(box, Qt::Key(digit.unicode()), QString(digit));
+    EXPECT_EQ(box->text(), QStringLiteral("1001"));
 }
 
 TEST_F(SetupTest, AmbletonTabIsReachedWhenItsCheckbookExistsAndRefusedOtherwise) {

@@ -72,9 +72,9 @@ TEST_F(MainMenuTest, WithEmployeesAndOnePayrollRunEveryRoutineIsOpenAndCreateAPa
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
     EXPECT_EQ(enabled(menu), std::vector<bool>(8, true));
-    EXPECT_TRUE(menu.optProgramRoutine[2]->isChecked());
-    EXPECT_EQ(menu.optProgramRoutine[2]->text(), QStringLiteral("&Create  a Payroll"));
-    EXPECT_EQ(menu.SelectedRoutine(), 2);
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::CreatePayroll]->isChecked());
+    EXPECT_EQ(menu.optProgramRoutine[Routine::CreatePayroll]->text(), QStringLiteral("&Create  a Payroll"));
+    EXPECT_EQ(menu.SelectedRoutine(), Routine::CreatePayroll);
     EXPECT_EQ(menu.windowTitle(), QStringLiteral("Kestrova Main Menu"));
 }
 
@@ -83,13 +83,13 @@ TEST_F(MainMenuTest, AnEmptySummaryFileKeepsThePayrollReportsClosed) {
     ASSERT_TRUE(exists(QStringLiteral("SummaryRecords.txt")));
     frmStartup& menu = startAtTheMenu();
     EXPECT_EQ(enabled(menu), (std::vector<bool>{true, true, false, false, false, true, true, true}));
-    EXPECT_TRUE(menu.optProgramRoutine[0]->isChecked());
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::EmployeeRecords]->isChecked());
 }
 
 TEST_F(MainMenuTest, RoutinesAreCheckedAgainEachTimeTheMenuReturns) {
     frmStartup& menu = startAtTheMenu();
-    EXPECT_FALSE(menu.optProgramRoutine[2]->isEnabled());
-    menu.optProgramRoutine[5]->setChecked(true);
+    EXPECT_FALSE(menu.optProgramRoutine[Routine::CreatePayroll]->isEnabled());
+    menu.optProgramRoutine[Routine::TaxFiles]->setChecked(true);
     menu.cmdStart->click();
     // Meanwhile the first employee is saved and a payroll posted.
     WriteEmployees({Employee(1)});
@@ -97,7 +97,7 @@ TEST_F(MainMenuTest, RoutinesAreCheckedAgainEachTimeTheMenuReturns) {
     Form<frmTables>().Hide();
     ShowScreen<frmStartup>();
     EXPECT_EQ(enabled(menu), std::vector<bool>(8, true));
-    EXPECT_TRUE(menu.optProgramRoutine[2]->isChecked());
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::CreatePayroll]->isChecked());
 }
 
 // ---- Starting a routine -------------------------------------------------------------------------
@@ -113,9 +113,10 @@ TEST_F(MainMenuTest, CreateAPayrollShowsThePayRunAndHidesTheMenu) {
 }
 
 TEST_F(MainMenuTest, EachRoutineInThisVersionShowsItsScreen) {
-    const std::vector<std::pair<int, QString>> routines = {{0, QStringLiteral("frmEmployees")},
-                                                           {5, QStringLiteral("frmTables")},
-                                                           {6, QStringLiteral("frmNewEmployee")}};
+    const std::vector<std::pair<int, QString>> routines = {
+        {Routine::EmployeeRecords, QStringLiteral("frmEmployees")},
+        {Routine::TaxFiles, QStringLiteral("frmTables")},
+        {Routine::NewEmployeeWorksheet, QStringLiteral("frmNewEmployee")}};
     frmStartup& menu = startAtTheMenu();
     for (const auto& [routine, screen] : routines) {
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
@@ -130,7 +131,7 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
     WriteEmployees({Employee(1)});
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
-    for (int routine : {1, 4, 7}) {
+    for (int routine : {Routine::BackupRestore, Routine::EmployeeReports, Routine::DeletePayroll}) {
         dialogs->clear();
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
         menu.cmdStart->click();
@@ -145,7 +146,7 @@ TEST_F(MainMenuTest, PayrollReportsOpenFromTheMenuAndReturnToIt) {
     WriteEmployees({Employee(1)});
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
-    menu.optProgramRoutine[3]->setChecked(true);
+    menu.optProgramRoutine[Routine::PayrollReports]->setChecked(true);
     menu.cmdStart->click();
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmReports")});
     Form<frmReports>().cmdReports[0]->click();
@@ -154,15 +155,15 @@ TEST_F(MainMenuTest, PayrollReportsOpenFromTheMenuAndReturnToIt) {
 
 TEST_F(MainMenuTest, DoubleClickOnAnOptionStartsItsRoutine) {
     frmStartup& menu = startAtTheMenu();
-    doubleClick(menu.optProgramRoutine[5]);
+    doubleClick(menu.optProgramRoutine[Routine::TaxFiles]);
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmTables")});
 }
 
 TEST_F(MainMenuTest, DoubleClickOnAClosedOptionStartsNothing) {
-    frmStartup& menu = startAtTheMenu(); // no employees: routine 2 is closed
-    menu.optProgramRoutine_DblClick(2);
+    frmStartup& menu = startAtTheMenu(); // no employees: creating a payroll is closed
+    menu.optProgramRoutine_DblClick(Routine::CreatePayroll);
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
-    EXPECT_TRUE(menu.optProgramRoutine[0]->isChecked());
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::EmployeeRecords]->isChecked());
 }
 
 // ---- Setup, About and the order menus -----------------------------------------------------------

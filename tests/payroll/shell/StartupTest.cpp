@@ -204,7 +204,7 @@ TEST_F(StartupTest, ALogoOpensTheSetupAndTheWelcomeLogoHidesItsFrameFirst) {
     ExitProgram();
     deleteUnloadedScreens();
     Main();
-    Form<frmSplash>().imgLogo[0]->click();
+    Form<frmSplash>().imgLogo[frmSplash::FaceLogo]->click();
     deleteUnloadedScreens();
     EXPECT_FALSE(IsLoaded<frmSplash>());
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSetup")});

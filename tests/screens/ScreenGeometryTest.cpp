@@ -1,0 +1,314 @@
+// Every screen, in each of its states, reads whole on the smallest supported screen
+// (1280 x 800) at the size it opens with and when the user makes it larger: no text
+// is cut, no control covers another or runs out of its frame, every grid shows all of
+// its columns, and the window fits on the screen. A new screen is covered by adding
+// a row to the table at the end.
+#include "../payroll/shell/ShellFixture.h"
+
+#include "FlexGrid.h"
+#include "Main.h"
+#include "RecordSupport.h"
+#include "frmAbout.h"
+#include "frmEmployees.h"
+#include "frmNewEmployee.h"
+#include "frmPayroll.h"
+#include "frmSetup.h"
+#include "frmSplash.h"
+#include "frmStartup.h"
+#include "frmTables.h"
+
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+#include <string_view>
+
+namespace {
+
+// The offscreen platform reads its screen from this file; set before the application
+// object exists (static initialisation runs before the test program's main).
+// The walk also runs on a real display of that size (the xcb platform under Xvfb).
+const bool SmallScreen = [] {
+    const char* platform = getenv("QT_QPA_PLATFORM");
+    if (platform && *platform && std::string_view(platform).substr(0, 9) != "offscreen") return true;
+    return setenv("QT_QPA_PLATFORM", "offscreen:configfile=" SMALL_SCREEN_CONFIG, 1) == 0;
+}();
+
+// One state of a screen: what the user does to reach it from the state before.
+struct ScreenState {
+    const char* name;
+    std::function<void(Screen&)> enter;
+};
+
+// What the program folder holds besides the tax files and three employees.
+enum Files { NoMoreFiles = 0, BusinessFile = 1, Checkbooks = 2 };
+
+struct ScreenCase {
+    const char* name;
+    int files;
+    std::function<Screen&()> open;
+    std::vector<ScreenState> states;
+    // Grids that scroll sideways by design, and panels drawn over other controls.
+    QStringList scrollingGrids;
+    QStringList overlays;
+};
+
+QString Describe(const QWidget* widget) {
+    QString text = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                  : widget->objectName();
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->text().isEmpty())
+        text += QStringLiteral(" \"") + label->text().left(40) + u'"';
+    return text;
+}
+
+QString SizeText(QSize size) {
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// Controls whose inside is Qt's own business: only their outside is checked.
+bool IsComposite(const QWidget* widget) {
+    return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget) ||
+           qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QTabBar*>(widget) ||
+           qobject_cast<const QMenuBar*>(widget) || qobject_cast<const FlexGrid*>(widget);
+}
+
+class GeometryWalk {
+public:
+    GeometryWalk(const ScreenCase& screenCase, QString where) : case_(screenCase), where_(std::move(where)) {}
+
+    void walk(const QWidget& parent) {
+        std::vector<const QWidget*> shown;
+        for (const QObject* object : parent.children()) {
+            const auto* child = qobject_cast<const QWidget*>(object);
+            if (!child || child->isWindow() || !child->isVisible() || child->size().isEmpty()) continue;
+            for (const QWidget* other : shown)
+                if (child->geometry().intersects(other->geometry()) &&
+                    !case_.overlays.contains(child->objectName()) &&
+                    !case_.overlays.contains(other->objectName()))
+                    fault(child, QStringLiteral("overlaps %1").arg(Describe(other)));
+            shown.push_back(child);
+            checkControl(*child);
+            if (!parent.rect().contains(child->geometry()))
+                fault(child, QStringLiteral("runs outside %1").arg(Describe(&parent)));
+            const auto* frame = qobject_cast<const QGroupBox*>(&parent);
+            if (frame && !frame->title().isEmpty() && child->y() < frame->fontMetrics().height())
+                fault(child, QStringLiteral("covers the title of %1").arg(Describe(frame)));
+            if (!IsComposite(child)) walk(*child);
+        }
+    }
+
+    void checkOnScreen(const QWidget& window) {
+        const QRect screen = window.screen()->availableGeometry();
+        if (!screen.contains(window.frameGeometry()))
+            fault(&window, QStringLiteral("the window, %1 at %2,%3, does not fit the screen")
+                               .arg(SizeText(window.frameGeometry().size()))
+                               .arg(window.frameGeometry().x())
+                               .arg(window.frameGeometry().y()));
+    }
+
+    const QStringList& faults() const { return faults_; }
+
+private:
+    void fault(const QWidget* widget, const QString& what) {
+        faults_.append(where_ + QStringLiteral(": ") + Describe(widget) + QStringLiteral(": ") + what);
+    }
+
+    // Each control at least as large as Qt says it needs to show itself whole (a list:
+    // its entries whole); a wrapping label as tall as its lines at its width; a grid
+    // with all its columns in view.
+    void checkControl(const QWidget& control) {
+        const auto* label = qobject_cast<const QLabel*>(&control);
+        if (label && label->wordWrap() && !label->text().isEmpty()) {
+            const int needed = label->heightForWidth(label->width());
+            if (label->height() < needed)
+                fault(label,
+                      QStringLiteral("%1 pixels high, its lines need %2").arg(label->height()).arg(needed));
+            return;
+        }
+        const auto* grid = qobject_cast<const FlexGrid*>(&control);
+        if (grid && !case_.scrollingGrids.contains(grid->objectName())) {
+            const int columns = grid->view()->horizontalHeader()->length();
+            const int shown = grid->view()->viewport()->width();
+            if (columns > shown)
+                fault(grid, QStringLiteral("columns need %1 pixels, %2 shown").arg(columns).arg(shown));
+        }
+        const QSize needed =
+            qobject_cast<const QComboBox*>(&control) ? control.sizeHint() : control.minimumSizeHint();
+        if (needed.isValid() && (control.width() < needed.width() || control.height() < needed.height()))
+            fault(&control,
+                  QStringLiteral("cut: %1, needs %2").arg(SizeText(control.size()), SizeText(needed)));
+    }
+
+    const ScreenCase& case_;
+    QString where_;
+    QStringList faults_;
+};
+
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+class ScreenGeometryTest : public ShellTest, public ::testing::WithParamInterface<ScreenCase> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SmallScreen);
+        ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1280, 800));
+        for (const char* file :
+             {"Deductions.txt", "NonResidentTaxTable.txt", "PercentageTable.txt", "StateTaxTables.txt",
+              "StateTaxes.txt", "StateTaxesMarginal.txt", "TaxTable.txt", "TaxVariables.txt"})
+            copyShipped(QString::fromLatin1(file));
+        testrecords::WriteEmployees(
+            {testrecords::Employee(1, QStringLiteral("Abigail Montgomery-Fairweather")),
+             testrecords::Employee(2, QStringLiteral("Bo Li")),
+             testrecords::Employee(3, QStringLiteral("Carmen Delacroix"))});
+        if (GetParam().files & BusinessFile) writeBusinessData();
+        if (GetParam().files & Checkbooks) {
+            writeFile(QStringLiteral("CheckbookInfo.txt"),
+                      "\"First Mill Bank\",\"0012-3456\",\"$12,500.00\",\"2044\",\"$10,000.00\",0,0,-1\r\n");
+            writeFile(QStringLiteral("PayrollCheckbookInfo.txt"),
+                      "\"First Mill Bank\",\"0098-7654\",\"$4,000.00\",\"101\",\"$4,000.00\",#FALSE#\r\n");
+        }
+    }
+
+    // The faults of the window at its size now, and after the user enlarged it.
+    static QStringList walk(Screen& screen, const QString& state) {
+        const ScreenCase& screenCase = GetParam();
+        Settle();
+        const QSize opening = screen.size();
+        saveShot(screen, screenCase.name, state);
+        QStringList faults;
+        for (const QSize size : {opening, opening + QSize(320, 200)}) {
+            screen.resize(size);
+            Settle();
+            GeometryWalk walk(screenCase,
+                              QStringLiteral("%1 [%2, %3]")
+                                  .arg(QString::fromLatin1(screenCase.name), state, SizeText(size)));
+            walk.walk(screen);
+            if (size == opening) walk.checkOnScreen(screen);
+            faults += walk.faults();
+        }
+        screen.resize(opening);
+        Settle();
+        return faults;
+    }
+
+    // For looking at the screens: KESTROVA_SCREEN_SHOTS names a folder for their pictures.
+    static void saveShot(Screen& screen, const char* name, const QString& state) {
+        const QString folder = qEnvironmentVariable("KESTROVA_SCREEN_SHOTS");
+        if (folder.isEmpty()) return;
+        QString file = QString::fromLatin1(name) + u'-' + state;
+        file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]+")), QStringLiteral("_"));
+        screen.grab().save(folder + u'/' + file + QStringLiteral(".png"));
+    }
+};
+
+TEST_P(ScreenGeometryTest, ScreenReadsWholeAtItsOpeningSizeAndLarger) {
+    const ScreenCase& screenCase = GetParam();
+    Main();
+    ASSERT_TRUE(ended.empty());
+    Screen& screen = screenCase.open();
+    ASSERT_TRUE(screen.isVisible()) << screenCase.name;
+    QStringList faults = walk(screen, QStringLiteral("opening"));
+    for (const ScreenState& state : screenCase.states) {
+        state.enter(screen);
+        faults += walk(screen, QString::fromLatin1(state.name));
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+}
+
+namespace {
+
+template <class F> std::function<Screen&()> Open() {
+    return []() -> Screen& { return ShowScreen<F>(); };
+}
+
+template <class F> ScreenState Step(const char* name, std::function<void(F&)> enter) {
+    return {name, [enter](Screen& screen) { enter(static_cast<F&>(screen)); }};
+}
+
+ScreenState SetupTab(int tab, const char* name) {
+    return Step<frmSetup>(name, [tab](frmSetup& s) {
+        s.tabInfo->setCurrentIndex(tab);
+        s.tabInfo_Click();
+    });
+}
+
+std::vector<ScreenState> SetupTabs() {
+    return {
+        SetupTab(frmSetup::BankOptionTab, "Payroll Creation"), SetupTab(frmSetup::AmbletonTab, "Ambleton"),
+        SetupTab(frmSetup::PayrollCheckbookTab, "Payroll Checkbook"),
+        SetupTab(frmSetup::MatchingTab, "401 k"), SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
+}
+
+// One row a screen, one step a line.
+// clang-format off
+const ScreenCase Screens[] = {
+    {"splash", NoMoreFiles, Open<frmSplash>(),
+     {Step<frmSplash>("welcome", [](frmSplash& s) { s.cmdContinue_Click(); })}, {}, {}},
+    {"main menu", BusinessFile, Open<frmStartup>(), {}, {}, {}},
+    {"about", BusinessFile, Open<frmAbout>(), {}, {}, {}},
+    {"setup", NoMoreFiles, Open<frmSetup>(), SetupTabs(), {}, {}},
+    {"setup with a general checkbook", BusinessFile | Checkbooks, Open<frmSetup>(), SetupTabs(), {}, {}},
+    {"tax tables", BusinessFile, Open<frmTables>(),
+     {Step<frmTables>("percentage table", [](frmTables& s) { s.mnuPercentage_Click(); }),
+      Step<frmTables>("allowance table", [](frmTables& s) { s.mnuAllowance_Click(); }),
+      Step<frmTables>("help", [](frmTables& s) { s.mnuHelp_Click(); })},
+     // Seven brackets of two amounts each: wider than the screen beside the help.
+     {QStringLiteral("fgTaxTable"), QStringLiteral("fgPercentage")}, {}},
+    {"employees", BusinessFile, Open<frmEmployees>(),
+     {Step<frmEmployees>("employee loaded",
+                         [](frmEmployees& s) { s.lstEmployees->setCurrentRow(0); s.cmdEmployee_Click(EmployeeButton::Load); }),
+      Step<frmEmployees>("personal", [](frmEmployees& s) { s.mnuPersonal_Click(); }),
+      Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
+      Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })}, {}, {}},
+    {"new employee worksheet", BusinessFile, Open<frmNewEmployee>(), {}, {}, {}},
+    {"pay run", BusinessFile, Open<frmPayroll>(),
+     {Step<frmPayroll>("taxes calculated",
+                       [](frmPayroll& s) { for (int i : {17, 14, 13}) s.cmdPayroll_Click(i); }),
+      Step<frmPayroll>("aux grid", [](frmPayroll& s) { s.cmdPayroll_Click(1); }),
+      Step<frmPayroll>("bonus", [](frmPayroll& s) { for (int i : {1, 4}) s.cmdPayroll_Click(i); }),
+      Step<frmPayroll>("hours entry", [](frmPayroll& s) { s.cmdPayroll_Click(18); s.ClearHoursEntry(true); }),
+      Step<frmPayroll>("state tax entry", [](frmPayroll& s) { s.mnuState_Click(); }),
+      Step<frmPayroll>("memo and state table",
+                       [](frmPayroll& s) { s.mnuMemo_Click(); s.mnuStateTable_Click(); }),
+      Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
+      Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(13);
+                                                     s.cmdPayroll_Click(2); })},
+     {}, {QStringLiteral("fraHide")}},
+};
+// clang-format on
+
+void PrintTo(const ScreenCase& screenCase, std::ostream* out) {
+    *out << screenCase.name;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<ScreenCase>& info) {
+    std::string name;
+    for (const char* c = info.param.name; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, ScreenGeometryTest, ::testing::ValuesIn(Screens), CaseName);
