@@ -91,6 +91,8 @@ void frmReports::Form_Load() {
     for (const char* item : {"1stQ, Current Year", "2ndQ, Current Year", "3rdQ, Current Year", "4thQ, Current Year",
                              "1stQ, Last Year", "2ndQ, Last Year", "3rdQ, Last Year", "4thQ, Last Year"})
         lstQuarter->addItem(QString::fromLatin1(item));
+    // All eight presets in view at once.
+    lstQuarter->setFixedHeight(lstQuarter->sizeHintForRow(0) * lstQuarter->count() + 2 * lstQuarter->frameWidth());
 }
 
 void frmReports::Form_Activate() {

@@ -128,7 +128,6 @@ QWidget* frmReports::buildControls() {
     dateGrid->addWidget(Caption(dates, Label1, 5, "Select by Quarter"), 6, 0, 1, 2);
     lstQuarter = NewControl<QListWidget>(dates, QStringLiteral("lstQuarter"));
     lstQuarter->setToolTip(QStringLiteral("Select a Quarter for the report"));
-    lstQuarter->setMaximumHeight(110);
     Label1[5]->setBuddy(lstQuarter);
     dateGrid->addWidget(lstQuarter, 7, 0, 1, 2);
     row->addWidget(dates);
