@@ -153,14 +153,17 @@ std::vector<int> FormColumns(int reportIndex) {
 
 // ---- The W-2 year-to-date grid --------------------------------------------------------------
 
-std::vector<EmployeeYearRow> GatherEmployeeYear(std::optional<Money> socialSecurityMaximum) {
+std::vector<EmployeeYearRow> GatherEmployeeYear(std::optional<Money> socialSecurityMaximum, bool thisYear) {
     std::vector<EmployeeYearRow> rows;
     const int count = RecordCount(EmployeeFile, EmployeeRecord::Length);
     if (count == 0) return rows;
     const QByteArray all = AllRecords(EmployeeFile, EmployeeRecord::Length, count);
     rows.reserve(static_cast<std::size_t>(count));
     for (int n = 0; n < count; ++n) {
-        const auto e = RecordAt<EmployeeRecord>(all, n);
+        auto e = RecordAt<EmployeeRecord>(all, n);
+        if (!thisYear && RecordCount(PayRecordsFile(QString::number(1001 + n)), PayRecord::Length) == 0)
+            for (const auto& field : YearToDateFields)
+                e.*(field.second) = Money();
         Money ficaEarnings = e.YTDGross;
         if (socialSecurityMaximum && ficaEarnings > *socialSecurityMaximum) ficaEarnings = *socialSecurityMaximum;
         rows.push_back({TrimmedField(e.EmployeeNo), TrimmedField(e.SSN), TrimmedField(e.Name), e.YTDGross,

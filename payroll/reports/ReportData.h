@@ -66,8 +66,9 @@ struct EmployeeYearRow {
 
 // One row per record of Employees.txt from its year-to-date totals as they stand.
 // The Social Security wages stop at the maximum; no maximum ("None") leaves them whole.
-// Throws FileError.
-std::vector<EmployeeYearRow> GatherEmployeeYear(std::optional<Money> socialSecurityMaximum);
+// An employee never paid through the program has only the totals typed for this year:
+// for another year (thisYear false) those show as zeros. Throws FileError.
+std::vector<EmployeeYearRow> GatherEmployeeYear(std::optional<Money> socialSecurityMaximum, bool thisYear = true);
 
 // ---- The unemployment detail -----------------------------------------------------------------
 struct UnemploymentRates {

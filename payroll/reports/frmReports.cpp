@@ -319,19 +319,21 @@ void frmReports::LoadSummaryReport(int reportIndex) {
         HighlightGridCell(totalsRow, col);
 }
 
-void frmReports::LoadEmployeeData() {
+int frmReports::LoadEmployeeData() {
     ClearEmployeeDataGrid();
     loadedYear_ = true;
-    ClearYTDs();
+    // The rebuild keeps the totals typed for employees never paid here (clearing them
+    // first would lose them for good); the grid shows them for this year only.
     MakeYTDs(StartDate());
     const QString ssMaximum = TaxBox(6);
     const std::vector<EmployeeYearRow> rows =
-        GatherEmployeeYear(IsNoMaximum(ssMaximum) ? std::nullopt : std::optional<Money>(MoneyOf(ssMaximum)));
+        GatherEmployeeYear(IsNoMaximum(ssMaximum) ? std::nullopt : std::optional<Money>(MoneyOf(ssMaximum)),
+                           StartDate().year() == Today().year());
     if (rows.empty()) {
         fgEmployeeData->setRows(2);
         fraEmployees->hide();
         MsgBox(QStringLiteral("No Employee Records exist for the date range Selected"), MsgButtons::OK, QString());
-        return;
+        return 0;
     }
     fgEmployeeData->setRows(static_cast<int>(rows.size()) + 1);
     fraEmployees->show();
@@ -345,13 +347,11 @@ void frmReports::LoadEmployeeData() {
         for (int c = 0; c < 11; ++c)
             fgEmployeeData->setTextMatrix(r, c, cells[static_cast<std::size_t>(c)]);
     }
+    return static_cast<int>(rows.size());
 }
 
 void frmReports::LoadUnemploymentDetail() {
-    LoadEmployeeData();
-    const int count = fgEmployeeData->rows() > 1 && !fgEmployeeData->textMatrix(1, 0).isEmpty()
-                          ? fgEmployeeData->rows() - 1
-                          : 0;
+    const int count = LoadEmployeeData();
     unemploymentTotals_ = {};
     fraUnemployment->show();
     fgUnemployment->setRows(count + 1);

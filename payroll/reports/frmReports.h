@@ -64,7 +64,8 @@ public:
 
     void LoadReportData();
     void LoadSummaryReport(int reportIndex);
-    void LoadEmployeeData();
+    // Returns the number of employees listed.
+    int LoadEmployeeData();
     void LoadUnemploymentDetail();
     void ZeroReportTotals();
     void ClearReportsGrid();

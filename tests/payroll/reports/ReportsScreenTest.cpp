@@ -13,7 +13,9 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
@@ -141,17 +143,45 @@ TEST_F(ReportsScreen, PeriodGridListsTheRangeThenABlankRowAndTheTotals) {
 
 TEST_F(ReportsScreen, W2LoadOfLastYearThenMenuLeavesThisYearsTotals) {
     PayEmployees(2, 130000.00);
+    // Never paid here: only the totals typed for this year, which must survive.
+    EmployeeRecord typed = testrecords::Employee(3);
+    typed.YTDGross = Money::fromDollars(4321);
+    OpenRandomFile(EmployeeFile, EmployeeRecord::Length).put(3, typed);
     frmReports& screen = shown();
     Choose(screen, 0, LastYearRange(fixedToday()));
     EXPECT_EQ(dialogs->messages(), (std::vector<QString>{QStringLiteral("This is an Annual Report\r\nLast Year will be Selected"),
                                                          QStringLiteral("No Payroll Summary Records Exist")}));
     EXPECT_EQ(screen.fgEmployeeData->textMatrix(1, 3), Cash(130000.00));
     EXPECT_EQ(screen.fgEmployeeData->textMatrix(1, 5), Cash(128400.00)); // the Social Security maximum
+    EXPECT_EQ(screen.fgEmployeeData->textMatrix(3, 3), Cash(0));
     EXPECT_EQ(testrecords::ReadEmployee(2).YTDGross, Money::fromDollars(130000));
     screen.cmdReports_Click(0);
     EXPECT_FALSE(IsLoaded<frmReports>());
     for (int r = 1; r <= 2; ++r)
         EXPECT_EQ(testrecords::ReadEmployee(r).YTDGross, Money::fromDollars(13000));
+    EXPECT_EQ(testrecords::ReadEmployee(3).YTDGross, Money::fromDollars(4321));
+}
+
+TEST_F(ReportsScreen, EachReportOptionPresetsItsDates) {
+    frmReports& screen = shown();
+    const DateRange lastYear{QDate(2025, 1, 1), QDate(2025, 12, 31)};
+    const DateRange lastQuarter{QDate(2026, 1, 1), QDate(2026, 3, 31)}; // today is in June
+    struct Case {
+        int option;
+        DateRange range;
+        bool quarters;
+        bool pickers;
+    } cases[] = {{0, lastYear, false, false}, {1, lastYear, false, false}, {2, lastQuarter, true, true},
+                 {7, lastQuarter, true, true}, {8, lastYear, false, true}};
+    for (const Case& c : cases) {
+        screen.optReports_Click(c.option);
+        EXPECT_EQ(DateRange(screen.StartDate(), screen.EndDate()), c.range) << c.option;
+        EXPECT_EQ(screen.lstQuarter->isEnabled(), c.quarters) << c.option;
+        EXPECT_EQ(screen.DTStart->isEnabled(), c.pickers) << c.option;
+    }
+    screen.Label1[YearToDateLabelIndex]->setEnabled(true);
+    screen.Label1_Click(YearToDateLabelIndex);
+    EXPECT_EQ(DateRange(screen.StartDate(), screen.EndDate()), DateRange(QDate(2026, 1, 1), fixedToday()));
 }
 
 TEST_F(ReportsScreen, UnemploymentDetailShowsEachEmployeeAndTheTotalsOfTheShownCents) {
