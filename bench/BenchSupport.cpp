@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -64,6 +65,18 @@ void WriteEmployees(const std::vector<EmployeeRecord>& employees, QDate firstPay
         WriteWholeFile(folder + QStringLiteral("/PayRecords.txt"), WeeklyPayHistory(e, firstPayDay, weeks));
     }
     WriteWholeFile(u"/Employees.txt", file);
+}
+
+void UseTenYearFolder() {
+    static QTemporaryDir dir;
+    static bool built = false;
+    SetProgramFolder(dir.path());
+    if (built) return;
+    std::vector<EmployeeRecord> employees;
+    for (int r = 1; r <= Employees; ++r)
+        employees.push_back(Employee(r));
+    WriteEmployees(employees, QDate(2016, 12, 30), TenYearsOfWeeks);
+    built = true;
 }
 
 } // namespace bench

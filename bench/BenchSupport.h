@@ -25,4 +25,9 @@ QByteArray WeeklyPayHistory(const EmployeeRecord& e, QDate firstPayDay, int week
 // a weekly pay history, in the current program folder.
 void WriteEmployees(const std::vector<EmployeeRecord>& employees, QDate firstPayDay, int weeks);
 
+// A folder of Employees employees, each with ten years of weekly pay records up to
+// 12/25/2026, built once for the whole program and made the program folder.
+inline constexpr int TenYearsOfWeeks = 520;
+void UseTenYearFolder();
+
 } // namespace bench

@@ -16,23 +16,10 @@
 namespace {
 
 using bench::Employees;
-constexpr int WeeksPerEmployee = 520;
-
-// The folder is built once for the whole program and made the program folder.
-void useBenchFolder() {
-    static QTemporaryDir dir;
-    static bool built = false;
-    SetProgramFolder(dir.path());
-    if (built) return;
-    std::vector<EmployeeRecord> employees;
-    for (int r = 1; r <= Employees; ++r)
-        employees.push_back(bench::Employee(r));
-    bench::WriteEmployees(employees, QDate(2016, 12, 30), WeeksPerEmployee);
-    built = true;
-}
+constexpr int WeeksPerEmployee = bench::TenYearsOfWeeks;
 
 void BM_MakeYTDs(benchmark::State& state) {
-    useBenchFolder();
+    bench::UseTenYearFolder();
     for (auto _ : state)
         MakeYTDs(QDate(2026, 6, 15));
     state.SetItemsProcessed(state.iterations() * Employees * WeeksPerEmployee);
@@ -40,14 +27,14 @@ void BM_MakeYTDs(benchmark::State& state) {
 BENCHMARK(BM_MakeYTDs)->Unit(benchmark::kMillisecond);
 
 void BM_RecordCount(benchmark::State& state) {
-    useBenchFolder();
+    bench::UseTenYearFolder();
     for (auto _ : state)
         benchmark::DoNotOptimize(RecordCount(u"/Employees/1128/PayRecords.txt", PayRecord::Length));
 }
 BENCHMARK(BM_RecordCount)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadPayRecordsOneByOne(benchmark::State& state) {
-    useBenchFolder();
+    bench::UseTenYearFolder();
     for (auto _ : state) {
         RandomFile file = OpenRandomFile(u"/Employees/1128/PayRecords.txt", PayRecord::Length);
         const int count = file.count();
@@ -59,7 +46,7 @@ void BM_ReadPayRecordsOneByOne(benchmark::State& state) {
 BENCHMARK(BM_ReadPayRecordsOneByOne)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadAndSaveEmployee(benchmark::State& state) {
-    useBenchFolder();
+    bench::UseTenYearFolder();
     int r = 0;
     for (auto _ : state) {
         r = r % Employees + 1;

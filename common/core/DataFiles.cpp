@@ -3,11 +3,13 @@
 #include "DataFileNames.h"
 #include "Globals.h"
 #include "Records.h"
+#include "SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <filesystem>
@@ -16,6 +18,9 @@
 #include <utility>
 
 namespace {
+
+constexpr QFileDevice::Permissions PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions PrivateFolder = PrivateFile | QFileDevice::ExeOwner;
 
 QString& folderSlot() {
     static QString folder;
@@ -51,19 +56,12 @@ std::int64_t roundedCount(std::int64_t length, std::int64_t recordLength) {
     return count;
 }
 
-// Replaces target with a complete copy of source: the copy is written beside the
-// target and renamed into place, so a failure leaves the old target as it was.
-bool copyWhole(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 16);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) return false;
-        if (out.write(chunk) != chunk.size()) return false;
-    }
-    return out.commit();
+QByteArray readWholeFile(const QString& path);
+
+// Replaces target with a complete copy of source; a failure leaves the old target as
+// it was. Throws FileError.
+void copyWhole(const QString& source, const QString& target) {
+    ReplaceFile(target, readWholeFile(source));
 }
 
 QString composeMessage(const QString& fileName, const QString& problem) {
@@ -74,14 +72,47 @@ QString problemText(const QString& what, const QString& detail) {
     return detail.isEmpty() ? what + u'.' : QStringLiteral("%1 (%2).").arg(what, detail);
 }
 
-void copySet(const std::array<const char*, 11>& names) {
+// What a file of the sets must hold to read whole: whole records of a length, or the
+// items its loader reads. Files the sets do not know always read whole.
+struct WholeRule {
+    const char* name;
+    int recordLength;
+    int items;
+};
+constexpr WholeRule WholeRules[] = {
+    {"MyBusinessData.txt", 0, 9},
+    {"Deductions.txt", 0, 8},
+    {"PayrollInfo.txt", 0, 3},
+    {"TaxTable.txt", 0, 16 * 14},
+    {"TaxVariables.txt", 0, 14},
+    {"PercentageTable.txt", 0, 16 * 14},
+    {"SummaryRecords.txt", SummaryRecord::Length, 0},
+    {"PayrollCheckRegister.txt", RegisterEntry::Length, 0},
+    {"CheckRegister.txt", RegisterEntry::Length, 0},
+    {"StateTaxes.txt", 0, 3 * StateCount},
+    {"NonResidentTaxTable.txt", 0, 8},
+};
+
+SetCopyOutcome copySet(const std::array<const char*, 11>& names) {
+    SetCopyOutcome outcome;
     const QString source = folderPath(SourceFolder);
     const QString target = folderPath(TargetFolder);
-    if (source.isEmpty() || target.isEmpty()) return;
+    if (source.isEmpty() || target.isEmpty()) return outcome;
     for (const char* entry : names) {
         const QString name = QLatin1String(entry) + QLatin1String(".txt");
-        if (QFileInfo(source + name).isFile()) copyWhole(source + name, target + name);
+        if (!QFileInfo(source + name).isFile()) continue;
+        // A damaged file never takes the place of the copy that could repair it.
+        if (!ReadsWhole(source + name)) {
+            if (QFileInfo(target + name).isFile() && ReadsWhole(target + name)) outcome.damaged << name;
+            continue;
+        }
+        try {
+            copyWhole(source + name, target + name);
+        } catch (const FileError& error) {
+            outcome.failed.push_back(error);
+        }
     }
+    return outcome;
 }
 
 } // namespace
@@ -119,6 +150,12 @@ QString ShownFileName(QStringView relativeName) {
 }
 
 namespace {
+// The damaged files the user has been told about in this run, by full path.
+QStringList& toldDamaged() {
+    static QStringList told;
+    return told;
+}
+
 FileErrorReporter& reporterSlot() {
     static FileErrorReporter reporter = nullptr;
     return reporter;
@@ -137,6 +174,14 @@ FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter) {
     return reporter;
 }
 
+void NoteDamageTold(QStringView name) {
+    toldDamaged() << DataPath(name);
+}
+
+bool DamageTold(QStringView name) {
+    return toldDamaged().contains(DataPath(name));
+}
+
 // ---- Existence, counts ----------------------------------------------------------------
 
 bool FileExists(QStringView name) {
@@ -145,7 +190,40 @@ bool FileExists(QStringView name) {
     if (QFileInfo(live).isFile()) return true;
     const QString backup = ProgramFolder() + QLatin1String("/Backup") + relative;
     if (!QFileInfo(backup).isFile()) return false;
-    return copyWhole(backup, live);
+    try {
+        copyWhole(backup, live);
+        return true;
+    } catch (const FileError& error) {
+        reportUncaught(error);
+        return false;
+    }
+}
+
+bool ReadsWhole(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const auto rule = std::ranges::find_if(WholeRules, [&name](const WholeRule& r) {
+        return name.compare(QLatin1String(r.name), Qt::CaseInsensitive) == 0;
+    });
+    if (rule == std::end(WholeRules)) return true;
+    const std::int64_t size = QFileInfo(path).size();
+    // No writer of the sets leaves an empty file behind: it is what a failed write left.
+    if (size == 0) return false;
+    if (rule->recordLength > 0)
+        return size % rule->recordLength == 0 &&
+               size / rule->recordLength <= std::numeric_limits<std::int16_t>::max();
+    try {
+        DelimitedReader in(readWholeFile(path));
+        for (int i = 0; i < rule->items; ++i)
+            in.next();
+        return !in.isShort();
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+void RestoreFromBackup(QStringView name) {
+    const QString relative = normalisedName(name);
+    copyWhole(ProgramFolder() + QLatin1String("/Backup") + relative, ProgramFolder() + relative);
 }
 
 std::int16_t RecordCount(QStringView name, std::int16_t recordLength) {
@@ -179,22 +257,21 @@ TextInput OpenInput(QStringView name) {
 }
 
 TextOutput::TextOutput(QStringView name)
-    : path_(DataPath(name)), file_(std::make_unique<QSaveFile>(path_)),
-      exceptionsAtOpen_(std::uncaught_exceptions()) {
-    if (!file_->open(QIODevice::WriteOnly))
-        throw FileError(path_, problemText(QStringLiteral("It could not be created"), file_->errorString()));
+    : path_(DataPath(name)), open_(true), exceptionsAtOpen_(std::uncaught_exceptions()) {
+    // Nothing is written before close(); a folder that cannot take the file fails now.
+    const QFileInfo folder(QFileInfo(path_).absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        throw FileError(path_, problemText(QStringLiteral("It could not be created"),
+                                           folder.isDir() ? QStringLiteral("the folder cannot be written to")
+                                                          : QStringLiteral("the folder does not exist")));
 }
 
 TextOutput::TextOutput(TextOutput&& other) noexcept
-    : DelimitedWriter(std::move(other)), path_(std::move(other.path_)), file_(std::move(other.file_)),
-      exceptionsAtOpen_(other.exceptionsAtOpen_) {}
+    : DelimitedWriter(std::move(other)), path_(std::move(other.path_)),
+      open_(std::exchange(other.open_, false)), exceptionsAtOpen_(other.exceptionsAtOpen_) {}
 
 TextOutput::~TextOutput() {
-    if (!file_) return;
-    if (std::uncaught_exceptions() > exceptionsAtOpen_) {
-        file_->cancelWriting();
-        return;
-    }
+    if (!open_ || std::uncaught_exceptions() > exceptionsAtOpen_) return;
     try {
         close();
     } catch (const FileError& error) {
@@ -203,12 +280,8 @@ TextOutput::~TextOutput() {
 }
 
 void TextOutput::close() {
-    if (!file_) return;
-    const std::unique_ptr<QSaveFile> file = std::move(file_);
-    const bool written = file->write(bytes()) == bytes().size();
-    if (!written || !file->commit())
-        throw FileError(path_, problemText(QStringLiteral("It could not be written; the old file was kept"),
-                                           file->errorString()));
+    if (!std::exchange(open_, false)) return;
+    ReplaceFile(path_, bytes());
 }
 
 TextOutput OpenOutput(QStringView name) {
@@ -216,21 +289,41 @@ TextOutput OpenOutput(QStringView name) {
 }
 
 void WriteWholeFile(QStringView name, const QByteArray& bytes) {
-    const QString path = DataPath(name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(path, problemText(QStringLiteral("It could not be created"), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(path, problemText(QStringLiteral("It could not be written; the old file was kept"),
-                                          file.errorString()));
+    ReplaceFile(DataPath(name), bytes);
 }
 
 // ---- Random (record) files ----------------------------------------------------------------
 
+namespace {
+
+void checkNumber(const QString& path, std::int32_t recordNumber) {
+    if (recordNumber < 1)
+        throw FileError(path, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
+}
+
+void checkRecord(const QString& path, const QByteArray& record, int recordLength) {
+    if (record.size() > recordLength)
+        throw FileError(path,
+                        QStringLiteral("A record longer than %1 bytes cannot be written.").arg(recordLength));
+}
+
+QByteArray padded(QByteArray record, int recordLength) {
+    if (record.size() < recordLength) record.append(recordLength - record.size(), '\0');
+    return record;
+}
+
+// Puts a whole record into the bytes of a file at its offset; a gap before it reads as zeros.
+void placeRecord(QByteArray& all, std::int64_t offset, const QByteArray& record) {
+    if (all.size() < offset + record.size()) all.resize(offset + record.size(), '\0');
+    all.replace(offset, record.size(), record);
+}
+
+} // namespace
+
 RandomFile::RandomFile(QStringView name, int recordLength)
     : path_(DataPath(name)), recordLength_(recordLength), file_(std::make_unique<QFile>(path_)) {
     if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
-    if (file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return;
+    if (file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered, PrivateFile)) return;
     const QString why = file_->errorString();
     if (QFileInfo(path_).isFile() && file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;
     throw FileError(path_, problemText(QStringLiteral("It could not be opened"), why));
@@ -246,8 +339,7 @@ std::int32_t RandomFile::count() const {
 }
 
 std::optional<QByteArray> RandomFile::read(std::int32_t recordNumber) {
-    if (recordNumber < 1)
-        throw FileError(path_, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
+    checkNumber(path_, recordNumber);
     const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
     if (offset >= length()) return std::nullopt;
     if (!file_->seek(offset))
@@ -256,26 +348,54 @@ std::optional<QByteArray> RandomFile::read(std::int32_t recordNumber) {
     if (file_->error() != QFileDevice::NoError)
         throw FileError(path_, problemText(QStringLiteral("It could not be read"), file_->errorString()));
     // A record cut short by the end of the file reads with zeros for its missing bytes.
-    if (bytes.size() < recordLength_) bytes.append(recordLength_ - bytes.size(), '\0');
-    return bytes;
+    return padded(std::move(bytes), recordLength_);
 }
 
 void RandomFile::write(std::int32_t recordNumber, const QByteArray& record) {
-    if (recordNumber < 1)
-        throw FileError(path_, QStringLiteral("Record %1 does not exist.").arg(recordNumber));
-    if (record.size() > recordLength_)
-        throw FileError(
-            path_, QStringLiteral("A record longer than %1 bytes cannot be written.").arg(recordLength_));
+    checkNumber(path_, recordNumber);
+    checkRecord(path_, record, recordLength_);
     if (!file_->isWritable())
         throw FileError(path_, QStringLiteral("It could not be written: it can only be read."));
-    QByteArray bytes = record;
-    if (bytes.size() < recordLength_) bytes.append(recordLength_ - bytes.size(), '\0');
-    const std::int64_t oldLength = length();
+    const QByteArray bytes = padded(record, recordLength_);
     const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
-    if (file_->seek(offset) && file_->write(bytes) == bytes.size() && file_->flush()) return;
-    const QString why = file_->errorString();
+    if (offset < length())
+        replaceRecord(offset, bytes);
+    else
+        append(recordNumber, offset, bytes);
+}
+
+// A record rewritten in place could be torn by a write cut part-way: the whole file is
+// written anew with the record changed, so the record changes whole or not at all.
+void RandomFile::replaceRecord(std::int64_t offset, const QByteArray& bytes) {
+    QByteArray all = readAll();
+    placeRecord(all, offset, bytes);
+    file_->close();
+    const auto reopen = [this] { file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered); };
+    try {
+        ReplaceFile(path_, all);
+    } catch (const FileError&) {
+        reopen();
+        throw;
+    }
+    reopen();
+}
+
+void RandomFile::append(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes) {
+    const std::int64_t oldLength = length();
+    const std::int64_t room = WriteFaultLimit(path_).value_or(bytes.size());
+    bool written = file_->seek(offset) &&
+                   file_->write(bytes.left(room)) == std::min<qsizetype>(room, bytes.size()) &&
+                   file_->flush() && room >= bytes.size();
+    QString why = room < bytes.size() ? QStringLiteral("No space left on device") : file_->errorString();
+    if (written && !AppendBatch::defer(path_, oldLength)) {
+        if (const auto failed = SyncOpenFile(file_->handle(), path_)) {
+            written = false;
+            why = *failed;
+        }
+    }
+    if (written) return;
     // A failed append must not leave a partial record that later counts as one.
-    if (offset >= oldLength) file_->resize(oldLength);
+    file_->resize(oldLength);
     throw FileError(path_,
                     problemText(QStringLiteral("Record %1 could not be written").arg(recordNumber), why));
 }
@@ -297,6 +417,43 @@ RandomFile OpenRandomFile2(QStringView name, int recordLength) {
     return RandomFile(name, recordLength);
 }
 
+RecordFileImage::RecordFileImage(QStringView name, int recordLength)
+    : path_(DataPath(name)), recordLength_(recordLength) {
+    if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
+    if (FileExists(name)) bytes_ = readWholeFile(path_);
+}
+
+std::int32_t RecordFileImage::count() const {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(roundedCount(bytes_.size(), recordLength_),
+                                                            std::numeric_limits<std::int32_t>::max()));
+}
+
+std::optional<QByteArray> RecordFileImage::read(std::int32_t recordNumber) const {
+    checkNumber(path_, recordNumber);
+    const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
+    if (offset >= bytes_.size()) return std::nullopt;
+    return padded(bytes_.mid(offset, recordLength_), recordLength_);
+}
+
+void RecordFileImage::write(std::int32_t recordNumber, const QByteArray& record) {
+    checkNumber(path_, recordNumber);
+    checkRecord(path_, record, recordLength_);
+    const std::int64_t offset = std::int64_t{recordNumber - 1} * recordLength_;
+    const QByteArray bytes = padded(record, recordLength_);
+    // A record written as it stands changes nothing: an unchanged file is not written.
+    if (offset + recordLength_ <= bytes_.size() &&
+        QByteArrayView(bytes_).sliced(offset, recordLength_) == bytes)
+        return;
+    placeRecord(bytes_, offset, bytes);
+    changed_ = true;
+}
+
+void RecordFileImage::save() {
+    if (!changed_) return;
+    ReplaceFile(path_, bytes_);
+    changed_ = false;
+}
+
 // ---- Files and folders ------------------------------------------------------------------------
 
 void DeleteDataFile(QStringView name) {
@@ -316,7 +473,8 @@ void DeleteFileAndBackup(QStringView name) {
 void MakeFolder(QStringView relativeFolder) {
     const QString path = DataPath(relativeFolder);
     if (QFileInfo::exists(path)) return;
-    if (!QDir().mkdir(path)) throw FileError(path, QStringLiteral("The folder could not be created."));
+    if (!QDir().mkdir(path, PrivateFolder))
+        throw FileError(path, QStringLiteral("The folder could not be created."));
 }
 
 void RenameDataFile(QStringView oldName, QStringView newName) {
@@ -369,23 +527,35 @@ bool BusinessDataExists() {
     return business && payrollInfo;
 }
 
-void CopyPayrollFiles() {
-    copySet({"MyBusinessData", "Deductions", "PayrollInfo", "TaxTable", "TaxVariables", "PercentageTable",
-             "SummaryRecords", "PayrollCheckRegister", "CheckRegister", "StateTaxes", "NonResidentTaxTable"});
+SetCopyOutcome CopyPayrollFiles() {
+    SetCopyOutcome outcome = copySet(
+        {"MyBusinessData", "Deductions", "PayrollInfo", "TaxTable", "TaxVariables", "PercentageTable",
+         "SummaryRecords", "PayrollCheckRegister", "CheckRegister", "StateTaxes", "NonResidentTaxTable"});
     // The first backup of the tax variables becomes the master copy; once a master
     // exists the move fails and the master is never touched again.
     const QString backup = ProgramFolder() + QLatin1String("/Backup/");
     const QString master = backup + QLatin1String("MasterTaxVariables.txt");
     if (!QFileInfo::exists(master)) QFile::rename(backup + QLatin1String("TaxVariables.txt"), master);
+    return outcome;
 }
 
-void CopyStandardFiles() {
-    copySet({"CompanyLogo", "CustomerData", "AuxHeadings", "LogoSettings", "Phone", "MyBusinessData",
-             "PrintColors", "SoldItems", "MyWebSite", "TaxRecords", "SpeedNumbers"});
+SetCopyOutcome CopyStandardFiles() {
+    return copySet({"CompanyLogo", "CustomerData", "AuxHeadings", "LogoSettings", "Phone", "MyBusinessData",
+                    "PrintColors", "SoldItems", "MyWebSite", "TaxRecords", "SpeedNumbers"});
 }
 
 void BackupOnExit() {
     SourceFolder = ProgramFolder() + u'/';
     TargetFolder = ProgramFolder() + QLatin1String("/Backup/");
-    CopyStandardFiles();
+    for (const FileError& error : CopyStandardFiles().failed)
+        reportUncaught(error);
+}
+
+void RemoveLeftovers() {
+    const QString folder = ProgramFolder();
+    RemoveLeftoverTemporaries(folder);
+    RemoveLeftoverTemporaries(folder + QLatin1String("/Backup"));
+    const QDir employees(folder + QLatin1String("/Employees"));
+    for (const QString& number : employees.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        RemoveLeftoverTemporaries(employees.filePath(number));
 }

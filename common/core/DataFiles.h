@@ -4,14 +4,15 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 // ---- The program folder ------------------------------------------------------------
 // The folder named by KESTROVA_FOLDER when set, else the folder of the executable;
@@ -42,11 +43,22 @@ QString ShownFileName(QStringView relativeName);
 // until then such an error goes to the warning log. Returns the reporter it replaces.
 using FileErrorReporter = void (*)(const FileError&);
 FileErrorReporter SetFileErrorReporter(FileErrorReporter reporter);
+// The damaged files the user has been told about in this run: their loaders do not
+// tell it again (ReportShortFile).
+void NoteDamageTold(QStringView name);
+bool DamageTold(QStringView name);
 
 // ---- Existence, counts ----------------------------------------------------------------
 // True when the file exists; a missing file whose copy exists in Backup is first
-// copied back silently.
+// copied back silently. A copy back that fails is shown to the user and gives false.
 bool FileExists(QStringView name);
+// Whether a file of the sets reads whole (by its name): a record file holds whole
+// records, no more than a count can hold; a table or settings file holds every item
+// its loader reads. An empty one does not. Files the sets do not know always do.
+bool ReadsWhole(const QString& path);
+// Replaces the live file with its copy in Backup. Throws FileError; the live file
+// stays as it was when the copy fails.
+void RestoreFromBackup(QStringView name);
 // File length / record length, rounded to the nearest whole number (ties to even);
 // 0 when FileExists finds nothing. Counts are 16-bit: a larger file throws FileError.
 std::int16_t RecordCount(QStringView name, std::int16_t recordLength);
@@ -60,11 +72,11 @@ public:
 TextInput OpenInput(QStringView name);
 
 // A sequential output file. Nothing reaches the disk until close(): the new
-// content is written beside the old file and renamed into place, so a failure
-// never leaves a half-written file. Opening throws FileError when the file cannot
-// be created (a missing folder); close() throws FileError on failure. A TextOutput
-// destroyed without close() commits unless an exception is unwinding, and reports
-// a failure of that commit to the user (a destructor cannot throw).
+// content is written whole beside the old file, synced and renamed into place, so a
+// failure never leaves a half-written file. Opening throws FileError when the folder
+// cannot take the file; close() throws FileError on failure. A TextOutput destroyed
+// without close() commits unless an exception is unwinding, and reports a failure of
+// that commit to the user (a destructor cannot throw).
 class TextOutput : public DelimitedWriter {
 public:
     explicit TextOutput(QStringView name);
@@ -75,7 +87,7 @@ public:
 
 private:
     QString path_;
-    std::unique_ptr<QSaveFile> file_; // null once closed or moved from
+    bool open_ = false; // false once closed or moved from
     int exceptionsAtOpen_ = 0;
 };
 TextOutput OpenOutput(QStringView name);
@@ -85,7 +97,9 @@ TextOutput OpenOutput(QStringView name);
 // read-only when it cannot be opened for writing, so that writes then fail loudly).
 // A read of a record beyond the end gives nullopt; a record that the end of the file
 // cuts short reads with zeros for its missing bytes. A write that fails throws
-// FileError, and a failed append leaves no partial record behind.
+// FileError. A record written in place lands whole or leaves the old record (the file
+// is written anew); an append reaches the disk before write() returns (or before the
+// commit of an AppendBatch), and a failed append leaves no partial record behind.
 class RandomFile {
 public:
     RandomFile(QStringView name, int recordLength);
@@ -107,11 +121,41 @@ public:
     template <class R> void put(std::int32_t n, const R& record) { write(n, record.encode()); }
 
 private:
+    void replaceRecord(std::int64_t offset, const QByteArray& bytes);
+    void append(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes);
+
     QString path_;
     int recordLength_;
     std::unique_ptr<QFile> file_;
 };
 RandomFile OpenRandomFile(QStringView name, int recordLength);
+
+// A record file read whole, changed in memory and written back whole by save(), so that
+// every record changed lands together or none does. A missing file reads as empty.
+// Records are numbered, read and written as in RandomFile.
+class RecordFileImage {
+public:
+    RecordFileImage(QStringView name, int recordLength);
+    std::int32_t count() const;
+    std::optional<QByteArray> read(std::int32_t recordNumber) const;
+    void write(std::int32_t recordNumber, const QByteArray& record);
+    // Writes the file when a record was written since it was read. Throws FileError; the
+    // file then stays as it was.
+    void save();
+
+    template <class R> std::optional<R> get(std::int32_t n) const {
+        auto bytes = read(n);
+        if (!bytes) return std::nullopt;
+        return R::decode(*bytes);
+    }
+    template <class R> void put(std::int32_t n, const R& record) { write(n, record.encode()); }
+
+private:
+    QString path_;
+    int recordLength_;
+    QByteArray bytes_;
+    bool changed_ = false;
+};
 // A second random file open at the same time.
 RandomFile OpenRandomFile2(QStringView name, int recordLength);
 
@@ -119,11 +163,11 @@ RandomFile OpenRandomFile2(QStringView name, int recordLength);
 void DeleteDataFile(QStringView name);
 // Deletes "/Backup" & name, then name.
 void DeleteFileAndBackup(QStringView name);
-// Creates one folder level when nothing of that name exists.
+// Creates one folder level, private to the user, when nothing of that name exists.
 void MakeFolder(QStringView relativeFolder);
 // Gives the file the new name (replacing a file of that name), then deletes the old name.
 void RenameDataFile(QStringView oldName, QStringView newName);
-// Writes a whole file safely (temporary file, then rename). Throws FileError.
+// Writes a whole file safely (temporary file, synced, then renamed). Throws FileError.
 void WriteWholeFile(QStringView name, const QByteArray& bytes);
 
 // ---- The folder tree and the backup sets --------------------------------------------------------
@@ -133,11 +177,22 @@ void MakeFolders();
 // Both MyBusinessData.txt and PayrollInfo.txt exist (both are tested, so both are
 // restored from Backup when they can be).
 bool BusinessDataExists();
+// What a set copy left undone: the files whose source does not read whole (ReadsWhole),
+// so that the good copy in the target was kept ("TaxTable.txt"), and the copies that
+// failed (their old target kept).
+struct SetCopyOutcome {
+    QStringList damaged;
+    std::vector<FileError> failed;
+};
 // The set copies copy from SourceFolder to TargetFolder, skip missing sources and
-// ignore every error; a target is replaced only by a complete copy. The payroll set
-// copy then turns the program folder's Backup/TaxVariables.txt into
-// Backup/MasterTaxVariables.txt, which works only while no master exists.
-void CopyPayrollFiles();
-void CopyStandardFiles();
-// The standard set from the program folder to its Backup folder.
+// sources that do not read whole, and go on after a failed copy; a target is replaced
+// only by a complete copy. The payroll set copy then turns the program folder's
+// Backup/TaxVariables.txt into Backup/MasterTaxVariables.txt, which works only while
+// no master exists.
+SetCopyOutcome CopyPayrollFiles();
+SetCopyOutcome CopyStandardFiles();
+// The standard set from the program folder to its Backup folder; a failed copy is shown.
 void BackupOnExit();
+// Removes what writes cut off by the end of the process left in the program folder,
+// its Backup folder and the employees' folders.
+void RemoveLeftovers();

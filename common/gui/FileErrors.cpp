@@ -7,6 +7,7 @@ void ReportFileError(const FileError& error) {
 }
 
 void ReportShortFile(const QString& relativeName) {
+    if (DamageTold(relativeName)) return;
     MsgBox(QStringLiteral("The file %1 is damaged: it ends before all of its information could be read.")
                .arg(ShownFileName(relativeName)),
            MsgButtons::OK, QStringLiteral("Damaged File"));

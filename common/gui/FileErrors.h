@@ -17,5 +17,6 @@ template <class Step> bool ReportFileErrors(Step&& step) {
         return false;
     }
 }
-// Shows that a delimited file ended before all its items were read, titled "Damaged File".
+// Shows that a delimited file ended before all its items were read, titled "Damaged File",
+// unless the user has already been told in this run that the file is damaged.
 void ReportShortFile(const QString& relativeName);

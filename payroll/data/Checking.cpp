@@ -97,11 +97,11 @@ bool HoldsAccount(const std::array<QString, 5>& items) {
 
 void ShowGeneralDefaults(frmSetup& setup) {
     ShowAmbletonTab(setup, false);
-    setup.LblBank[0]->clear();
-    setup.LblBank[1]->clear();
-    setup.LblBank[2]->setText(CurrencyText(Money()));
-    setup.LblBank[3]->setText(FirstCheckNumber);
-    setup.LblBank[5]->setText(CurrencyText(Money()));
+    setup.LblBank[GeneralBankLabel::BankName]->clear();
+    setup.LblBank[GeneralBankLabel::AccountNumber]->clear();
+    setup.LblBank[GeneralBankLabel::Balance]->setText(CurrencyText(Money()));
+    setup.LblBank[GeneralBankLabel::NextCheck]->setText(FirstCheckNumber);
+    setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(CurrencyText(Money()));
     setup.LblAcctType->setText(Business);
     setup.ckDeposit->setChecked(false);
     CheckbookOverdraft = 0;
@@ -119,11 +119,11 @@ void ShowGeneralFile(frmSetup& setup) {
     if (in.isShort()) ReportShortFile(CheckbookInfoFile);
 
     ShowAmbletonTab(setup, HoldsAccount(items));
-    setup.LblBank[0]->setText(items[0]);
-    setup.LblBank[1]->setText(items[1]);
-    setup.LblBank[2]->setText(BalanceText(items[2]));
-    setup.LblBank[3]->setText(items[3]);
-    setup.LblBank[5]->setText(BalanceText(items[4]));
+    setup.LblBank[GeneralBankLabel::BankName]->setText(items[0]);
+    setup.LblBank[GeneralBankLabel::AccountNumber]->setText(items[1]);
+    setup.LblBank[GeneralBankLabel::Balance]->setText(BalanceText(items[2]));
+    setup.LblBank[GeneralBankLabel::NextCheck]->setText(items[3]);
+    setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(BalanceText(items[4]));
     setup.lblOverdraft->setVisible(CheckbookOverdraft == -1);
     if (accountType == 1) {
         // A personal account has no business deposit slips: the box keeps its state.

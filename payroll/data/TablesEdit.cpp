@@ -34,7 +34,7 @@ const QString None = QStringLiteral("None");
 const QString TableWord = QStringLiteral("Table");
 
 bool IsRateBox(int index) {
-    return index < 6;
+    return index < TaxBox::RateCount;
 }
 
 // A key that changes the text: one that types a character, Backspace or Delete.
@@ -77,59 +77,59 @@ std::optional<Decimal> PercentTyped(const QString& text) {
 
 void frmTables::cmdTables_Click(int index) {
     switch (index) {
-    case 0:
+    case TablesButton::Menu:
         Hide();
         ShowMainMenu();
         break;
-    case 1:
+    case TablesButton::SaveSettings:
         SaveTaxVariables();
         break;
-    case 2:
+    case TablesButton::SaveTaxTable:
         SaveTaxTable();
         break;
-    case 3:
+    case TablesButton::SaveTaxTableChange:
         saveTaxTableChange();
         break;
-    case 4:
+    case TablesButton::CloseHelp:
         fraHelp->hide();
         break;
-    case 5:
+    case TablesButton::SavePercentageChange:
         savePercentageChange();
         break;
-    case 6:
+    case TablesButton::CloseAllowances:
         fraAllowance->hide();
         break;
-    case 7:
+    case TablesButton::SaveAllowances:
         SaveAllowanceTable();
         break;
-    case 8:
+    case TablesButton::ClearAllowances:
         ClearAllowanceTable();
         break;
-    case 9:
+    case TablesButton::ReloadAllowances:
         LoadAllowanceTable();
-        txtAllowance[0]->setFocus();
+        txtAllowance[AllowanceBox::Weekly]->setFocus();
         break;
-    case 10:
+    case TablesButton::SavePercentageTable:
         SavePercentageTable();
         showPercentageFrame(false);
         break;
-    case 11:
+    case TablesButton::ClearPercentageEntry:
         txtChangePercent->clear();
         break;
-    case 12:
+    case TablesButton::SelectSingle:
         fgPercentage->setSelectionMode(FlexGrid::SelectionFree);
         break;
-    case 13:
+    case TablesButton::SelectColumn:
         fgPercentage->setSelectionMode(FlexGrid::SelectionByColumn);
         break;
-    case 14:
+    case TablesButton::ReloadTables:
         // The tax variables only: edits of the grids stay on the screen.
         if (FileExists(TaxVariablesFile)) LoadTaxVariables(true);
         break;
-    case 15:
+    case TablesButton::LoadDefaultTable:
         LoadTaxVariables(false);
         break;
-    case 17:
+    case TablesButton::ClosePercentage:
         showPercentageFrame(false);
         break;
     default:
@@ -169,7 +169,7 @@ void frmTables::saveTaxTableChange() {
 // ---- The percentage table --------------------------------------------------------------------------
 
 void frmTables::fgPercentage_Click(int row, int col) {
-    cmdTables[5]->setEnabled(true);
+    cmdTables[TablesButton::SavePercentageChange]->setEnabled(true);
     fgPercentage->setCellBackColor(row, col, Green);
     txtChangePercent->clear();
     txtChangePercent->setFocus();
@@ -202,8 +202,8 @@ void frmTables::savePercentageChange() {
     if (fgPercentage->selectionMode() == FlexGrid::SelectionByColumn)
         for (int r = 1; r <= 16; ++r)
             fgPercentage->setTextMatrix(r, col, text);
-    cmdTables[5]->setEnabled(false);
-    cmdTables[10]->setEnabled(true);
+    cmdTables[TablesButton::SavePercentageChange]->setEnabled(false);
+    cmdTables[TablesButton::SavePercentageTable]->setEnabled(true);
 }
 
 void frmTables::showPercentageFrame(bool show) {
@@ -235,7 +235,7 @@ void frmTables::TxtTables_Leave(int index) {
     if (!IsRateBox(index)) {
         if (const auto amount = ParseMoney(text))
             box->setText(CurrencyText(*amount));
-        else if (index == 7 && text.trimmed().compare(TableWord, Qt::CaseInsensitive) == 0)
+        else if (index == TaxBox::StateMaximum && text.trimmed().compare(TableWord, Qt::CaseInsensitive) == 0)
             box->setText(TableWord); // the state's bracket table stays in use
         else
             box->setText(None);
@@ -253,7 +253,7 @@ void frmTables::TxtTables_Leave(int index) {
 }
 
 void frmTables::ckState_Click() {
-    if (ckState->isChecked()) TxtTables[7]->setText(None);
+    if (ckState->isChecked()) TxtTables[TaxBox::StateMaximum]->setText(None);
 }
 
 // ---- Keys and focus ----------------------------------------------------------------------------------
@@ -310,7 +310,7 @@ bool frmTables::eventFilter(QObject* watched, QEvent* event) {
 
 void frmTables::mnuAllowance_Click() {
     fraAllowance->setVisible(fraAllowance->isHidden());
-    if (!fraAllowance->isHidden()) txtAllowance[0]->setFocus();
+    if (!fraAllowance->isHidden()) txtAllowance[AllowanceBox::Weekly]->setFocus();
 }
 
 void frmTables::mnuPercentage_Click() {

@@ -99,9 +99,9 @@ void frmTables::LoadTables() {
 // ---- Tax variables ------------------------------------------------------------------------------
 
 void frmTables::defaultTaxVariables() {
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < TaxBox::RateCount; ++i)
         TxtTables[i]->setText(ZeroPercent2());
-    for (int i = 6; i < 11; ++i)
+    for (int i = TaxBox::RateCount; i < TaxBox::Count; ++i)
         TxtTables[i]->setText(ZeroCurrency());
     txtEIN->clear();
     ckState->setChecked(false);
@@ -128,11 +128,11 @@ void frmTables::readTaxVariables(const QString& fileName) {
     for (int i = 0; i < read; ++i) {
         const DelimitedReader::Read& item = (*items)[i];
         const QString& text = item.text;
-        if (i < 6)
+        if (i < TaxBox::RateCount)
             TxtTables[i]->setText(PercentText2(text));
-        else if (i < 11)
+        else if (i < TaxBox::Count)
             TxtTables[i]->setText(CurrencyOrAsRead(text));
-        else if (i == 11)
+        else if (i == TaxBox::Count)
             txtEIN->setText(text);
         else
             (i == 12 ? ckState : ckLocal)->setChecked(Ticked(item));
@@ -141,7 +141,7 @@ void frmTables::readTaxVariables(const QString& fileName) {
 
 void frmTables::SaveTaxVariables() {
     // A maximum of zero means no maximum.
-    for (int i = 6; i < 11; ++i)
+    for (int i = TaxBox::RateCount; i < TaxBox::Count; ++i)
         if (TxtTables[i]->text() == ZeroCurrency()) TxtTables[i]->setText(QStringLiteral("None"));
     SaveFile(TaxVariablesFile, [this](TextOutput& out) {
         for (QLineEdit* box : TxtTables)
@@ -223,5 +223,5 @@ void frmTables::SaveAllowanceTable() {
 void frmTables::ClearAllowanceTable() {
     for (QLineEdit* box : txtAllowance)
         box->setText(ZeroCurrency());
-    txtAllowance[0]->setFocus();
+    txtAllowance[AllowanceBox::Weekly]->setFocus();
 }

@@ -86,8 +86,8 @@ void frmSetup::SelectState() {
         StateIndex = static_cast<std::int16_t>(p + 1);
         const auto k = static_cast<std::size_t>(p + 1);
         frmTables& tables = Form<frmTables>();
-        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[2]->setText(StateTaxRate[k]);
-        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[7]->setText(StateTaxMaximum[k]);
+        if (!StateTaxRate[k].isEmpty()) tables.TxtTables[TaxBox::StateRate]->setText(StateTaxRate[k]);
+        if (!StateTaxMaximum[k].isEmpty()) tables.TxtTables[TaxBox::StateMaximum]->setText(StateTaxMaximum[k]);
         tables.ckState->setChecked(false);
         return;
     }
@@ -98,7 +98,7 @@ void frmSetup::LoadPayrollInfo() {
     if (!flags) return SelectBankOption(0);
     // Setting the three options in turn leaves the last one set selected.
     int chosen = -1;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < BankChoice::Count; ++i)
         if ((*flags)[static_cast<std::size_t>(i)]) chosen = i;
     SelectBankOption(chosen);
 }
@@ -152,7 +152,7 @@ void frmSetup::SaveBusiness() {
 }
 
 void frmSetup::SavePayrollInfo() {
-    WriteBankOptions({optAccount[0]->isChecked(), optAccount[1]->isChecked(), optAccount[2]->isChecked()});
+    WriteBankOptions({optAccount[BankChoice::SeparateAccount]->isChecked(), optAccount[BankChoice::GeneralAccount]->isChecked(), optAccount[BankChoice::OtherProgram]->isChecked()});
 }
 
 void frmSetup::SavePrompts() {
@@ -191,14 +191,14 @@ void frmSetup::cmdQuit_Click() {
 // ---- Bank options -------------------------------------------------------------------------------
 
 int frmSetup::BankOption() const {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < BankChoice::Count; ++i)
         if (optAccount[static_cast<std::size_t>(i)]->isChecked()) return i;
     return -1;
 }
 
 void frmSetup::SelectBankOption(int index) {
     // Exclusive options cannot all be cleared, so exclusiveness is lifted while they are set.
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < BankChoice::Count; ++i) {
         QRadioButton* option = optAccount[static_cast<std::size_t>(i)];
         option->setAutoExclusive(false);
         option->setChecked(i == index);
@@ -207,24 +207,24 @@ void frmSetup::SelectBankOption(int index) {
 }
 
 void frmSetup::optAccount_Click(int index) {
-    if (index < 0 || index > 2) return;
+    if (index < 0 || index >= BankChoice::Count) return;
     SelectBankOption(index);
     showBankOptionLabels(index);
-    if (index == 0 && !FileExists(PayrollCheckbookInfoFile)) {
+    if (index == BankChoice::SeparateAccount && !FileExists(PayrollCheckbookInfoFile)) {
         // A first guess at the payroll account's bank; the user completes the account.
-        txtPayrollBank[0]->setText(LblBank[0]->text());
+        txtPayrollBank[PayrollBankBox::BankName]->setText(LblBank[GeneralBankLabel::BankName]->text());
         tabInfo->setCurrentIndex(PayrollCheckbookTab);
     }
 }
 
 void frmSetup::showBankOptionLabels(int index) {
-    if (index == 1) {
+    if (index == BankChoice::GeneralAccount) {
         QPalette palette = lblDebit->palette();
         palette.setColor(QPalette::WindowText, VbColor(16576));
         lblDebit->setPalette(palette);
     }
-    lblDebit->setVisible(index != 2);
-    lblFunds->setVisible(index == 2);
+    lblDebit->setVisible(index != BankChoice::OtherProgram);
+    lblFunds->setVisible(index == BankChoice::OtherProgram);
 }
 
 // ---- Transfer -----------------------------------------------------------------------------------
@@ -238,7 +238,7 @@ void frmSetup::cmdTransfer_Click() {
                    QStringLiteral("Add Funds to Payroll Checking"));
         return;
     }
-    const Money general = MoneyOf(LblBank[2]->text());
+    const Money general = MoneyOf(LblBank[GeneralBankLabel::Balance]->text());
     if (amount > general) {
         MsgBox(QStringLiteral("Amount exceeds current Balance\r\nTransfer cannot be maid"));
         return;
@@ -248,8 +248,8 @@ void frmSetup::cmdTransfer_Click() {
     if (MsgBox(question, MsgButtons::YesNo, QStringLiteral("Add Funds to Payroll Checking")) !=
         MsgAnswer::Yes)
         return;
-    txtPayrollBank[2]->setText(CurrencyText(amount + MoneyOf(txtPayrollBank[2]->text())));
-    LblBank[2]->setText(CurrencyText(general - amount));
+    txtPayrollBank[PayrollBankBox::Balance]->setText(CurrencyText(amount + MoneyOf(txtPayrollBank[PayrollBankBox::Balance]->text())));
+    LblBank[GeneralBankLabel::Balance]->setText(CurrencyText(general - amount));
     try {
         SavePayrollCheckbookInfo();
         SaveCheckbookInfo();
@@ -278,7 +278,7 @@ void frmSetup::tabInfo_Click() {
 }
 
 void frmSetup::txtPayrollBank_LostFocus(int index) {
-    if (index != 2 && index != 4) return;
+    if (index != PayrollBankBox::Balance && index != PayrollBankBox::BeginningBalance) return;
     QLineEdit* box = txtPayrollBank[static_cast<std::size_t>(index)];
     // An empty box, or one holding no number, shows zero.
     box->setText(CurrencyText(ParseMoney(box->text()).value_or(Money())));
@@ -291,8 +291,8 @@ bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::FocusOut) {
-        if (watched == txtPayrollBank[2]) txtPayrollBank_LostFocus(2);
-        if (watched == txtPayrollBank[4]) txtPayrollBank_LostFocus(4);
+        if (watched == txtPayrollBank[PayrollBankBox::Balance]) txtPayrollBank_LostFocus(2);
+        if (watched == txtPayrollBank[PayrollBankBox::BeginningBalance]) txtPayrollBank_LostFocus(4);
     }
     return Screen::eventFilter(watched, event);
 }

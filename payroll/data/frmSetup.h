@@ -16,6 +16,22 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
+// The bank options of the setup screen (optAccount), as BankOption() tells them: a
+// separate payroll account, the general account shared with Ambleton, or another
+// program (nothing posted here).
+namespace BankChoice {
+inline constexpr int SeparateAccount = 0, GeneralAccount = 1, OtherProgram = 2, Count = 3;
+}
+// The general checkbook's labels (LblBank); Unused4 and Unused6 hold nothing of the account.
+namespace GeneralBankLabel {
+inline constexpr int BankName = 0, AccountNumber = 1, Balance = 2, NextCheck = 3, Unused4 = 4,
+                     BeginningBalance = 5, Unused6 = 6, Count = 7;
+}
+// The payroll checkbook's boxes (txtPayrollBank).
+namespace PayrollBankBox {
+inline constexpr int BankName = 0, AccountNumber = 1, Balance = 2, NextCheck = 3, BeginningBalance = 4, Count = 5;
+}
+
 // Called when the setup screen has saved the settings, the business state among them;
 // the program registers what must follow (the pay run's state table).
 inline Hook SetupSaved;
@@ -90,15 +106,13 @@ public:
     QLineEdit* txtFax = nullptr;
     QLineEdit* txtFein = nullptr;
 
-    // Tab 1 "Payroll Creation": 0 separate payroll account, 1 general account shared
-    // with Ambleton, 2 another program (nothing posted here).
-    std::array<QRadioButton*, 3> optAccount{};
+    // Tab 1 "Payroll Creation": the bank options (BankChoice).
+    std::array<QRadioButton*, BankChoice::Count> optAccount{};
     QLabel* lblDebit = nullptr; // "Your Checkbook balance will be debited"
     QLabel* lblFunds = nullptr; // "Ensure ample funds are available in your Checking Account"
 
-    // Tab 2 "Ambleton": the general checkbook: 0 bank name, 1 account number, 2 current
-    // balance, 3 next check number, 5 beginning balance (4 and 6 hold nothing).
-    std::array<QLabel*, 7> LblBank{};
+    // Tab 2 "Ambleton": the general checkbook (GeneralBankLabel).
+    std::array<QLabel*, GeneralBankLabel::Count> LblBank{};
     QLabel* LblAcctType = nullptr;
     QLabel* lblOverdraft = nullptr;
     QCheckBox* ckDeposit = nullptr;
@@ -106,9 +120,8 @@ public:
     QLineEdit* txtAmount = nullptr;
     QPushButton* cmdTransfer = nullptr;
 
-    // Tab 3 "Payroll Checkbook": 0 bank name, 1 account number, 2 current balance,
-    // 3 next check number, 4 beginning balance.
-    std::array<QLineEdit*, 5> txtPayrollBank{};
+    // Tab 3 "Payroll Checkbook": the payroll checkbook (PayrollBankBox).
+    std::array<QLineEdit*, PayrollBankBox::Count> txtPayrollBank{};
     QRadioButton* optOverdraft = nullptr;
 
     // Tab 4 "401 k Program".

@@ -146,9 +146,9 @@ QWidget* frmSetup::buildBankOptionTab() {
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
     NewControls(optAccount, page, QStringLiteral("optAccount"));
-    optAccount[0]->setText(QStringLiteral("Use a seperate Checking account for Payroll Checks"));
-    optAccount[1]->setText(QStringLiteral("Print Payroll checks using Wendmoor program checks"));
-    optAccount[2]->setText(QStringLiteral(
+    optAccount[BankChoice::SeparateAccount]->setText(QStringLiteral("Use a seperate Checking account for Payroll Checks"));
+    optAccount[BankChoice::GeneralAccount]->setText(QStringLiteral("Print Payroll checks using Wendmoor program checks"));
+    optAccount[BankChoice::OtherProgram]->setText(QStringLiteral(
         "Use a different program for General Checking and Write Payroll Checks from that account"));
     lblDebit = NewControl<QLabel>(page, QStringLiteral("lblDebit"));
     lblDebit->setText(QStringLiteral("Your Checkbook balance will be debited"));
@@ -176,11 +176,12 @@ QWidget* frmSetup::buildAmbletonTab() {
     ckDeposit->setText(QStringLiteral("Checked - Use Printed Deposit Slips # 80200"));
 
     auto* account = new QGridLayout;
-    const std::array<std::pair<int, const char*>, 5> rows = {{{0, "Bank Name"},
-                                                              {1, "Account Number"},
-                                                              {2, "Current Balance"},
-                                                              {3, "Next Check #"},
-                                                              {5, "Beginning Balance"}}};
+    using namespace GeneralBankLabel;
+    const std::array<std::pair<int, const char*>, 5> rows = {{{BankName, "Bank Name"},
+                                                              {AccountNumber, "Account Number"},
+                                                              {Balance, "Current Balance"},
+                                                              {NextCheck, "Next Check #"},
+                                                              {BeginningBalance, "Beginning Balance"}}};
     int row = 0;
     for (const auto& [index, caption] : rows) {
         LblBank[index]->setFrameShape(QFrame::StyledPanel);
@@ -189,9 +190,9 @@ QWidget* frmSetup::buildAmbletonTab() {
         account->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
         account->addWidget(LblBank[index], row++, 1);
     }
-    // Elements 4 and 6 hold nothing of the account.
-    LblBank[4]->setVisible(false);
-    LblBank[6]->setVisible(false);
+    // Two elements hold nothing of the account.
+    LblBank[GeneralBankLabel::Unused4]->setVisible(false);
+    LblBank[GeneralBankLabel::Unused6]->setVisible(false);
     account->addWidget(LblAcctType, row++, 0, 1, 2);
     account->addWidget(lblOverdraft, row++, 0, 1, 2);
     account->addWidget(ckDeposit, row++, 0, 1, 2);
@@ -229,11 +230,11 @@ QWidget* frmSetup::buildPayrollCheckbookTab() {
     optOverdraft->setText(QStringLiteral("Use Overdraft Protection"));
     // A lone option: the user must be able to turn it off again.
     optOverdraft->setAutoExclusive(false);
-    txtPayrollBank[3]->setToolTip(QStringLiteral("Next check (Payroll or Tax Payment)"));
-    txtPayrollBank[4]->setToolTip(QStringLiteral("Your initial deposit into this account"));
-    const std::array<const char*, 5> captions = {"Bank Name", "Account Number", "Current Balance",
+    txtPayrollBank[PayrollBankBox::NextCheck]->setToolTip(QStringLiteral("Next check (Payroll or Tax Payment)"));
+    txtPayrollBank[PayrollBankBox::BeginningBalance]->setToolTip(QStringLiteral("Your initial deposit into this account"));
+    const std::array<const char*, PayrollBankBox::Count> captions = {"Bank Name", "Account Number", "Current Balance",
                                                  "Next Check #", "Beginning Balance"};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < PayrollBankBox::Count; ++i)
         AddCaptioned(grid, i, QString::fromLatin1(captions[static_cast<std::size_t>(i)]),
                      txtPayrollBank[static_cast<std::size_t>(i)]);
     grid->addWidget(optOverdraft, 5, 1);
@@ -297,18 +298,18 @@ void frmSetup::buildMenus() {
 
 void frmSetup::setUpMoneyBoxes() {
     EmptyZeroOnKeyDown(txtAmount);
-    EmptyZeroOnKeyDown(txtPayrollBank[2]);
-    EmptyZeroOnKeyDown(txtPayrollBank[4]);
-    new DecimalKeyFilter(txtPayrollBank[3]);
-    SelectWholeTextOnFocus(txtPayrollBank[3]);
-    txtPayrollBank[2]->installEventFilter(this);
-    txtPayrollBank[4]->installEventFilter(this);
+    EmptyZeroOnKeyDown(txtPayrollBank[PayrollBankBox::Balance]);
+    EmptyZeroOnKeyDown(txtPayrollBank[PayrollBankBox::BeginningBalance]);
+    new DecimalKeyFilter(txtPayrollBank[PayrollBankBox::NextCheck]);
+    SelectWholeTextOnFocus(txtPayrollBank[PayrollBankBox::NextCheck]);
+    txtPayrollBank[PayrollBankBox::Balance]->installEventFilter(this);
+    txtPayrollBank[PayrollBankBox::BeginningBalance]->installEventFilter(this);
 }
 
 void frmSetup::connectControls() {
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     connect(cmdTransfer, &QPushButton::clicked, this, [this] { cmdTransfer_Click(); });
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < BankChoice::Count; ++i) {
         QRadioButton* option = optAccount[static_cast<std::size_t>(i)];
         connect(option, &QRadioButton::clicked, this, [this, i] { optAccount_Click(i); });
         // The labels follow the option however it is set (the loaders set it too).

@@ -78,7 +78,7 @@ void frmTables::buildFace() {
 
     auto* commands = new QVBoxLayout;
     const std::pair<int, const char*> buttons[] = {
-        {1, "Save Settings"}, {14, "Reload Tables"}, {15, "Load &DefaultTable"}, {0, "Menu"}};
+        {TablesButton::SaveSettings, "Save Settings"}, {TablesButton::ReloadTables, "Reload Tables"}, {TablesButton::LoadDefaultTable, "Load &DefaultTable"}, {TablesButton::Menu, "Menu"}};
     for (const auto& [index, caption] : buttons) {
         cmdTables[index] = NewControl<QPushButton>(face, ControlName(QStringLiteral("cmdTables"), index));
         cmdTables[index]->setText(QString::fromLatin1(caption));
@@ -109,13 +109,14 @@ QWidget* frmTables::buildVariables() {
     auto* box = new QGroupBox(QStringLiteral("Tax Variables"), centralWidget());
     auto* grid = new QGridLayout(box);
     NewControls(TxtTables, box, QStringLiteral("TxtTables"));
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < TaxBox::RateCount; ++i) {
         grid->addWidget(Caption(QString::fromLatin1(RateCaptions[i]), TxtTables[i], box), i, 0);
         grid->addWidget(TxtTables[i], i, 1);
     }
-    for (int i = 6; i < 11; ++i) {
-        grid->addWidget(Caption(QString::fromLatin1(MaximumCaptions[i - 6]), TxtTables[i], box), i - 6, 2);
-        grid->addWidget(TxtTables[i], i - 6, 3);
+    for (int i = TaxBox::RateCount; i < TaxBox::Count; ++i) {
+        const int row = i - TaxBox::RateCount;
+        grid->addWidget(Caption(QString::fromLatin1(MaximumCaptions[row]), TxtTables[i], box), row, 2);
+        grid->addWidget(TxtTables[i], row, 3);
     }
     for (QLineEdit* b : TxtTables)
         b->setMinimumWidth(110);
@@ -186,10 +187,11 @@ QWidget* frmTables::buildTaxTablePanel() {
     txtChangeRate->setMaximumWidth(180);
     entry->addWidget(Caption(QStringLiteral("Amount for the Selected &Cell:"), txtChangeRate, fraTaxTable));
     entry->addWidget(txtChangeRate);
-    for (int index : {3, 2}) {
+    for (int index : {TablesButton::SaveTaxTableChange, TablesButton::SaveTaxTable}) {
         cmdTables[index] =
             NewControl<QPushButton>(fraTaxTable, ControlName(QStringLiteral("cmdTables"), index));
-        cmdTables[index]->setText(index == 3 ? QStringLiteral("Save Change") : QStringLiteral("Save Table"));
+        cmdTables[index]->setText(index == TablesButton::SaveTaxTableChange ? QStringLiteral("Save Change")
+                                                                            : QStringLiteral("Save Table"));
         entry->addWidget(cmdTables[index]);
     }
     entry->addStretch();
@@ -202,7 +204,7 @@ void frmTables::buildAllowanceFrame() {
     fraAllowance->setTitle(QStringLiteral("Federal Withholding Allowance Table"));
     auto* grid = new QGridLayout(fraAllowance);
     NewControls(txtAllowance, fraAllowance, QStringLiteral("txtAllowance"));
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < AllowanceBox::Count; ++i) {
         const int row = i % 4;
         const int col = (i / 4) * 2;
         grid->addWidget(Caption(QString::fromLatin1(AllowanceCaptions[i]), txtAllowance[i], fraAllowance),
@@ -212,7 +214,7 @@ void frmTables::buildAllowanceFrame() {
     }
     auto* buttons = new QHBoxLayout;
     const std::pair<int, const char*> commands[] = {
-        {7, "Save Table"}, {8, "Clear Table"}, {9, "Reload Table"}, {6, "Close Window"}};
+        {TablesButton::SaveAllowances, "Save Table"}, {TablesButton::ClearAllowances, "Clear Table"}, {TablesButton::ReloadAllowances, "Reload Table"}, {TablesButton::CloseAllowances, "Close Window"}};
     for (const auto& [index, caption] : commands) {
         cmdTables[index] =
             NewControl<QPushButton>(fraAllowance, ControlName(QStringLiteral("cmdTables"), index));
@@ -244,9 +246,9 @@ void frmTables::buildPercentageFrame() {
     entry->addStretch();
     layout->addLayout(entry);
     auto* buttons = new QHBoxLayout;
-    const std::pair<int, const char*> commands[] = {{5, "Save Change"},    {11, "Clear Entry"},
-                                                    {12, "Select Single"}, {13, "Select Column"},
-                                                    {10, "Save Table"},    {17, "Close Window"}};
+    const std::pair<int, const char*> commands[] = {{TablesButton::SavePercentageChange, "Save Change"},    {TablesButton::ClearPercentageEntry, "Clear Entry"},
+                                                    {TablesButton::SelectSingle, "Select Single"}, {TablesButton::SelectColumn, "Select Column"},
+                                                    {TablesButton::SavePercentageTable, "Save Table"},    {TablesButton::ClosePercentage, "Close Window"}};
     for (const auto& [index, caption] : commands) {
         cmdTables[index] =
             NewControl<QPushButton>(fraPercentage, ControlName(QStringLiteral("cmdTables"), index));
@@ -266,9 +268,9 @@ void frmTables::buildHelpFrame() {
     text->setWordWrap(true);
     text->setFixedWidth(300);
     layout->addWidget(text);
-    cmdTables[4] = NewControl<QPushButton>(fraHelp, ControlName(QStringLiteral("cmdTables"), 4));
-    cmdTables[4]->setText(QStringLiteral("Close Window"));
-    layout->addWidget(cmdTables[4], 0, Qt::AlignRight);
+    cmdTables[TablesButton::CloseHelp] = NewControl<QPushButton>(fraHelp, ControlName(QStringLiteral("cmdTables"), 4));
+    cmdTables[TablesButton::CloseHelp]->setText(QStringLiteral("Close Window"));
+    layout->addWidget(cmdTables[TablesButton::CloseHelp], 0, Qt::AlignRight);
 }
 
 void frmTables::buildMenus() {
@@ -309,9 +311,9 @@ void frmTables::connectEvents() {
     for (QLineEdit* box : txtAllowance)
         box->installEventFilter(this);
     txtChangeRate->installEventFilter(this);
-    cmdTables[5]->setEnabled(false);
+    cmdTables[TablesButton::SavePercentageChange]->setEnabled(false);
     // Money boxes take digits and one point only.
-    for (int i = 6; i < 11; ++i)
+    for (int i = TaxBox::RateCount; i < TaxBox::Count; ++i)
         (new DecimalKeyFilter(TxtTables[i]))->setKeyDownHandler([this, i](QKeyEvent& key) {
             onKeyDown(TxtTables[i], key);
         });
@@ -320,30 +322,32 @@ void frmTables::connectEvents() {
 }
 
 void frmTables::chainTabOrder() {
-    QWidget* previous = TxtTables[0];
+    QWidget* previous = TxtTables[TaxBox::SocialSecurityRate];
     auto chain = [&previous](QWidget* next) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (int i = 1; i < 11; ++i)
+    for (int i = TaxBox::MedicareRate; i < TaxBox::Count; ++i)
         chain(TxtTables[i]);
     chain(ckState);
     chain(ckLocal);
     chain(txtEIN);
     for (QLineEdit* box : txtAllowance)
         chain(box);
-    for (int index : {7, 8, 9, 6})
+    using namespace TablesButton;
+    for (int index : {SaveAllowances, ClearAllowances, ReloadAllowances, CloseAllowances})
         chain(cmdTables[index]);
-    chain(cmdTables[4]);
-    for (int index : {1, 14, 15, 0})
+    chain(cmdTables[CloseHelp]);
+    for (int index : {SaveSettings, ReloadTables, LoadDefaultTable, Menu})
         chain(cmdTables[index]);
     chain(fgTaxTable->view());
     chain(txtChangeRate);
-    chain(cmdTables[3]);
-    chain(cmdTables[2]);
+    chain(cmdTables[TablesButton::SaveTaxTableChange]);
+    chain(cmdTables[TablesButton::SaveTaxTable]);
     chain(fgPercentage->view());
     chain(txtChangePercent);
-    for (int index : {5, 11, 12, 13, 10, 17})
+    for (int index : {SavePercentageChange, ClearPercentageEntry, SelectSingle, SelectColumn,
+                      TablesButton::SavePercentageTable, ClosePercentage})
         chain(cmdTables[index]);
 }
 
@@ -356,7 +360,7 @@ void frmTables::Form_Load() {
 }
 
 void frmTables::Form_Activate() {
-    cmdTables[5]->setEnabled(false);
+    cmdTables[TablesButton::SavePercentageChange]->setEnabled(false);
     txtChangePercent->clear();
     HookGridWheel(this, VisibleGrid());
 }

@@ -16,6 +16,26 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+// The tax boxes of the tax-table screen (TxtTables): six rates, then five wage maxima.
+namespace TaxBox {
+inline constexpr int SocialSecurityRate = 0, MedicareRate = 1, StateRate = 2, LocalRate = 3, FutaRate = 4,
+                     StateUnemploymentRate = 5, SocialSecurityMaximum = 6, StateMaximum = 7, LocalMaximum = 8,
+                     FutaMaximum = 9, StateUnemploymentMaximum = 10, RateCount = 6, Count = 11;
+}
+// The allowance boxes (txtAllowance), by pay frequency.
+namespace AllowanceBox {
+inline constexpr int Weekly = 0, Biweekly = 1, Semimonthly = 2, Monthly = 3, Quarterly = 4, Semiannually = 5,
+                     Annually = 6, Daily = 7, Count = 8;
+}
+// The buttons of the tax-table screen (cmdTables); Unused16 is not used.
+namespace TablesButton {
+inline constexpr int Menu = 0, SaveSettings = 1, SaveTaxTable = 2, SaveTaxTableChange = 3, CloseHelp = 4,
+                     SavePercentageChange = 5, CloseAllowances = 6, SaveAllowances = 7, ClearAllowances = 8,
+                     ReloadAllowances = 9, SavePercentageTable = 10, ClearPercentageEntry = 11, SelectSingle = 12,
+                     SelectColumn = 13, ReloadTables = 14, LoadDefaultTable = 15, Unused16 = 16,
+                     ClosePercentage = 17, Count = 18;
+}
+
 // The tax-table screen: from start-up on, the live store of the program's tax data.
 // The pay run and the reports read its boxes and grids as display text.
 class frmTables : public Screen {
@@ -24,18 +44,19 @@ class frmTables : public Screen {
 public:
     frmTables();
 
-    // 0-5 rates (percent text), 6-10 wage maxima (currency text, "None", or "Table" in 7).
-    std::array<QLineEdit*, 11> TxtTables{};
+    // Rates (percent text), then wage maxima (currency text, "None", or "Table" in the
+    // state maximum), as TaxBox names them.
+    std::array<QLineEdit*, TaxBox::Count> TxtTables{};
     QLineEdit* txtEIN = nullptr;
     QCheckBox* ckState = nullptr; // "State Tax is Flate Rate"
     QCheckBox* ckLocal = nullptr; // "Local Tax is Flate Rate"
     FlexGrid* fgTaxTable = nullptr;
     FlexGrid* fgPercentage = nullptr;
     // Value of one withholding allowance: Weekly .. "Daily or Misc".
-    std::array<QLineEdit*, 8> txtAllowance{};
+    std::array<QLineEdit*, AllowanceBox::Count> txtAllowance{};
 
-    // The editing controls. Index 16 of the button array is not used.
-    std::array<QPushButton*, 18> cmdTables{};
+    // The editing controls (TablesButton).
+    std::array<QPushButton*, TablesButton::Count> cmdTables{};
     QLineEdit* txtChangeRate = nullptr;    // entry for a cell of the tax table
     QLineEdit* txtChangePercent = nullptr; // entry for a cell of the percentage table
     QLabel* lblExample = nullptr;          // how a percent is typed, beside txtChangePercent

@@ -48,7 +48,7 @@ void ClearCells(FlexGrid& grid, bool paint) {
         }
 }
 
-QString TaxBox(int index) {
+QString TaxText(int index) {
     return Form<frmTables>().TxtTables[static_cast<std::size_t>(index)]->text();
 }
 
@@ -325,7 +325,7 @@ int frmReports::LoadEmployeeData() {
     // The rebuild keeps the totals typed for employees never paid here (clearing them
     // first would lose them for good); the grid shows them for this year only.
     MakeYTDs(StartDate());
-    const QString ssMaximum = TaxBox(6);
+    const QString ssMaximum = TaxText(TaxBox::SocialSecurityMaximum);
     const std::vector<EmployeeYearRow> rows =
         GatherEmployeeYear(IsNoMaximum(ssMaximum) ? std::nullopt : std::optional<Money>(MoneyOf(ssMaximum)),
                            StartDate().year() == Today().year());
@@ -357,7 +357,8 @@ void frmReports::LoadUnemploymentDetail() {
     fgUnemployment->setRows(count + 1);
     ClearCells(*fgUnemployment, false);
     const UnemploymentDetail detail = GatherUnemploymentDetail(
-        count, StartDate(), EndDate(), UnemploymentRatesOf(TaxBox(4), TaxBox(5), TaxBox(9), TaxBox(10)));
+        count, StartDate(), EndDate(), UnemploymentRatesOf(TaxText(TaxBox::FutaRate), TaxText(TaxBox::StateUnemploymentRate),
+                            TaxText(TaxBox::FutaMaximum), TaxText(TaxBox::StateUnemploymentMaximum)));
     const auto putFigures = [this](int r, const UnemploymentFigures& f) {
         fgUnemployment->setTextMatrix(r, 3, Cash(f.Wages));
         fgUnemployment->setTextMatrix(r, 4, Cash(f.ApplicableState));

@@ -27,16 +27,16 @@ public:
     explicit Account(bool payroll) : payroll_(payroll), setup_(Form<frmSetup>()) {}
 
     QString balance() const {
-        return payroll_ ? setup_.txtPayrollBank[2]->text() : setup_.LblBank[2]->text();
+        return payroll_ ? setup_.txtPayrollBank[PayrollBankBox::Balance]->text() : setup_.LblBank[GeneralBankLabel::Balance]->text();
     }
-    QString next() const { return payroll_ ? setup_.txtPayrollBank[3]->text() : setup_.LblBank[3]->text(); }
+    QString next() const { return payroll_ ? setup_.txtPayrollBank[PayrollBankBox::NextCheck]->text() : setup_.LblBank[GeneralBankLabel::NextCheck]->text(); }
     void show(const QString& balance, const QString& next) const {
         if (payroll_) {
-            setup_.txtPayrollBank[2]->setText(balance);
-            setup_.txtPayrollBank[3]->setText(next);
+            setup_.txtPayrollBank[PayrollBankBox::Balance]->setText(balance);
+            setup_.txtPayrollBank[PayrollBankBox::NextCheck]->setText(next);
         } else {
-            setup_.LblBank[2]->setText(balance);
-            setup_.LblBank[3]->setText(next);
+            setup_.LblBank[GeneralBankLabel::Balance]->setText(balance);
+            setup_.LblBank[GeneralBankLabel::NextCheck]->setText(next);
         }
     }
     void load() const {

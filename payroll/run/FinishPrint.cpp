@@ -33,7 +33,7 @@ int CountPaidRows(const FlexGrid& employees) {
 }
 
 bool PaySlipMode() {
-    return Form<frmSetup>().optAccount[2]->isChecked();
+    return Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
 }
 
 QString ChecksOnFileText(int first, int count) {

@@ -7,6 +7,7 @@
 #include "Globals.h"
 #include "PayEngine.h"
 #include "Records.h"
+#include "SafeWrite.h"
 
 #include <algorithm>
 #include <array>
@@ -47,21 +48,29 @@ Totals yearTotals(const QString& payRecords, int count, int year) {
     return totals;
 }
 
-} // namespace
-
-void MakeYTDs(QDate date) {
-    EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
+// Rebuilds the totals of the first EmployeeCount records of the employee file in memory.
+void RebuildYTDs(RecordFileImage& employees, int year) {
     for (std::int32_t r = 1; r <= EmployeeCount; ++r) {
-        LoadEmployee(r);
+        CurrentEmployee = employees.get<EmployeeRecord>(r).value_or(EmployeeRecord{});
         const QString payRecords = PayRecordsFile(TrimmedField(CurrentEmployee.EmployeeNo));
         const int count = RecordCount(payRecords, PayRecord::Length);
         // Never paid: the totals typed on the employee screen stay.
         if (count == 0) continue;
-        const Totals totals = yearTotals(payRecords, count, date.year());
+        const Totals totals = yearTotals(payRecords, count, year);
         for (size_t i = 0; i < totals.size(); ++i)
             CurrentEmployee.*(YearToDateFields[i].second) = totals[i];
-        SaveEmployee(r);
+        employees.put(r, CurrentEmployee);
     }
+}
+
+} // namespace
+
+void MakeYTDs(QDate date) {
+    EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
+    if (EmployeeCount == 0) return;
+    RecordFileImage employees(EmployeeFile, EmployeeRecord::Length);
+    RebuildYTDs(employees, date.year());
+    employees.save();
 }
 
 void MakeYTDs(double oleDate) {
@@ -70,12 +79,15 @@ void MakeYTDs(double oleDate) {
 
 void ClearYTDs() {
     const int count = RecordCount(EmployeeFile, EmployeeRecord::Length);
+    if (count == 0) return;
+    RecordFileImage employees(EmployeeFile, EmployeeRecord::Length);
     for (std::int32_t r = 1; r <= count; ++r) {
-        LoadEmployee(r);
+        CurrentEmployee = employees.get<EmployeeRecord>(r).value_or(EmployeeRecord{});
         for (const auto& field : YearToDateFields)
             CurrentEmployee.*(field.second) = Money();
-        SaveEmployee(r);
+        employees.put(r, CurrentEmployee);
     }
+    employees.save();
 }
 
 void SaveMemoText(const QString& fileName, const QString& text) {
@@ -174,26 +186,39 @@ std::vector<PayRecord> PayRecordsOfRun(const FlexGrid& employees, const FlexGrid
 
 void SavePayRecords(const std::vector<PayRecord>& payRecords, std::vector<bool>& written) {
     written.resize(payRecords.size(), false);
-    for (std::size_t i = 0; i < payRecords.size(); ++i) {
-        if (written[i]) continue;
-        CurrentPayRecord = payRecords[i];
-        const QString number = TrimmedField(CurrentPayRecord.EmployeeNo);
-        // A row without a valid employee number writes nothing.
-        static_cast<void>(RecordOfEmployee(CurrentPayRecord));
-        // The folder is made at start-up and when the employee is saved; one lost since
-        // must not stop the posting half-way.
-        MakeFolder(u"/Employees");
-        MakeFolder(QStringLiteral("/Employees/") + number);
-        const QString file = PayRecordsFile(number);
-        const std::int32_t next = RecordCount(file, PayRecord::Length) + 1;
-        OpenRandomFile(file, PayRecord::Length).put(next, CurrentPayRecord);
-        written[i] = true;
-    }
+    // The records reach the disk together, in one sync, before any is counted as written.
+    std::vector<QString> files(payRecords.size());
+    AppendTogether(
+        [&] {
+            for (std::size_t i = 0; i < payRecords.size(); ++i) {
+                if (written[i]) continue;
+                CurrentPayRecord = payRecords[i];
+                const QString number = TrimmedField(CurrentPayRecord.EmployeeNo);
+                // A row without a valid employee number writes nothing.
+                static_cast<void>(RecordOfEmployee(CurrentPayRecord));
+                // The folder is made at start-up and when the employee is saved; one lost
+                // since must not stop the posting half-way.
+                MakeFolder(u"/Employees");
+                MakeFolder(QStringLiteral("/Employees/") + number);
+                const QString file = PayRecordsFile(number);
+                const std::int32_t next = RecordCount(file, PayRecord::Length) + 1;
+                OpenRandomFile(file, PayRecord::Length).put(next, CurrentPayRecord);
+                files[i] = DataPath(file);
+                written[i] = true;
+            }
+        },
+        [&](const QStringList& undone) {
+            for (std::size_t i = 0; i < files.size(); ++i)
+                if (!files[i].isEmpty() && undone.contains(files[i])) written[i] = false;
+        });
 }
 
-void AddToYTDs(const std::vector<PayRecord>& payRecords, std::vector<bool>& added) {
+namespace {
+
+// Adds the pay records not yet added to their employees' totals in memory, flagging each.
+void AddPayToTotals(RecordFileImage& employees, const std::vector<PayRecord>& payRecords,
+                    std::vector<bool>& added) {
     added.resize(payRecords.size(), false);
-    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
     for (std::size_t i = 0; i < payRecords.size(); ++i) {
         if (added[i]) continue;
         const PayRecord& pay = payRecords[i];
@@ -211,15 +236,32 @@ void AddToYTDs(const std::vector<PayRecord>& payRecords, std::vector<bool>& adde
     }
 }
 
+} // namespace
+
+void AddToYTDs(const std::vector<PayRecord>& payRecords, std::vector<bool>& added) {
+    RecordFileImage employees(EmployeeFile, EmployeeRecord::Length);
+    // The flags change only once the file holds what they say.
+    std::vector<bool> adding = added;
+    AddPayToTotals(employees, payRecords, adding);
+    employees.save();
+    added = std::move(adding);
+}
+
 // ---- One run's posting -------------------------------------------------------------------------
 
+// The additions and the rebuild of the totals are one write of the employee file, so
+// that the file and the flags never part.
 void RunPosting::PostPayRecordsAndTotals() {
     SavePayRecords(payRecords, payRecordWritten);
-    AddToYTDs(payRecords, totalsAdded);
-    if (!totalsRebuilt) {
-        MakeYTDs(periodEnding);
-        totalsRebuilt = true;
-    }
+    if (totalsRebuilt) return;
+    EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
+    RecordFileImage employees(EmployeeFile, EmployeeRecord::Length);
+    std::vector<bool> adding = totalsAdded;
+    AddPayToTotals(employees, payRecords, adding);
+    RebuildYTDs(employees, periodEnding.year());
+    employees.save();
+    totalsAdded = std::move(adding);
+    totalsRebuilt = true;
 }
 
 void RunPosting::NumberChecksFrom(const QString& typedFirstCheck) {

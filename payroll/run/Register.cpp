@@ -4,6 +4,7 @@
 #include "Dates.h"
 #include "FlexGrid.h"
 #include "PayEngine.h"
+#include "SafeWrite.h"
 
 #include <algorithm>
 
@@ -86,6 +87,8 @@ void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck) {
 
 void BuildRegisterRecords(const std::vector<RegisterEntry>& entries) {
     DeleteFileAndBackup(TempRegisterFile);
+    // A working copy that only this posting reads back: it need not wait for the disk.
+    const AppendBatch scratch;
     for (const RegisterEntry& entry : entries) {
         CurrentRegisterEntry = entry;
         WriteTempRegister(entry);
@@ -107,12 +110,21 @@ void AppendRegister(const QString& registerFile, int& appended) {
     const int count = StagedEntryCount();
     RandomFile staged = OpenRandomFile(TempRegisterFile, RegisterEntry::Length);
     RandomFile target = OpenRandomFile(registerFile, RegisterEntry::Length);
-    for (int i = appended + 1; i <= count; ++i) {
-        const std::optional<QByteArray> entry = staged.read(i);
-        if (!entry) break;
-        target.write(next++, *entry);
-        appended = i;
-    }
+    // The entries reach the disk in one sync before any is counted as appended; a sync
+    // that fails takes them all out again.
+    const int before = appended;
+    AppendTogether(
+        [&] {
+            for (int i = appended + 1; i <= count; ++i) {
+                const std::optional<QByteArray> entry = staged.read(i);
+                if (!entry) break;
+                target.write(next++, *entry);
+                appended = i;
+            }
+        },
+        [&](const QStringList& undone) {
+            if (!undone.isEmpty()) appended = before;
+        });
 }
 
 QString RegisterFileOf(int bankOption) {

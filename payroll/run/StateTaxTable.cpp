@@ -144,7 +144,7 @@ void LoadStateMarginalTax() {
         return ReportFileError(error);
     }
     frmTables& tables = Form<frmTables>();
-    tables.TxtTables[2]->setText(value);
-    tables.TxtTables[7]->setText(QStringLiteral("None"));
+    tables.TxtTables[TaxBox::StateRate]->setText(value);
+    tables.TxtTables[TaxBox::StateMaximum]->setText(QStringLiteral("None"));
     tables.ckState->setChecked(true);
 }

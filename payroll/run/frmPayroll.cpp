@@ -163,11 +163,11 @@ void frmPayroll::ShowFirstCheckPanel() {
     for (QFrame* line : linCheck)
         line->show();
     frmSetup& setup = Form<frmSetup>();
-    if (setup.optAccount[0]->isChecked()) {
-        txt1stCheck->setText(setup.txtPayrollBank[3]->text());
-    } else if (setup.optAccount[1]->isChecked()) {
-        txt1stCheck->setText(setup.LblBank[3]->text());
-    } else if (setup.optAccount[2]->isChecked()) {
+    if (setup.optAccount[BankChoice::SeparateAccount]->isChecked()) {
+        txt1stCheck->setText(setup.txtPayrollBank[PayrollBankBox::NextCheck]->text());
+    } else if (setup.optAccount[BankChoice::GeneralAccount]->isChecked()) {
+        txt1stCheck->setText(setup.LblBank[GeneralBankLabel::NextCheck]->text());
+    } else if (setup.optAccount[BankChoice::OtherProgram]->isChecked()) {
         // Pay slips: no check numbers.
         fra1stCheck->hide();
         for (QFrame* line : linCheck)
@@ -301,7 +301,7 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
     fraDepositSummary->setVisible(!toGrids);
     if (toGrids) return;
     // Paid from an account kept in another program: remind the user of the balance it needs.
-    const bool elsewhere = Form<frmSetup>().optAccount[2]->isChecked();
+    const bool elsewhere = Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
     for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[0]), static_cast<QWidget*>(lblDeposit[1]),
                               static_cast<QWidget*>(imgPointer)})
         reminder->setVisible(elsewhere);

@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 #include "Dates.h"
+#include "Dialogs.h"
 #include "ExitProgram.h"
 #include "FileErrors.h"
 #include "Globals.h"
@@ -23,10 +24,28 @@
 
 namespace {
 
+// A damaged file kept its good backup copy: the user may put that copy back in its place.
+void OfferRestore(const QString& name) {
+    const QString text = QStringLiteral("The file %1 is damaged: it does not hold all of its information.\r\n"
+                                        "Its copy in the Backup folder was kept.\r\n\r\n"
+                                        "Restore %1 from the Backup folder?")
+                             .arg(name);
+    if (MsgBox(text, MsgButtons::YesNo, QStringLiteral("Damaged File")) != MsgAnswer::Yes) {
+        // Its loaders need not tell the user again.
+        NoteDamageTold(u'/' + name);
+        return;
+    }
+    ReportFileErrors([&name] { RestoreFromBackup(u'/' + name); });
+}
+
 void BackupPayrollFiles() {
     SourceFolder = ProgramFolder() + u'/';
     TargetFolder = ProgramFolder() + QStringLiteral("/Backup/");
-    CopyPayrollFiles();
+    const SetCopyOutcome outcome = CopyPayrollFiles();
+    for (const FileError& error : outcome.failed)
+        ReportFileError(error);
+    for (const QString& name : outcome.damaged)
+        OfferRestore(name);
 }
 
 } // namespace
@@ -50,6 +69,7 @@ void Main() {
     const auto StartupStep = [](auto step) { ReportFileErrors(step); };
 
     StartupStep([] { MakeFolders(); });
+    StartupStep(RemoveLeftovers);
     StartupStep([] { MakeYTDs(Today()); });
     StartupStep(BackupPayrollFiles);
     // From here on the tax-table screen holds the tax data of the whole run.

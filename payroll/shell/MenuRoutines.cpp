@@ -1,6 +1,7 @@
 #include "MenuRoutines.h"
 
 #include "Screen.h"
+#include "frmEmpReports.h"
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
@@ -20,7 +21,7 @@ constexpr std::array<ShowRoutine, RoutineCount> Routines = {
     nullptr, // frmArchive
     Show<frmPayroll>,
     Show<frmReports>,
-    nullptr, // frmEmpReports
+    Show<frmEmpReports>,
     Show<frmTables>,
     Show<frmNewEmployee>,
     nullptr, // frmPurge

@@ -19,6 +19,12 @@ protected:
         TargetFolder = dir.path() + QStringLiteral("\\Backup\\");
         CopyPayrollFiles();
     }
+    // Content that reads whole as the set file of that name, told apart by its tag.
+    static QByteArray whole(const QString& name, const QByteArray& tag) {
+        if (name.startsWith(QStringLiteral("Summary"))) return tag.leftJustified(SummaryRecord::Length, '.');
+        if (name.contains(QStringLiteral("Register"))) return tag.leftJustified(RegisterEntry::Length, '.');
+        return QByteArray("\"" + tag + "\",").repeated(16 * 14) + "\r\n";
+    }
 };
 
 } // namespace
@@ -257,15 +263,16 @@ TEST_F(DataFilesTest, BusinessDataExistsTestsBothFiles) {
 // ---- The set copies --------------------------------------------------------------------------------------
 
 TEST_F(DataFilesTest, FirstStartMakesTheMasterTaxVariablesAndLaterStartsKeepIt) {
-    writeFile(QStringLiteral("TaxVariables.txt"), "first\r\n");
+    const QString name = QStringLiteral("TaxVariables.txt");
+    writeFile(name, whole(name, "first"));
     startUpCopy();
-    EXPECT_EQ(readFile(QStringLiteral("Backup/MasterTaxVariables.txt")), QByteArray("first\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("Backup/MasterTaxVariables.txt")), whole(name, "first"));
     EXPECT_FALSE(exists(QStringLiteral("Backup/TaxVariables.txt")));
 
-    writeFile(QStringLiteral("TaxVariables.txt"), "second\r\n");
+    writeFile(name, whole(name, "second"));
     startUpCopy();
-    EXPECT_EQ(readFile(QStringLiteral("Backup/MasterTaxVariables.txt")), QByteArray("first\r\n"));
-    EXPECT_EQ(readFile(QStringLiteral("Backup/TaxVariables.txt")), QByteArray("second\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("Backup/MasterTaxVariables.txt")), whole(name, "first"));
+    EXPECT_EQ(readFile(QStringLiteral("Backup/TaxVariables.txt")), whole(name, "second"));
 }
 
 TEST_F(DataFilesTest, PayrollSetCopiesItsElevenFilesOnly) {
@@ -275,23 +282,25 @@ TEST_F(DataFilesTest, PayrollSetCopiesItsElevenFilesOnly) {
                           QStringLiteral("PayrollCheckRegister"), QStringLiteral("CheckRegister"),
                           QStringLiteral("StateTaxes"),           QStringLiteral("NonResidentTaxTable")};
     for (const QString& name : set)
-        writeFile(name + QStringLiteral(".txt"), name.toLatin1());
+        writeFile(name + QStringLiteral(".txt"), whole(name, name.toLatin1()));
     for (const char* other : {"Employees.txt", "Prompts.txt", "PayrollMemo.txt", "StateTaxTables.txt"})
         writeFile(QLatin1String(other), "x");
     startUpCopy();
     for (const QString& name : set)
-        EXPECT_EQ(readFile(QStringLiteral("Backup/") + name + QStringLiteral(".txt")), name.toLatin1());
+        EXPECT_EQ(readFile(QStringLiteral("Backup/") + name + QStringLiteral(".txt")),
+                  whole(name, name.toLatin1()));
     for (const char* other : {"Employees.txt", "Prompts.txt", "PayrollMemo.txt", "StateTaxTables.txt"})
         EXPECT_FALSE(exists(QStringLiteral("Backup/") + QLatin1String(other))) << other;
 }
 
 TEST_F(DataFilesTest, SetCopyWithMissingSourceKeepsTheOldTarget) {
     writeFile(QStringLiteral("Backup/SummaryRecords.txt"), "old backup");
-    writeFile(QStringLiteral("Deductions.txt"), "new");
-    writeFile(QStringLiteral("Backup/Deductions.txt"), "older and longer");
+    writeFile(QStringLiteral("Deductions.txt"), whole(QStringLiteral("Deductions"), "new"));
+    writeFile(QStringLiteral("Backup/Deductions.txt"),
+              whole(QStringLiteral("Deductions"), "older and longer"));
     startUpCopy();
     EXPECT_EQ(readFile(QStringLiteral("Backup/SummaryRecords.txt")), QByteArray("old backup"));
-    EXPECT_EQ(readFile(QStringLiteral("Backup/Deductions.txt")), QByteArray("new"));
+    EXPECT_EQ(readFile(QStringLiteral("Backup/Deductions.txt")), whole(QStringLiteral("Deductions"), "new"));
 }
 
 TEST_F(DataFilesTest, SetCopyIgnoresErrorsAndMastersOnlyTheProgramFoldersBackup) {
@@ -307,11 +316,12 @@ TEST_F(DataFilesTest, SetCopyIgnoresErrorsAndMastersOnlyTheProgramFoldersBackup)
 
 TEST_F(DataFilesTest, BackupOnExitCopiesTheStandardSet) {
     makeFolder(QStringLiteral("Backup"));
-    writeFile(QStringLiteral("MyBusinessData.txt"), "\"Acme\"\r\n");
+    const QByteArray business = whole(QStringLiteral("MyBusinessData"), "Acme");
+    writeFile(QStringLiteral("MyBusinessData.txt"), business);
     writeFile(QStringLiteral("CustomerData.txt"), "c");
     writeFile(QStringLiteral("TaxTable.txt"), "t");
     BackupOnExit();
-    EXPECT_EQ(readFile(QStringLiteral("Backup/MyBusinessData.txt")), QByteArray("\"Acme\"\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("Backup/MyBusinessData.txt")), business);
     EXPECT_EQ(readFile(QStringLiteral("Backup/CustomerData.txt")), QByteArray("c"));
     EXPECT_FALSE(exists(QStringLiteral("Backup/TaxTable.txt")));
     EXPECT_EQ(TargetFolder, dir.path() + QStringLiteral("/Backup/"));

@@ -9,6 +9,7 @@
 #include "Main.h"
 #include "RecordSupport.h"
 #include "frmAbout.h"
+#include "frmEmpReports.h"
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
@@ -283,6 +284,8 @@ const ScreenCase Screens[] = {
       Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
       Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })}, {}, {}},
     {"new employee worksheet", BusinessFile, Open<frmNewEmployee>(), {}, {}, {}},
+    {"employee reports", BusinessFile, Open<frmEmpReports>(),
+     {Step<frmEmpReports>("report", [](frmEmpReports& s) { for (int i : {6, 1}) s.cmdEmplloyee_Click(i); })}, {}, {}},
     {"pay run", BusinessFile, Open<frmPayroll>(),
      {Step<frmPayroll>("taxes calculated",
                        [](frmPayroll& s) { for (int i : {17, 14, 13}) s.cmdPayroll_Click(i); }),

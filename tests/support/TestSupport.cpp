@@ -4,6 +4,7 @@
 #include "Dates.h"
 #include "Globals.h"
 #include "Hook.h"
+#include "SafeWrite.h"
 #include "Screen.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,7 @@ ProgramFolderTest::~ProgramFolderTest() {
     SetExitProgramHandler({});
     Hook::clearAll();
     SetTodayForTesting(std::nullopt);
+    InjectWriteFault(std::nullopt);
 }
 
 QString ProgramFolderTest::path(const QString& relativeName) const {
@@ -79,4 +81,15 @@ void ProgramFolderTest::copyShipped(const QString& fileName) const {
                            + u'/' + fileName;
     QFile::remove(path(fileName));
     ASSERT_TRUE(QFile::copy(source, path(fileName))) << source.toStdString();
+}
+
+std::vector<WriteFault> FaultsAtEveryStep(const QString& fileName) {
+    return {{fileName, WriteStep::Open},  {fileName, WriteStep::Write}, {fileName, WriteStep::Write, 5},
+            {fileName, WriteStep::Flush}, {fileName, WriteStep::Sync},  {fileName, WriteStep::Rename}};
+}
+
+std::string Described(const WriteFault& fault) {
+    static const char* const steps[] = {"open", "write", "flush", "sync", "rename"};
+    return fault.fileName.toStdString() + " failing at " + steps[static_cast<int>(fault.step)] + " (after " +
+           std::to_string(fault.afterBytes) + " bytes)";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "SafeWrite.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -10,9 +11,17 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 // Failed comparisons of texts print the texts, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+// A write of the file failing at each step in turn: opening, writing (at once and
+// after a few bytes), flushing, syncing, renaming.
+std::vector<WriteFault> FaultsAtEveryStep(const QString& fileName);
+// "Employees.txt failing at sync (after 0 bytes)", for traces.
+std::string Described(const WriteFault& fault);
 
 // Every test that touches files runs in a fresh, empty program folder, with the
 // shared variables reset, today fixed and message boxes scripted.

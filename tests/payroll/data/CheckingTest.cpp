@@ -20,19 +20,19 @@ class CheckingTest : public SetupTest {};
 TEST_F(CheckingTest, MissingFilesGiveEmptyAccountsZeroBalancesAndCheck101) {
     OverdraftFlag = -1;
     frmSetup& s = setup();
-    EXPECT_EQ(s.LblBank[0]->text(), QString());
-    EXPECT_EQ(s.LblBank[1]->text(), QString());
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(s.LblBank[3]->text(), QStringLiteral("101"));
-    EXPECT_EQ(s.LblBank[5]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::BankName]->text(), QString());
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::AccountNumber]->text(), QString());
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::NextCheck]->text(), QStringLiteral("101"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::BeginningBalance]->text(), QStringLiteral("$0.00"));
     EXPECT_EQ(s.LblAcctType->text(), QStringLiteral("Business Checking"));
     EXPECT_FALSE(s.ckDeposit->isChecked());
     EXPECT_TRUE(s.lblOverdraft->isHidden());
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QString());
-    EXPECT_EQ(s.txtPayrollBank[1]->text(), QString());
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(s.txtPayrollBank[3]->text(), QStringLiteral("101"));
-    EXPECT_EQ(s.txtPayrollBank[4]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QString());
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::AccountNumber]->text(), QString());
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("101"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BeginningBalance]->text(), QStringLiteral("$0.00"));
     EXPECT_FALSE(s.optOverdraft->isChecked());
     EXPECT_EQ(OverdraftFlag, 0);
     EXPECT_EQ(s.BankOption(), 1);
@@ -42,11 +42,11 @@ TEST_F(CheckingTest, GeneralCheckbookFillsTheLabelsAndOpensTheAmbletonTab) {
     writeGeneralCheckbook("\"First Farmers Bank\",\"0012-7781\",\"$1,250.00\",\"2417\",\"500\",-1,0,-1\r\n");
     frmSetup& s = setup();
     EXPECT_TRUE(s.tabInfo->isTabEnabled(frmSetup::AmbletonTab));
-    EXPECT_EQ(s.LblBank[0]->text(), QStringLiteral("First Farmers Bank"));
-    EXPECT_EQ(s.LblBank[1]->text(), QStringLiteral("0012-7781"));
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$1,250.00"));
-    EXPECT_EQ(s.LblBank[3]->text(), QStringLiteral("2417"));
-    EXPECT_EQ(s.LblBank[5]->text(), QStringLiteral("$500.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::BankName]->text(), QStringLiteral("First Farmers Bank"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::AccountNumber]->text(), QStringLiteral("0012-7781"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$1,250.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::NextCheck]->text(), QStringLiteral("2417"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::BeginningBalance]->text(), QStringLiteral("$500.00"));
     EXPECT_FALSE(s.lblOverdraft->isHidden());
     EXPECT_EQ(s.LblAcctType->text(), QStringLiteral("Business Checking"));
     EXPECT_TRUE(s.ckDeposit->isChecked());
@@ -80,10 +80,10 @@ TEST_F(CheckingTest, BalanceThatIsNoNumberShowsAsZero) {
     writeGeneralCheckbook("\"Bank\",\"1\",\"lots\",\"2417\",\"\",0,0,0\r\n");
     writePayrollCheckbook("\"Bank\",\"2\",\"n/a\",\"1001\",\"?\",#FALSE#\r\n");
     frmSetup& s = setup();
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(s.LblBank[5]->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(s.txtPayrollBank[4]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::BeginningBalance]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BeginningBalance]->text(), QStringLiteral("$0.00"));
 }
 
 TEST_F(CheckingTest, PersonalCheckingKeepsTheDepositBoxAndIsSavedAsPersonalAgain) {
@@ -124,8 +124,8 @@ TEST_F(CheckingTest, SaveKeepsWhatAmbletonStoresAfterTheEighthItemByteForByte) {
                           rest);
     frmSetup& s = setup();
     EXPECT_TRUE(dialogs->shown.empty());
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$1,250.00"));
-    s.LblBank[2]->setText(QStringLiteral("$1,000.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$1,250.00"));
+    s.LblBank[GeneralBankLabel::Balance]->setText(QStringLiteral("$1,000.00"));
     s.ckDeposit->setChecked(false);
     SaveCheckbookInfo();
     EXPECT_EQ(readFile("CheckbookInfo.txt"),
@@ -148,7 +148,7 @@ TEST_F(CheckingTest, SaveKeepsWhatAmbletonStoredWhileThisProgramRan) {
     writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,0,0,\"old note\"\r\n");
     frmSetup& s = setup();
     writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,0,0,\"new note\",2\r\n");
-    s.LblBank[3]->setText(QStringLiteral("302"));
+    s.LblBank[GeneralBankLabel::NextCheck]->setText(QStringLiteral("302"));
     SaveCheckbookInfo();
     EXPECT_EQ(readFile("CheckbookInfo.txt"),
               QByteArray("\"Bank\",\"1\",\"$10.00\",\"302\",\"$10.00\",0,0,0,\"new note\",2\r\n"));
@@ -167,11 +167,11 @@ TEST_F(CheckingTest, TransferKeepsWhatAmbletonStoresAfterTheEighthItem) {
 
 TEST_F(CheckingTest, PayrollCheckbookRoundTripsWithItsOverdraftOption) {
     frmSetup& s = setup();
-    s.txtPayrollBank[0]->setText(QStringLiteral("Macon Savings, Main Branch"));
-    s.txtPayrollBank[1]->setText(QStringLiteral("88-301"));
-    s.txtPayrollBank[2]->setText(QStringLiteral("1000"));
-    s.txtPayrollBank[3]->setText(QStringLiteral("1001"));
-    s.txtPayrollBank[4]->setText(QStringLiteral("$250.00"));
+    s.txtPayrollBank[PayrollBankBox::BankName]->setText(QStringLiteral("Macon Savings, Main Branch"));
+    s.txtPayrollBank[PayrollBankBox::AccountNumber]->setText(QStringLiteral("88-301"));
+    s.txtPayrollBank[PayrollBankBox::Balance]->setText(QStringLiteral("1000"));
+    s.txtPayrollBank[PayrollBankBox::NextCheck]->setText(QStringLiteral("1001"));
+    s.txtPayrollBank[PayrollBankBox::BeginningBalance]->setText(QStringLiteral("$250.00"));
     s.optOverdraft->click();
     EXPECT_EQ(OverdraftFlag, -1);
     SavePayrollCheckbookInfo();
@@ -183,9 +183,9 @@ TEST_F(CheckingTest, PayrollCheckbookRoundTripsWithItsOverdraftOption) {
     for (QLineEdit* box : s.txtPayrollBank)
         box->clear();
     LoadPayrollCheckbookInfo();
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("Macon Savings, Main Branch"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$1,000.00"));
-    EXPECT_EQ(s.txtPayrollBank[3]->text(), QStringLiteral("1001"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("Macon Savings, Main Branch"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$1,000.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1001"));
     EXPECT_TRUE(s.optOverdraft->isChecked());
     EXPECT_EQ(OverdraftFlag, -1);
 }
@@ -195,7 +195,7 @@ TEST_F(CheckingTest, ShortCheckbookFileIsReportedAsDamaged) {
     frmSetup& s = setup();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Damaged File"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$300.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$300.00"));
 }
 
 // ---- The bank option the loaders leave ------------------------------------------------------------
@@ -219,8 +219,8 @@ TEST_F(CheckingTest, NoOptionStoredAndNoPayrollCheckbookSelectsTheGeneralAccount
     writeFile("PayrollInfo.txt", "#FALSE#,#FALSE#,#FALSE#\r\n");
     frmSetup& s = setup();
     EXPECT_EQ(s.BankOption(), 1);
-    EXPECT_FALSE(s.optAccount[0]->isChecked());
-    EXPECT_FALSE(s.optAccount[2]->isChecked());
+    EXPECT_FALSE(s.optAccount[BankChoice::SeparateAccount]->isChecked());
+    EXPECT_FALSE(s.optAccount[BankChoice::OtherProgram]->isChecked());
 }
 
 // ---- Transfer ---------------------------------------------------------------------------------------
@@ -247,8 +247,8 @@ TEST_F(TransferTest, TransferOfTheWholeBalanceLeavesTheGeneralAccountAtZero) {
               QStringLiteral("Click YES to Transfer $1,250.00 to Your Payrool Checking Account"));
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Add Funds to Payroll Checking"));
     EXPECT_EQ(dialogs->shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$0.00"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$1,550.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$1,550.00"));
     EXPECT_EQ(readFile("CheckbookInfo.txt"),
               QByteArray("\"First Farmers Bank\",\"0012-7781\",\"$0.00\",\"2417\",\"$500.00\",0,0,0\r\n"));
     EXPECT_EQ(readFile("PayrollCheckbookInfo.txt"),
@@ -264,8 +264,8 @@ TEST_F(TransferTest, TransferAboveTheBalanceIsRefusedAndChangesNothing) {
               QStringLiteral("Amount exceeds current Balance\r\nTransfer cannot be maid"));
     EXPECT_EQ(dialogs->shown[0].title, QString());
     EXPECT_EQ(dialogs->shown[0].buttons, MsgButtons::OK);
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$1,250.00"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$300.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$1,250.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$300.00"));
     EXPECT_TRUE(readFile("CheckbookInfo.txt").contains("\"$1,250.00\""));
 }
 
@@ -285,8 +285,8 @@ TEST_F(TransferTest, AnsweringNoChangesNothing) {
     s.txtAmount->setText(QStringLiteral("100"));
     dialogs->answer(MsgAnswer::No);
     s.cmdTransfer_Click();
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$1,250.00"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$300.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$1,250.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$300.00"));
 }
 
 TEST_F(TransferTest, EmptyOrNonNumericAmountIsRefusedWithAMessage) {
@@ -301,8 +301,8 @@ TEST_F(TransferTest, EmptyOrNonNumericAmountIsRefusedWithAMessage) {
             << amount.toStdString();
         EXPECT_EQ(dialogs->beeps, 1);
     }
-    EXPECT_EQ(s.LblBank[2]->text(), QStringLiteral("$1,250.00"));
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$300.00"));
+    EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$1,250.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$300.00"));
 
     PromptsOn = false;
     dialogs->clear();

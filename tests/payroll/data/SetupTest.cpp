@@ -108,7 +108,7 @@ TEST_F(SetupTest, NamesWithCommasAreWrittenInQuotesAndReadBackWhole) {
 
 TEST_F(SetupTest, FlagFilesRoundTripAsTrueAndFalseWords) {
     frmSetup& s = setup();
-    s.optAccount[2]->click();
+    s.optAccount[BankChoice::OtherProgram]->click();
     s.ckPrompts->setChecked(false);
     s.ckAlarms->setChecked(true);
     s.ck401->click();
@@ -207,8 +207,8 @@ TEST_F(SetupStateTest, StateListLoaderLoadsTheBusinessAndSelectsItsState) {
     EXPECT_EQ(s.cboStates->currentText(), QStringLiteral("Arizona"));
     EXPECT_EQ(StateIndex, 3);
     EXPECT_EQ(s.txtCity->text(), QStringLiteral("Phoenix"));
-    EXPECT_EQ(Form<frmTables>().TxtTables[2]->text(), QStringLiteral("2.50%"));
-    EXPECT_EQ(Form<frmTables>().TxtTables[7]->text(), QStringLiteral("Table"));
+    EXPECT_EQ(Form<frmTables>().TxtTables[TaxBox::StateRate]->text(), QStringLiteral("2.50%"));
+    EXPECT_EQ(Form<frmTables>().TxtTables[TaxBox::StateMaximum]->text(), QStringLiteral("Table"));
 }
 
 TEST_F(SetupStateTest, FilledStateListChoosesNoStateTheUserNeverPicked) {
@@ -219,8 +219,8 @@ TEST_F(SetupStateTest, FilledStateListChoosesNoStateTheUserNeverPicked) {
 
 TEST_F(SetupStateTest, EmptyRateOrMaximumLeavesThatTaxBoxButSetsStateAndClearsFlatRate) {
     frmTables& tables = Form<frmTables>();
-    tables.TxtTables[2]->setText(QStringLiteral("9.99%"));
-    tables.TxtTables[7]->setText(QStringLiteral("$1,000.00"));
+    tables.TxtTables[TaxBox::StateRate]->setText(QStringLiteral("9.99%"));
+    tables.TxtTables[TaxBox::StateMaximum]->setText(QStringLiteral("$1,000.00"));
     tables.ckState->setChecked(true);
     StateTaxRate[4].clear(); // Arkansas
 
@@ -228,21 +228,21 @@ TEST_F(SetupStateTest, EmptyRateOrMaximumLeavesThatTaxBoxButSetsStateAndClearsFl
     s.cboStates->setCurrentIndex(3);
     Q_EMIT s.cboStates->activated(3);
     EXPECT_EQ(StateIndex, 4);
-    EXPECT_EQ(tables.TxtTables[2]->text(), QStringLiteral("9.99%"));
-    EXPECT_EQ(tables.TxtTables[7]->text(), StateTaxMaximum[4]);
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateRate]->text(), QStringLiteral("9.99%"));
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateMaximum]->text(), StateTaxMaximum[4]);
     EXPECT_FALSE(tables.ckState->isChecked());
 
     StateTaxMaximum[2].clear(); // Alaska
     s.cboStates->setCurrentIndex(1);
     s.SelectState();
     EXPECT_EQ(StateIndex, 2);
-    EXPECT_EQ(tables.TxtTables[2]->text(), QStringLiteral("0.00%"));
-    EXPECT_EQ(tables.TxtTables[7]->text(), StateTaxMaximum[4]);
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateRate]->text(), QStringLiteral("0.00%"));
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateMaximum]->text(), StateTaxMaximum[4]);
 }
 
 TEST_F(SetupStateTest, StoredStateMatchingNoEntryChangesNothingAndIsKeptBySave) {
     frmTables& tables = Form<frmTables>();
-    tables.TxtTables[2]->setText(QStringLiteral("3.00%"));
+    tables.TxtTables[TaxBox::StateRate]->setText(QStringLiteral("3.00%"));
     tables.ckState->setChecked(true);
     StateIndex = 7;
     writeFile("MyBusinessData.txt",
@@ -250,7 +250,7 @@ TEST_F(SetupStateTest, StoredStateMatchingNoEntryChangesNothingAndIsKeptBySave) 
     frmSetup& s = setup();
     s.LoadBusiness();
     EXPECT_EQ(StateIndex, 7);
-    EXPECT_EQ(tables.TxtTables[2]->text(), QStringLiteral("3.00%"));
+    EXPECT_EQ(tables.TxtTables[TaxBox::StateRate]->text(), QStringLiteral("3.00%"));
     EXPECT_TRUE(tables.ckState->isChecked());
     EXPECT_EQ(s.cboStates->currentIndex(), -1);
     EXPECT_EQ(s.cboStates->placeholderText(), QStringLiteral("Atlantis"));
@@ -267,8 +267,8 @@ TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMen
     s.Show();
     s.cboStates->setCurrentIndex(2); // Arizona
     s.SelectState();
-    s.optAccount[0]->click();
-    s.txtPayrollBank[0]->setText(QStringLiteral("Macon Savings"));
+    s.optAccount[BankChoice::SeparateAccount]->click();
+    s.txtPayrollBank[PayrollBankBox::BankName]->setText(QStringLiteral("Macon Savings"));
     s.cmdQuit->click();
 
     for (const char* file : {"MyBusinessData.txt", "PayrollInfo.txt", "PayrollCheckbookInfo.txt",
@@ -280,7 +280,7 @@ TEST_F(SetupStateTest, SaveWritesEveryFileReloadsTheStateTableAndReturnsToTheMen
     EXPECT_TRUE(readFile("PayrollCheckbookInfo.txt").startsWith("\"Macon Savings\""));
     // Writing the general checkbook before the payroll one does not undo the option saved.
     EXPECT_EQ(s.BankOption(), 0);
-    EXPECT_EQ(Form<frmTables>().TxtTables[7]->text(), QStringLiteral("None"));
+    EXPECT_EQ(Form<frmTables>().TxtTables[TaxBox::StateMaximum]->text(), QStringLiteral("None"));
     EXPECT_TRUE(Form<frmTables>().ckState->isChecked());
     EXPECT_TRUE(s.isHidden());
     EXPECT_EQ(ActiveScreen(), &Form<frmStartup>());
@@ -314,11 +314,30 @@ TEST_F(SetupTest, SaveThatCannotWriteAFileReportsItAndStays) {
     EXPECT_TRUE(exists("MyBusinessData.txt"));
 }
 
+TEST_F(SetupTest, SaveThatFailsAtAnyStepKeepsTheBusinessFileNamesItAndStays) {
+    const QByteArray old = "\"Old Name\",\" \",\" \",\" \",\" \",\" \",\" \",\" \",\" \"\r\n";
+    frmSetup& s = setup();
+    s.Show();
+    s.txtName->setText(QStringLiteral("New Name"));
+    for (const WriteFault& fault : FaultsAtEveryStep(QStringLiteral("MyBusinessData.txt"))) {
+        SCOPED_TRACE(Described(fault));
+        writeFile("MyBusinessData.txt", old);
+        dialogs->clear();
+        InjectWriteFault(fault);
+        s.cmdQuit_Click();
+        EXPECT_EQ(readFile("MyBusinessData.txt"), old);
+        ASSERT_EQ(dialogs->shown.size(), 1u);
+        EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("File Error"));
+        EXPECT_TRUE(dialogs->shown[0].text.contains(path("MyBusinessData.txt")));
+        EXPECT_FALSE(s.isHidden());
+    }
+}
+
 TEST_F(SetupTest, BankOptionSaveDeletesOnlyTheBackupCopy) {
     writeFile("Backup/PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n");
     writeFile("PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n");
     frmSetup& s = setup();
-    s.optAccount[2]->click();
+    s.optAccount[BankChoice::OtherProgram]->click();
     s.SavePayrollInfo();
     EXPECT_FALSE(exists("Backup/PayrollInfo.txt"));
     EXPECT_EQ(readFile("PayrollInfo.txt"), QByteArray("#FALSE#,#FALSE#,#TRUE#\r\n"));
@@ -328,11 +347,11 @@ TEST_F(SetupTest, BankOptionSaveDeletesOnlyTheBackupCopy) {
 
 TEST_F(SetupTest, BankOptionLabelsFollowTheChoice) {
     frmSetup& s = setup();
-    s.optAccount[1]->click();
+    s.optAccount[BankChoice::GeneralAccount]->click();
     EXPECT_FALSE(s.lblDebit->isHidden());
     EXPECT_TRUE(s.lblFunds->isHidden());
     EXPECT_EQ(s.lblDebit->palette().color(QPalette::WindowText), VbColor(16576));
-    s.optAccount[2]->click();
+    s.optAccount[BankChoice::OtherProgram]->click();
     EXPECT_TRUE(s.lblDebit->isHidden());
     EXPECT_FALSE(s.lblFunds->isHidden());
     EXPECT_EQ(SelectedOptions(s), 1);
@@ -341,10 +360,10 @@ TEST_F(SetupTest, BankOptionLabelsFollowTheChoice) {
 TEST_F(SetupTest, SeparatePayrollAccountWithoutItsFileGuessesTheBankAndOpensItsTab) {
     writeGeneralCheckbook();
     frmSetup& s = setup();
-    s.optAccount[0]->click();
+    s.optAccount[BankChoice::SeparateAccount]->click();
     EXPECT_FALSE(s.lblDebit->isHidden());
     EXPECT_TRUE(s.lblFunds->isHidden());
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("First Farmers Bank"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("First Farmers Bank"));
     EXPECT_EQ(s.tabInfo->currentIndex(), frmSetup::PayrollCheckbookTab);
 }
 
@@ -352,8 +371,8 @@ TEST_F(SetupTest, SeparatePayrollAccountWithItsFileKeepsItsName) {
     writeGeneralCheckbook();
     writePayrollCheckbook();
     frmSetup& s = setup();
-    s.optAccount[0]->click();
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("Macon Savings"));
+    s.optAccount[BankChoice::SeparateAccount]->click();
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("Macon Savings"));
     EXPECT_EQ(s.tabInfo->currentIndex(), frmSetup::BusinessTab);
 }
 
@@ -402,7 +421,7 @@ TEST_F(SetupTest, BusinessTextIsStoredWithoutTheBlanksAroundIt) {
 TEST_F(SetupTest, TypingIntoThePresetCheckNumberReplacesIt) {
     frmSetup& s = setup();
     s.Show();
-    QLineEdit* box = s.txtPayrollBank[3];
+    QLineEdit* box = s.txtPayrollBank[PayrollBankBox::NextCheck];
     ASSERT_EQ(box->text(), QStringLiteral("101"));
     // A click gives the focus and puts the cursor where it landed.
     QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
@@ -435,7 +454,7 @@ TEST_F(SetupTest, AmbletonTabIsReachedWhenItsCheckbookExistsAndRefusedOtherwise)
 
 TEST_F(SetupTest, MoneyBoxShowingZeroIsEmptiedByAKeyAndTakesOnlyMoneyKeys) {
     frmSetup& s = setup();
-    QLineEdit* balance = s.txtPayrollBank[2];
+    QLineEdit* balance = s.txtPayrollBank[PayrollBankBox::Balance];
     ASSERT_EQ(balance->text(), QStringLiteral("$0.00"));
     type(balance, Qt::Key_Tab);
     EXPECT_EQ(balance->text(), QStringLiteral("$0.00"));
@@ -447,20 +466,20 @@ TEST_F(SetupTest, MoneyBoxShowingZeroIsEmptiedByAKeyAndTakesOnlyMoneyKeys) {
     leave(balance);
     EXPECT_EQ(balance->text(), QStringLiteral("$5.20"));
 
-    type(s.txtPayrollBank[3], Qt::Key_A, QStringLiteral("a"));
-    EXPECT_EQ(s.txtPayrollBank[3]->text(), QStringLiteral("101"));
-    type(s.txtPayrollBank[0], Qt::Key_A, QStringLiteral("a"));
-    EXPECT_EQ(s.txtPayrollBank[0]->text(), QStringLiteral("a"));
+    type(s.txtPayrollBank[PayrollBankBox::NextCheck], Qt::Key_A, QStringLiteral("a"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("101"));
+    type(s.txtPayrollBank[PayrollBankBox::BankName], Qt::Key_A, QStringLiteral("a"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BankName]->text(), QStringLiteral("a"));
 }
 
 TEST_F(SetupTest, EmptyOrNonNumericBalanceBoxShowsZeroOnLeaving) {
     frmSetup& s = setup();
-    s.txtPayrollBank[4]->clear();
-    leave(s.txtPayrollBank[4]);
-    EXPECT_EQ(s.txtPayrollBank[4]->text(), QStringLiteral("$0.00"));
-    s.txtPayrollBank[2]->setText(QStringLiteral("ten dollars"));
+    s.txtPayrollBank[PayrollBankBox::BeginningBalance]->clear();
+    leave(s.txtPayrollBank[PayrollBankBox::BeginningBalance]);
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BeginningBalance]->text(), QStringLiteral("$0.00"));
+    s.txtPayrollBank[PayrollBankBox::Balance]->setText(QStringLiteral("ten dollars"));
     s.txtPayrollBank_LostFocus(2);
-    EXPECT_EQ(s.txtPayrollBank[2]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$0.00"));
 }
 
 // ---- Supplier menus -------------------------------------------------------------------------------

@@ -167,11 +167,11 @@ TEST_F(StateTaxesTest, NoStateChosenShowsNoBrackets) {
 
 TEST_F(StateTaxesTest, MissingBracketFileFallsBackToTheMarginalRate) {
     copyShipped(QStringLiteral("StateTaxesMarginal.txt"));
-    Box(7).setText(QStringLiteral("Table"));
+    Box(TaxBox::StateMaximum).setText(QStringLiteral("Table"));
     StateIndex = 10;
     LoadStateTaxTable();
-    EXPECT_EQ(Box(2).text(), QStringLiteral("5.19%"));
-    EXPECT_EQ(Box(7).text(), QStringLiteral("None"));
+    EXPECT_EQ(Box(TaxBox::StateRate).text(), QStringLiteral("5.19%"));
+    EXPECT_EQ(Box(TaxBox::StateMaximum).text(), QStringLiteral("None"));
     EXPECT_TRUE(Form<frmTables>().ckState->isChecked());
     EXPECT_TRUE(StateTableMenu().isEnabled());
 }
@@ -182,22 +182,22 @@ TEST_F(StateTaxesTest, BracketFileInBackupIsRestoredBeforeAnyFallback) {
     makeFolder(QStringLiteral("Backup"));
     writeFile(QStringLiteral("Backup/StateTaxTables.txt"), readFile(QStringLiteral("StateTaxTables.txt")));
     QFile::remove(path(QStringLiteral("StateTaxTables.txt")));
-    Box(2).setText(QStringLiteral("0.00%"));
+    Box(TaxBox::StateRate).setText(QStringLiteral("0.00%"));
     StateIndex = 1;
     LoadStateTaxTable();
     EXPECT_TRUE(exists(QStringLiteral("StateTaxTables.txt")));
     EXPECT_EQ(StateBracketCount, 3);
-    EXPECT_EQ(Box(2).text(), QStringLiteral("0.00%"));
+    EXPECT_EQ(Box(TaxBox::StateRate).text(), QStringLiteral("0.00%"));
     EXPECT_FALSE(Form<frmTables>().ckState->isChecked());
 }
 
 TEST_F(StateTaxesTest, WithNeitherStateFileNothingChangesAndTheUserIsTold) {
-    Box(2).setText(QStringLiteral("3.00%"));
-    Box(7).setText(QStringLiteral("Table"));
+    Box(TaxBox::StateRate).setText(QStringLiteral("3.00%"));
+    Box(TaxBox::StateMaximum).setText(QStringLiteral("Table"));
     StateIndex = 10;
     LoadStateTaxTable();
-    EXPECT_EQ(Box(2).text(), QStringLiteral("3.00%"));
-    EXPECT_EQ(Box(7).text(), QStringLiteral("Table"));
+    EXPECT_EQ(Box(TaxBox::StateRate).text(), QStringLiteral("3.00%"));
+    EXPECT_EQ(Box(TaxBox::StateMaximum).text(), QStringLiteral("Table"));
     EXPECT_FALSE(Form<frmTables>().ckState->isChecked());
     expectReported("Missing File", "StateTaxesMarginal.txt");
     EXPECT_TRUE(dialogs->shown[0].text.contains(QStringLiteral("StateTaxTables.txt")));
@@ -229,10 +229,10 @@ TEST_F(StateTaxesTest, BracketFileEndingBeforeTheStateLeavesTheGridAsItWas) {
 TEST_F(StateTaxesTest, ShortMarginalFileIsReportedAndGivesNoOtherStatesRate) {
     writeFile(QStringLiteral("StateTaxesMarginal.txt"),
               ShippedLines(QStringLiteral("StateTaxesMarginal.txt"), 6));
-    Box(2).setText(QStringLiteral("3.00%"));
+    Box(TaxBox::StateRate).setText(QStringLiteral("3.00%"));
     StateIndex = 10;
     LoadStateMarginalTax();
     expectReported("Damaged File", "StateTaxesMarginal.txt");
-    EXPECT_EQ(Box(2).text(), QStringLiteral("3.00%"));
+    EXPECT_EQ(Box(TaxBox::StateRate).text(), QStringLiteral("3.00%"));
     EXPECT_FALSE(Form<frmTables>().ckState->isChecked());
 }

@@ -63,7 +63,7 @@ protected:
     static void SavePercent(int row, int col, const QString& entry) {
         ClickPercentage(row, col);
         Tables().txtChangePercent->setText(entry);
-        Tables().cmdTables[5]->click();
+        Tables().cmdTables[TablesButton::SavePercentageChange]->click();
     }
 
     std::vector<QString> opened;
@@ -123,7 +123,7 @@ TEST_F(TablesEditTest, TaxTableEntryOfANumberIsSavedInCurrencyFormat) {
     frmTables& t = Tables();
     t.fgTaxTable_Click(4, 5);
     t.txtChangeRate->setText(QStringLiteral("1250"));
-    t.cmdTables[3]->click();
+    t.cmdTables[TablesButton::SaveTaxTableChange]->click();
     EXPECT_EQ(t.fgTaxTable->textMatrix(4, 5), QStringLiteral("$1,250.00"));
     EXPECT_EQ(t.fgTaxTable->cellBackColor(4, 5), White);
     EXPECT_EQ(dialogs->beeps, 0);
@@ -133,7 +133,7 @@ TEST_F(TablesEditTest, TaxTableEntryThatIsNoNumberBeepsAndIsCleared) {
     frmTables& t = Tables();
     t.fgTaxTable_Click(4, 5);
     t.txtChangeRate->setText(QStringLiteral("abc"));
-    t.cmdTables[3]->click();
+    t.cmdTables[TablesButton::SaveTaxTableChange]->click();
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_TRUE(t.txtChangeRate->text().isEmpty());
     EXPECT_EQ(t.fgTaxTable->textMatrix(4, 5), QStringLiteral("$0.00"));
@@ -141,7 +141,7 @@ TEST_F(TablesEditTest, TaxTableEntryThatIsNoNumberBeepsAndIsCleared) {
 
     AlarmsOn = false;
     t.txtChangeRate->setText(QStringLiteral("abc"));
-    t.cmdTables[3]->click();
+    t.cmdTables[TablesButton::SaveTaxTableChange]->click();
     EXPECT_EQ(dialogs->beeps, 1);
 }
 
@@ -158,14 +158,14 @@ TEST_F(TablesEditTest, ClickingAnotherTaxCellUnmarksTheFirst) {
 TEST_F(TablesEditTest, PercentTypedAsADecimalFractionIsAccepted) {
     frmTables& t = Tables();
     ClickPercentage(3, 4);
-    EXPECT_TRUE(t.cmdTables[5]->isEnabled());
+    EXPECT_TRUE(t.cmdTables[TablesButton::SavePercentageChange]->isEnabled());
     EXPECT_EQ(t.fgPercentage->cellBackColor(3, 4), Green);
     t.txtChangePercent->setText(QStringLiteral(".22"));
-    t.cmdTables[5]->click();
+    t.cmdTables[TablesButton::SavePercentageChange]->click();
     EXPECT_EQ(t.fgPercentage->textMatrix(3, 4), QStringLiteral("22.00%"));
     EXPECT_EQ(t.fgPercentage->cellBackColor(3, 4), White);
-    EXPECT_FALSE(t.cmdTables[5]->isEnabled());
-    EXPECT_TRUE(t.cmdTables[10]->isEnabled());
+    EXPECT_FALSE(t.cmdTables[TablesButton::SavePercentageChange]->isEnabled());
+    EXPECT_TRUE(t.cmdTables[TablesButton::SavePercentageTable]->isEnabled());
     EXPECT_TRUE(t.lblExample->isHidden());
     EXPECT_TRUE(t.fraHelp->isHidden());
     // Only one cell in single mode.
@@ -180,7 +180,7 @@ TEST_F(TablesEditTest, PercentTypedOtherwiseIsRefusedWithTheHelpFrame) {
         EXPECT_FALSE(t.fraHelp->isHidden()) << entry.toStdString();
         EXPECT_TRUE(t.txtChangePercent->text().isEmpty());
         EXPECT_EQ(t.fgPercentage->textMatrix(3, 4), QStringLiteral("0.0%"));
-        EXPECT_TRUE(t.cmdTables[5]->isEnabled());
+        EXPECT_TRUE(t.cmdTables[TablesButton::SavePercentageChange]->isEnabled());
         EXPECT_FALSE(t.lblExample->isHidden());
     }
     EXPECT_EQ(dialogs->beeps, 3);
@@ -197,14 +197,14 @@ TEST_F(TablesEditTest, AmountColumnsTakeNumbersOnly) {
 
 TEST_F(TablesEditTest, ColumnModeFillsAllSixteenRows) {
     frmTables& t = Tables();
-    t.cmdTables[13]->click();
+    t.cmdTables[TablesButton::SelectColumn]->click();
     EXPECT_EQ(t.fgPercentage->selectionMode(), FlexGrid::SelectionByColumn);
     SavePercent(7, 6, QStringLiteral(".3"));
     for (int r = 1; r <= 16; ++r)
         EXPECT_EQ(t.fgPercentage->textMatrix(r, 6), QStringLiteral("30.00%")) << r;
     EXPECT_EQ(t.fgPercentage->textMatrix(7, 8), QStringLiteral("0.0%"));
 
-    t.cmdTables[12]->click();
+    t.cmdTables[TablesButton::SelectSingle]->click();
     EXPECT_EQ(t.fgPercentage->selectionMode(), FlexGrid::SelectionFree);
     SavePercent(2, 6, QStringLiteral(".25"));
     EXPECT_EQ(t.fgPercentage->textMatrix(2, 6), QStringLiteral("25.00%"));
@@ -223,7 +223,7 @@ TEST_F(TablesEditTest, SavePercentageTableWritesTheFileAndClosesTheFrame) {
     frmTables& t = Tables();
     t.mnuPercentage->trigger();
     SavePercent(1, 2, QStringLiteral(".1"));
-    t.cmdTables[10]->click();
+    t.cmdTables[TablesButton::SavePercentageTable]->click();
     EXPECT_TRUE(t.fraPercentage->isHidden());
     EXPECT_FALSE(t.fraTaxTable->isHidden());
     EXPECT_TRUE(
@@ -235,10 +235,10 @@ TEST_F(TablesEditTest, SavePercentageTableWritesTheFileAndClosesTheFrame) {
 TEST_F(TablesEditTest, ActivationPreparesTheEntryAndHooksTheVisibleGrid) {
     LinkScreens();
     frmTables& t = Tables();
-    t.cmdTables[5]->setEnabled(true);
+    t.cmdTables[TablesButton::SavePercentageChange]->setEnabled(true);
     t.txtChangePercent->setText(QStringLiteral(".5"));
     t.Show();
-    EXPECT_FALSE(t.cmdTables[5]->isEnabled());
+    EXPECT_FALSE(t.cmdTables[TablesButton::SavePercentageChange]->isEnabled());
     EXPECT_TRUE(t.txtChangePercent->text().isEmpty());
     EXPECT_EQ(HookedScreen(), &t);
     EXPECT_EQ(HookedGrid(), t.fgTaxTable);
@@ -247,12 +247,12 @@ TEST_F(TablesEditTest, ActivationPreparesTheEntryAndHooksTheVisibleGrid) {
     EXPECT_FALSE(t.fraPercentage->isHidden());
     EXPECT_TRUE(t.fraTaxTable->isHidden());
     EXPECT_EQ(HookedGrid(), t.fgPercentage);
-    t.cmdTables[17]->click();
+    t.cmdTables[TablesButton::ClosePercentage]->click();
     EXPECT_TRUE(t.fraPercentage->isHidden());
     EXPECT_EQ(HookedGrid(), t.fgTaxTable);
 
     // Menu: the main menu comes back and the hook goes with this screen.
-    t.cmdTables[0]->click();
+    t.cmdTables[TablesButton::Menu]->click();
     EXPECT_TRUE(t.isHidden());
     EXPECT_TRUE(Form<frmStartup>().isActiveScreen());
     EXPECT_NE(HookedScreen(), &t);
@@ -266,12 +266,12 @@ TEST_F(TablesEditTest, MenusShowAndHideTheAllowanceAndHelpFrames) {
     t.mnuAllowance->trigger();
     EXPECT_TRUE(t.fraAllowance->isHidden());
     t.mnuAllowance->trigger();
-    t.cmdTables[6]->click();
+    t.cmdTables[TablesButton::CloseAllowances]->click();
     EXPECT_TRUE(t.fraAllowance->isHidden());
 
     t.mnuHelp->trigger();
     EXPECT_FALSE(t.fraHelp->isHidden());
-    t.cmdTables[4]->click();
+    t.cmdTables[TablesButton::CloseHelp]->click();
     EXPECT_TRUE(t.fraHelp->isHidden());
 }
 
@@ -280,18 +280,18 @@ TEST_F(TablesEditTest, MenusShowAndHideTheAllowanceAndHelpFrames) {
 TEST_F(TablesEditTest, AllowanceClearThenReloadBringsBackTheSavedAmounts) {
     copyShipped(QStringLiteral("Deductions.txt"));
     frmTables& t = Tables();
-    t.cmdTables[8]->click();
+    t.cmdTables[TablesButton::ClearAllowances]->click();
     for (QLineEdit* box : t.txtAllowance)
         EXPECT_EQ(box->text(), QStringLiteral("$0.00"));
-    t.cmdTables[9]->click();
-    EXPECT_EQ(t.txtAllowance[0]->text(), QStringLiteral("$82.70"));
-    EXPECT_EQ(t.txtAllowance[6]->text(), QStringLiteral("$4,300.00"));
+    t.cmdTables[TablesButton::ReloadAllowances]->click();
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Weekly]->text(), QStringLiteral("$82.70"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Annually]->text(), QStringLiteral("$4,300.00"));
 }
 
 TEST_F(TablesEditTest, AllowanceBoxesTakeAmountsOnly) {
     frmTables& t = Tables();
-    QLineEdit* box = t.txtAllowance[3];
-    t.cmdTables[8]->click();
+    QLineEdit* box = t.txtAllowance[AllowanceBox::Monthly];
+    t.cmdTables[TablesButton::ClearAllowances]->click();
     Focus(box, QEvent::FocusIn);
     Type(box, QStringLiteral("3x58.3"));
     EXPECT_EQ(box->text(), QStringLiteral("358.3"));
@@ -302,11 +302,11 @@ TEST_F(TablesEditTest, AllowanceBoxesTakeAmountsOnly) {
 TEST_F(TablesEditTest, ReloadTablesReloadsTheVariablesAndKeepsGridEdits) {
     copyShipped(QStringLiteral("TaxVariables.txt"));
     frmTables& t = Tables();
-    Box(0)->setText(QStringLiteral("9.99%"));
+    Box(TaxBox::SocialSecurityRate)->setText(QStringLiteral("9.99%"));
     t.fgTaxTable->setTextMatrix(1, 1, QStringLiteral("$1.00"));
     t.fgPercentage->setTextMatrix(1, 2, QStringLiteral("50.00%"));
-    t.cmdTables[14]->click();
-    EXPECT_EQ(Box(0)->text(), QStringLiteral("6.20%"));
+    t.cmdTables[TablesButton::ReloadTables]->click();
+    EXPECT_EQ(Box(TaxBox::SocialSecurityRate)->text(), QStringLiteral("6.20%"));
     EXPECT_EQ(t.fgTaxTable->textMatrix(1, 1), QStringLiteral("$1.00"));
     EXPECT_EQ(t.fgPercentage->textMatrix(1, 2), QStringLiteral("50.00%"));
 }
@@ -316,41 +316,41 @@ TEST_F(TablesEditTest, LoadDefaultTableReadsTheMasterCopy) {
     makeFolder(QStringLiteral("Backup"));
     copyShipped(QStringLiteral("TaxVariables.txt"));
     writeFile(QStringLiteral("Backup/MasterTaxVariables.txt"), readFile(QStringLiteral("TaxVariables.txt")));
-    t.cmdTables[15]->click();
-    EXPECT_EQ(Box(0)->text(), QStringLiteral("6.20%"));
-    EXPECT_EQ(Box(6)->text(), QStringLiteral("$184,500.00"));
+    t.cmdTables[TablesButton::LoadDefaultTable]->click();
+    EXPECT_EQ(Box(TaxBox::SocialSecurityRate)->text(), QStringLiteral("6.20%"));
+    EXPECT_EQ(Box(TaxBox::SocialSecurityMaximum)->text(), QStringLiteral("$184,500.00"));
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
 TEST_F(TablesEditTest, LoadDefaultTableWithoutTheMasterCopyChangesNothing) {
     frmTables& t = Tables();
-    Box(0)->setText(QStringLiteral("6.20%"));
-    Box(6)->setText(QStringLiteral("$100.00"));
-    t.cmdTables[15]->click();
+    Box(TaxBox::SocialSecurityRate)->setText(QStringLiteral("6.20%"));
+    Box(TaxBox::SocialSecurityMaximum)->setText(QStringLiteral("$100.00"));
+    t.cmdTables[TablesButton::LoadDefaultTable]->click();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Load Default Table"));
     EXPECT_EQ(dialogs->shown[0].text,
               QStringLiteral("The Default Tax Table (Backup\\MasterTaxVariables.txt) was not "
                              "found.\r\nThe Tax Settings were not changed."));
-    EXPECT_EQ(Box(0)->text(), QStringLiteral("6.20%"));
-    EXPECT_EQ(Box(6)->text(), QStringLiteral("$100.00"));
+    EXPECT_EQ(Box(TaxBox::SocialSecurityRate)->text(), QStringLiteral("6.20%"));
+    EXPECT_EQ(Box(TaxBox::SocialSecurityMaximum)->text(), QStringLiteral("$100.00"));
 }
 
 // ---- Tax-variable boxes -------------------------------------------------------------------------------
 
 TEST_F(TablesEditTest, TickingTheFlatStateRateShowsNoStateMaximum) {
     frmTables& t = Tables();
-    Box(7)->setText(QStringLiteral("Table"));
+    Box(TaxBox::StateMaximum)->setText(QStringLiteral("Table"));
     t.ckState->click();
-    EXPECT_EQ(Box(7)->text(), QStringLiteral("None"));
-    Box(7)->setText(QStringLiteral("$9,000.00"));
+    EXPECT_EQ(Box(TaxBox::StateMaximum)->text(), QStringLiteral("None"));
+    Box(TaxBox::StateMaximum)->setText(QStringLiteral("$9,000.00"));
     t.ckState->click(); // unticking changes nothing
-    EXPECT_EQ(Box(7)->text(), QStringLiteral("$9,000.00"));
+    EXPECT_EQ(Box(TaxBox::StateMaximum)->text(), QStringLiteral("$9,000.00"));
 }
 
 TEST_F(TablesEditTest, RateBoxesAreEnteredEmptyAndLeftAsPercents) {
     Tables();
-    QLineEdit* rate = Box(0);
+    QLineEdit* rate = Box(TaxBox::SocialSecurityRate);
     Focus(rate, QEvent::FocusIn);
     EXPECT_TRUE(rate->text().isEmpty()); // "0.00%" makes way for the entry
     Type(rate, QStringLiteral("6.2"));
@@ -369,7 +369,7 @@ TEST_F(TablesEditTest, RateBoxesAreEnteredEmptyAndLeftAsPercents) {
 
 TEST_F(TablesEditTest, RateBoxNeverKeepsTextThePayRunCannotRead) {
     Tables();
-    QLineEdit* rate = Box(3);
+    QLineEdit* rate = Box(TaxBox::LocalRate);
     Focus(rate, QEvent::FocusIn);
     Focus(rate, QEvent::FocusOut);
     EXPECT_EQ(rate->text(), QStringLiteral("0.00%"));
@@ -388,7 +388,7 @@ TEST_F(TablesEditTest, RateBoxNeverKeepsTextThePayRunCannotRead) {
 
 TEST_F(TablesEditTest, AmountBoxesShowNoneForNoMaximum) {
     Tables();
-    QLineEdit* maximum = Box(8);
+    QLineEdit* maximum = Box(TaxBox::LocalMaximum);
     Focus(maximum, QEvent::FocusIn);
     EXPECT_EQ(maximum->text(), QStringLiteral("None"));
     Focus(maximum, QEvent::FocusOut);
@@ -408,7 +408,7 @@ TEST_F(TablesEditTest, AmountBoxesShowNoneForNoMaximum) {
 
 TEST_F(TablesEditTest, StateMaximumKeepsTheBracketTableWhenPassedThrough) {
     Tables();
-    QLineEdit* state = Box(7);
+    QLineEdit* state = Box(TaxBox::StateMaximum);
     state->setText(QStringLiteral("Table"));
     Focus(state, QEvent::FocusIn);
     Press(state, Qt::Key_Tab);
@@ -465,11 +465,11 @@ TEST_F(TablesEditTest, LoadNewTablesOpensTheMakersPageAndEndsTheProgram) {
 TEST_F(TablesEditTest, LeavingTheScreenFinishesTheBoxBeingEdited) {
     frmTables& t = Tables();
     t.Show();
-    QLineEdit* rate = Box(5);
+    QLineEdit* rate = Box(TaxBox::StateUnemploymentRate);
     rate->setFocus();
     Focus(rate, QEvent::FocusIn);
     ASSERT_TRUE(rate->text().isEmpty());
     Type(rate, QStringLiteral("2.7"));
-    t.cmdTables[0]->click(); // by its shortcut: the focus stays in the box
+    t.cmdTables[TablesButton::Menu]->click(); // by its shortcut: the focus stays in the box
     EXPECT_EQ(rate->text(), QStringLiteral("2.70%"));
 }

@@ -105,8 +105,8 @@ TEST_F(TablesTest, ShippedFilesLoadIntoTheStore) {
     EXPECT_EQ(t.fgTaxTable->textMatrix(1, 14), QStringLiteral("$9,999,999.99"));
     EXPECT_EQ(t.fgPercentage->textMatrix(1, 2), QStringLiteral("10.0%"));
     EXPECT_EQ(t.fgPercentage->textMatrix(1, 3), QStringLiteral("$23.90"));
-    EXPECT_EQ(t.txtAllowance[0]->text(), QStringLiteral("$82.70"));
-    EXPECT_EQ(t.txtAllowance[7]->text(), QStringLiteral("$16.50"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Weekly]->text(), QStringLiteral("$82.70"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Daily]->text(), QStringLiteral("$16.50"));
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
@@ -133,9 +133,9 @@ TEST_F(TablesTest, TaxVariableItemsAreFormattedByKind) {
 
 TEST_F(TablesTest, SavingAZeroMaximumWritesNoneAndShowsIt) {
     frmTables& t = Tables();
-    t.TxtTables[0]->setText(QStringLiteral("6.20%"));
-    t.TxtTables[7]->setText(QStringLiteral("Table"));
-    t.TxtTables[8]->setText(QStringLiteral("$1,000.00"));
+    t.TxtTables[TaxBox::SocialSecurityRate]->setText(QStringLiteral("6.20%"));
+    t.TxtTables[TaxBox::StateMaximum]->setText(QStringLiteral("Table"));
+    t.TxtTables[TaxBox::LocalMaximum]->setText(QStringLiteral("$1,000.00"));
     t.txtEIN->setText(QStringLiteral("12-3456789"));
     t.ckLocal->setChecked(true);
     t.SaveTaxVariables();
@@ -204,7 +204,7 @@ TEST_F(TablesTest, SaveReplacesTheLiveFileAndDropsTheOutdatedBackup) {
     writeFile(QStringLiteral("Backup/Deductions.txt"), Lines(Quoted(DefaultAllowances)));
     writeFile(QStringLiteral("Deductions.txt"), Lines(Quoted(DefaultAllowances)));
     frmTables& t = Tables();
-    t.txtAllowance[0]->setText(QStringLiteral("$82.70"));
+    t.txtAllowance[AllowanceBox::Weekly]->setText(QStringLiteral("$82.70"));
     t.SaveAllowanceTable();
     EXPECT_FALSE(exists(QStringLiteral("Backup/Deductions.txt")));
     EXPECT_TRUE(readFile(QStringLiteral("Deductions.txt")).startsWith("\"$82.70\"\r\n\"$159.60\""));
@@ -219,6 +219,29 @@ TEST_F(TablesTest, FailedSaveIsReportedAndKeepsTheBackupCopy) {
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("File Error"));
     EXPECT_TRUE(exists(QStringLiteral("Backup/TaxTable.txt")));
+}
+
+TEST_F(TablesTest, SaveThatFailsAtAnyStepKeepsBothTablesAndTheirBackupsAndNamesTheFile) {
+    frmTables& t = Tables();
+    const QByteArray old = Lines(Quoted(QStringList(16 * 14, QStringLiteral("$1.00"))));
+    const std::pair<QString, void (frmTables::*)()> saves[] = {
+        {QStringLiteral("TaxTable.txt"), &frmTables::SaveTaxTable},
+        {QStringLiteral("PercentageTable.txt"), &frmTables::SavePercentageTable}};
+    for (const auto& [file, save] : saves) {
+        for (const WriteFault& fault : FaultsAtEveryStep(file)) {
+            SCOPED_TRACE(Described(fault));
+            writeFile(file, old);
+            writeFile(QStringLiteral("Backup/") + file, old);
+            dialogs->clear();
+            InjectWriteFault(fault);
+            (t.*save)();
+            EXPECT_EQ(readFile(file), old);
+            EXPECT_EQ(readFile(QStringLiteral("Backup/") + file), old);
+            ASSERT_EQ(dialogs->shown.size(), 1u);
+            EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("File Error"));
+            EXPECT_TRUE(dialogs->shown[0].text.contains(path(file)));
+        }
+    }
 }
 
 TEST_F(TablesTest, ShortTaxVariablesAreReportedAndTheRestStaysAtZero) {
@@ -259,7 +282,7 @@ TEST_F(TablesTest, ShortAllowanceFileIsReportedNotRewritten) {
     writeFile(QStringLiteral("Deductions.txt"), three);
     frmTables& t = Tables();
     expectDamagedFileReported("Deductions.txt");
-    EXPECT_EQ(t.txtAllowance[2]->text(), QStringLiteral("$179.20"));
-    EXPECT_EQ(t.txtAllowance[3]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Semimonthly]->text(), QStringLiteral("$179.20"));
+    EXPECT_EQ(t.txtAllowance[AllowanceBox::Monthly]->text(), QStringLiteral("$0.00"));
     EXPECT_EQ(readFile(QStringLiteral("Deductions.txt")), three);
 }

@@ -99,8 +99,8 @@ TEST_F(FinishRecoveryTest, PostingIsTakenFromTheRunAsItStandsWhileNothingOfItIsW
     EXPECT_EQ(CheckNumbers(PayrollRegisterFile), (std::vector<QString>{"1001", "1002"}));
     EXPECT_EQ(TrimmedField(Entries(PayrollRegisterFile)[1].Amount), QStringLiteral("$798.50"));
     EXPECT_TRUE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,361.30")));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[2]->text(), QStringLiteral("$3,638.70"));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[3]->text(), QStringLiteral("1003"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$3,638.70"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1003"));
     EXPECT_TRUE(f->isHidden());
 }
 
@@ -188,8 +188,8 @@ TEST_F(FinishRecoveryTest, ChecksNotYetInTheRegisterFollowTheNumbersPrintedLast)
     EXPECT_EQ(dialogs->unanswered, 0);
     EXPECT_EQ(CheckNumbers(PayrollRegisterFile), (std::vector<QString>{"1010", "1011", "1012"}));
     EXPECT_EQ(CheckNumbers(TempRegisterFile), (std::vector<QString>{"1010", "1011", "1012"}));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[3]->text(), QStringLiteral("1013"));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[2]->text(), QStringLiteral("$3,147.48"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1013"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$3,147.48"));
     EXPECT_EQ(Debits(), 1);
     for (int employee = 1001; employee <= 1003; ++employee)
         EXPECT_EQ(PayRecords(employee).size(), 1u) << employee;
@@ -266,8 +266,8 @@ TEST_F(FinishRecoveryTest, PayrollAccountIsDebitedFromTheFiguresOnTheSetupScreen
     PrintPayroll();
     EXPECT_TRUE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,852.52")));
     EXPECT_FALSE(WasShown(NegativeWarning));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[2]->text(), QStringLiteral("$3,147.48"));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[3]->text(), QStringLiteral("1004"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$3,147.48"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1004"));
     EXPECT_TRUE(readFile(QStringLiteral("PayrollCheckbookInfo.txt")).contains("\"$3,147.48\",\"1004\""));
 }
 
@@ -281,6 +281,6 @@ TEST_F(FinishRecoveryTest, GeneralAccountWithoutItsFileIsDebitedFromTheSetupScre
     AnswerAllYes();
     PrintPayroll();
     EXPECT_FALSE(WasShown(NegativeWarning));
-    EXPECT_EQ(Form<frmSetup>().LblBank[2]->text(), QStringLiteral("$7,147.48"));
+    EXPECT_EQ(Form<frmSetup>().LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$7,147.48"));
     EXPECT_TRUE(readFile(QStringLiteral("CheckbookInfo.txt")).contains("\"$7,147.48\",\"2004\""));
 }

@@ -121,8 +121,8 @@ TEST_F(FinishRunTest, ThreeEmployeesUnderThePayrollAccountFromFinishToMainMenu) 
     EXPECT_EQ(Entries(TempRegisterFile).size(), 3u);
     EXPECT_FALSE(exists(QStringLiteral("CheckRegister.txt")));
     frmSetup& setup = Form<frmSetup>();
-    EXPECT_EQ(setup.txtPayrollBank[3]->text(), QStringLiteral("1004"));
-    EXPECT_EQ(setup.txtPayrollBank[2]->text(), QStringLiteral("$3,147.48"));
+    EXPECT_EQ(setup.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1004"));
+    EXPECT_EQ(setup.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$3,147.48"));
     EXPECT_TRUE(readFile(QStringLiteral("PayrollCheckbookInfo.txt")).contains("\"$3,147.48\",\"1004\""));
     EXPECT_EQ(f->RunTotal, RunTotal);
 
@@ -174,7 +174,7 @@ TEST_F(FinishRunTest, ReprintFromANewFirstCheckPostsOnceWithTheNewNumbers) {
     EXPECT_EQ(CheckPages(2), 3);
     EXPECT_EQ(CheckNumbers(PayrollRegisterFile), Numbers(1010, 3));
     // The spoilt checks 1001 to 1009 are behind the account's next number now.
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[3]->text(), QStringLiteral("1013"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1013"));
     EXPECT_EQ(PayRecords(1001).size(), 1u);
     EXPECT_EQ(SummaryCount(), 1);
 }
@@ -194,7 +194,7 @@ TEST_F(FinishRunTest, TwoReprintsGiveOnePosting) {
     EXPECT_EQ(CheckNumbers(PayrollRegisterFile), Numbers(1007, 3));
     for (int employee = 1001; employee <= 1003; ++employee)
         EXPECT_EQ(PayRecords(employee).size(), 1u) << employee;
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[2]->text(), QStringLiteral("$3,147.48"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$3,147.48"));
     int debits = 0;
     for (const QString& text : dialogs->messages())
         debits += text.startsWith(QStringLiteral("Your Checking Account has been debited")) ? 1 : 0;
@@ -239,7 +239,7 @@ TEST_F(FinishRunTest, GeneralAccountTwiceInARowAppendsEachRunOnceAfterAmbletonsE
     OpenFinishPanel();
     AnswerAllYes();
     PrintPayroll();
-    EXPECT_EQ(Form<frmSetup>().LblBank[3]->text(), QStringLiteral("2004"));
+    EXPECT_EQ(Form<frmSetup>().LblBank[GeneralBankLabel::NextCheck]->text(), QStringLiteral("2004"));
 
     OpenFinishPanel(2, QDate(2026, 6, 19), QDate(2026, 6, 22));
     EXPECT_EQ(f->txt1stCheck->text(), QStringLiteral("2004"));
@@ -250,9 +250,9 @@ TEST_F(FinishRunTest, GeneralAccountTwiceInARowAppendsEachRunOnceAfterAmbletonsE
     EXPECT_EQ(TrimmedField(Entries(GeneralRegisterFile)[4].CheckDate), QStringLiteral("6/22/2026"));
     EXPECT_EQ(Entries(TempRegisterFile).size(), 2u); // the staging file holds the last run only
     EXPECT_FALSE(exists(QStringLiteral("PayrollCheckRegister.txt")));
-    EXPECT_EQ(Form<frmSetup>().LblBank[3]->text(), QStringLiteral("2006"));
+    EXPECT_EQ(Form<frmSetup>().LblBank[GeneralBankLabel::NextCheck]->text(), QStringLiteral("2006"));
     // $9,000.00 - $1,852.52 - ($562.80 + $808.50)
-    EXPECT_EQ(Form<frmSetup>().LblBank[2]->text(), QStringLiteral("$5,776.18"));
+    EXPECT_EQ(Form<frmSetup>().LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$5,776.18"));
     EXPECT_TRUE(readFile(QStringLiteral("CheckbookInfo.txt")).contains("\"$5,776.18\",\"2006\""));
     EXPECT_EQ(SummaryCount(), 2);
     EXPECT_EQ(PayRecords(1001).size(), 2u);
@@ -311,7 +311,7 @@ TEST_F(FinishRunTest, BalanceNeverGoesBelowZeroAndReachingZeroWarns) {
               QStringLiteral("This Payroll will create a Negative Account Balance\r\n"
                              "Add Funds Immediately if account does not\r\nuse Overdraft Protection"));
     EXPECT_EQ(dialogs->shown[4].title, QStringLiteral("Update Bank Balance"));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[2]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$0.00"));
     EXPECT_TRUE(readFile(QStringLiteral("PayrollCheckbookInfo.txt")).contains("\"$0.00\",\"1002\""));
 }
 
@@ -323,7 +323,7 @@ TEST_F(FinishRunTest, RunThatLandsExactlyOnZeroWarnsToo) {
     EXPECT_TRUE(
         WasShown(QStringLiteral("This Payroll will create a Negative Account Balance\r\n"
                                 "Add Funds Immediately if account does not\r\nuse Overdraft Protection")));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[2]->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$0.00"));
 }
 
 TEST_F(FinishRunTest, FirstCheckNumbersBeyondSixteenBitsAreRefusedBeforeAnythingPrints) {
@@ -344,7 +344,7 @@ TEST_F(FinishRunTest, FirstCheckNumbersBeyondSixteenBitsAreRefusedBeforeAnything
     AnswerAllYes();
     PrintPayroll();
     EXPECT_EQ(CheckNumbers(PayrollRegisterFile), Numbers(32764, 3));
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[3]->text(), QStringLiteral("32767"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("32767"));
 }
 
 TEST_F(FinishRunTest, NegativeNetPayIsRefusedBeforeAnythingPrints) {
@@ -458,7 +458,7 @@ TEST_F(FinishRunTest, SecondPrintPayrollOfAVisitPrintsAgainAndWritesNothingTwice
     EXPECT_EQ(SummaryCount(), 1);
     EXPECT_EQ(PayRecords(1002).size(), 1u);
     EXPECT_EQ(Entries(PayrollRegisterFile).size(), 3u);
-    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[3]->text(), QStringLiteral("1004"));
+    EXPECT_EQ(Form<frmSetup>().txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1004"));
     EXPECT_TRUE(f->isHidden());
 }
 
@@ -500,3 +500,71 @@ TEST_F(FinishRunTest, ProofReportWritesNothing) {
     EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
     EXPECT_FALSE(exists(QStringLiteral("Employees/1001/PayRecords.txt")));
 }
+
+// ---- Posting when a file cannot be written ---------------------------------------------------
+
+namespace {
+
+struct PostingFault {
+    WriteFault fault;
+    const char* notWritten; // the first line the report lists as not written
+};
+
+std::vector<PostingFault> PostingFaults() {
+    std::vector<PostingFault> cases;
+    const auto add = [&cases](const char* notWritten, const std::vector<WriteFault>& faults) {
+        for (const WriteFault& fault : faults)
+            cases.push_back({fault, notWritten});
+    };
+    const QString employees = QStringLiteral("Employees.txt");
+    const QString account = QStringLiteral("PayrollCheckbookInfo.txt");
+    const QString payRecords = QStringLiteral("1002/PayRecords.txt");
+    const QString register_ = QStringLiteral("PayrollCheckRegister.txt");
+    add("this pay in the year-to-date totals of Ann Able, Bob Baker, Cal Cole", FaultsAtEveryStep(employees));
+    add("the new balance and next check number of the payroll checking account", FaultsAtEveryStep(account));
+    add("the pay records of Bob Baker", {{payRecords, WriteStep::Write, 5}, {payRecords, WriteStep::Sync}});
+    add("checks 1001 to 1003 in PayrollCheckRegister.txt",
+        {{register_, WriteStep::Write, 5}, {register_, WriteStep::Sync}});
+    return cases;
+}
+
+class PostingFaultTest : public FinishRunTest, public ::testing::WithParamInterface<PostingFault> {};
+
+} // namespace
+
+TEST_P(PostingFaultTest, FileThatCannotBeWrittenKeepsWhatItHeldAndIsReportedAsNotWritten) {
+    const WriteFault& fault = GetParam().fault;
+    SetBank(0);
+    OpenFinishPanel();
+    const QString file =
+        fault.fileName.contains(u'/') ? QStringLiteral("Employees/") + fault.fileName : fault.fileName;
+    const QByteArray before = readFile(file);
+    InjectWriteFault(fault);
+    dialogs->answerPrintDialog(true).answer(MsgAnswer::Yes).answer(MsgAnswer::No);
+    PrintPayroll();
+    EXPECT_EQ(readFile(file), before);
+    const ScriptedDialogs::Shown& report = dialogs->shown.back();
+    EXPECT_EQ(report.title, QStringLiteral("Payroll Posting"));
+    EXPECT_TRUE(report.text.contains(path(file))) << report.text.toStdString();
+    EXPECT_TRUE(
+        report.text.contains(QStringLiteral("Not written:\r\n   ") + QLatin1String(GetParam().notWritten)))
+        << report.text.toStdString();
+    EXPECT_FALSE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,852.52")));
+
+    // Put right, the rest is written once.
+    InjectWriteFault(std::nullopt);
+    dialogs->clear();
+    AnswerAllYes();
+    PrintPayroll();
+    EXPECT_TRUE(WasShown(QStringLiteral("Your Checking Account has been debited by $1,852.52")));
+    for (int employee = 1001; employee <= 1003; ++employee)
+        EXPECT_EQ(PayRecords(employee).size(), 1u) << employee;
+    EXPECT_EQ(testrecords::ReadEmployee(1).YTDGross, Cents(80000));
+    EXPECT_EQ(CheckNumbers(PayrollRegisterFile), Numbers(1001, 3));
+    EXPECT_TRUE(readFile(QStringLiteral("PayrollCheckbookInfo.txt")).contains("\"$3,147.48\",\"1004\""));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, PostingFaultTest, ::testing::ValuesIn(PostingFaults()),
+                         [](const ::testing::TestParamInfo<PostingFault>& param) {
+                             return "Case" + std::to_string(param.index);
+                         });

@@ -110,18 +110,18 @@ protected:
         frmSetup& setup = Form<frmSetup>();
         setup.SelectBankOption(option);
         if (option == 0) {
-            setup.txtPayrollBank[0]->setText(QStringLiteral("First Payroll Bank"));
-            setup.txtPayrollBank[1]->setText(QStringLiteral("555-1"));
-            setup.txtPayrollBank[2]->setText(balance);
-            setup.txtPayrollBank[3]->setText(nextCheck);
-            setup.txtPayrollBank[4]->setText(QStringLiteral("$1,000.00"));
+            setup.txtPayrollBank[PayrollBankBox::BankName]->setText(QStringLiteral("First Payroll Bank"));
+            setup.txtPayrollBank[PayrollBankBox::AccountNumber]->setText(QStringLiteral("555-1"));
+            setup.txtPayrollBank[PayrollBankBox::Balance]->setText(balance);
+            setup.txtPayrollBank[PayrollBankBox::NextCheck]->setText(nextCheck);
+            setup.txtPayrollBank[PayrollBankBox::BeginningBalance]->setText(QStringLiteral("$1,000.00"));
             SavePayrollCheckbookInfo();
         } else if (option == 1) {
-            setup.LblBank[0]->setText(QStringLiteral("Main Street Bank"));
-            setup.LblBank[1]->setText(QStringLiteral("777-2"));
-            setup.LblBank[2]->setText(balance);
-            setup.LblBank[3]->setText(nextCheck);
-            setup.LblBank[5]->setText(QStringLiteral("$500.00"));
+            setup.LblBank[GeneralBankLabel::BankName]->setText(QStringLiteral("Main Street Bank"));
+            setup.LblBank[GeneralBankLabel::AccountNumber]->setText(QStringLiteral("777-2"));
+            setup.LblBank[GeneralBankLabel::Balance]->setText(balance);
+            setup.LblBank[GeneralBankLabel::NextCheck]->setText(nextCheck);
+            setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(QStringLiteral("$500.00"));
             SaveCheckbookInfo();
         }
     }

@@ -452,7 +452,7 @@ TEST_F(PayrollEditingTest, ClearAllBlanksMarksAndAmounts) {
 }
 
 TEST_F(PayrollEditingTest, UnreadableRateStopsTheCalculation) {
-    Form<frmTables>().TxtTables[1]->setText(QString());
+    Form<frmTables>().TxtTables[TaxBox::MedicareRate]->setText(QString());
     f->cmdPayroll[13]->click();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].text,

@@ -190,17 +190,17 @@ TEST_F(PayrollScreenTest, DatePromptBlinksUntilThePayPeriodDateIsPicked) {
 TEST_F(PayrollScreenTest, FirstCheckNumberFollowsTheBankOption) {
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     frmSetup& setup = Form<frmSetup>();
-    setup.txtPayrollBank[3]->setText(QStringLiteral("2041"));
-    setup.LblBank[3]->setText(QStringLiteral("5310"));
-    setup.optAccount[0]->setChecked(true);
+    setup.txtPayrollBank[PayrollBankBox::NextCheck]->setText(QStringLiteral("2041"));
+    setup.LblBank[GeneralBankLabel::NextCheck]->setText(QStringLiteral("5310"));
+    setup.optAccount[BankChoice::SeparateAccount]->setChecked(true);
     frmPayroll& f = open();
     EXPECT_EQ(f.txt1stCheck->text(), QStringLiteral("2041"));
     f.Hide();
-    setup.optAccount[1]->setChecked(true);
+    setup.optAccount[BankChoice::GeneralAccount]->setChecked(true);
     f.Show();
     EXPECT_EQ(f.txt1stCheck->text(), QStringLiteral("5310"));
     f.Hide();
-    setup.optAccount[2]->setChecked(true);
+    setup.optAccount[BankChoice::OtherProgram]->setChecked(true);
     f.Show();
     EXPECT_TRUE(f.fra1stCheck->isHidden());
     EXPECT_TRUE(f.linCheck[0]->isHidden());
@@ -210,14 +210,14 @@ TEST_F(PayrollScreenTest, FirstCheckNumberFollowsTheBankOption) {
 TEST_F(PayrollScreenTest, DepositPanelRemindsOfTheBalanceOnlyForOutsideAccounts) {
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     frmSetup& setup = Form<frmSetup>();
-    setup.optAccount[2]->setChecked(true);
+    setup.optAccount[BankChoice::OtherProgram]->setChecked(true);
     frmPayroll& f = open();
     f.SetDepositPanels(false);
     EXPECT_TRUE(f.fraHourly->isHidden());
     EXPECT_FALSE(f.fraDepositSummary->isHidden());
     EXPECT_FALSE(f.lblDeposit[0]->isHidden());
     EXPECT_FALSE(f.imgPointer->isHidden());
-    setup.optAccount[0]->setChecked(true);
+    setup.optAccount[BankChoice::SeparateAccount]->setChecked(true);
     f.SetDepositPanels(false);
     EXPECT_TRUE(f.lblDeposit[1]->isHidden());
     EXPECT_TRUE(f.imgPointer->isHidden());
@@ -286,7 +286,7 @@ TEST_F(PayrollScreenTest, AllowancesAreTakenFromTheTaxTables) {
     EXPECT_EQ(f.Allowance[1], Money::fromCents(7980));
     EXPECT_EQ(f.Allowance[8], Money::fromCents(1600));
     // Edited on the tax-table screen later: the next calculation takes the new amount.
-    Form<frmTables>().txtAllowance[0]->setText(QStringLiteral("$82.70"));
+    Form<frmTables>().txtAllowance[AllowanceBox::Weekly]->setText(QStringLiteral("$82.70"));
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     open();
     f.cmdPayroll_Click(13);

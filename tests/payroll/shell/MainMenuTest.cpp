@@ -115,8 +115,10 @@ TEST_F(MainMenuTest, CreateAPayrollShowsThePayRunAndHidesTheMenu) {
 TEST_F(MainMenuTest, EachRoutineInThisVersionShowsItsScreen) {
     const std::vector<std::pair<int, QString>> routines = {
         {Routine::EmployeeRecords, QStringLiteral("frmEmployees")},
+        {Routine::EmployeeReports, QStringLiteral("frmEmpReports")},
         {Routine::TaxFiles, QStringLiteral("frmTables")},
         {Routine::NewEmployeeWorksheet, QStringLiteral("frmNewEmployee")}};
+    WriteEmployees({Employee(1)});
     frmStartup& menu = startAtTheMenu();
     for (const auto& [routine, screen] : routines) {
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
@@ -131,7 +133,7 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
     WriteEmployees({Employee(1)});
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
-    for (int routine : {Routine::BackupRestore, Routine::EmployeeReports, Routine::DeletePayroll}) {
+    for (int routine : {Routine::BackupRestore, Routine::DeletePayroll}) {
         dialogs->clear();
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
         menu.cmdStart->click();

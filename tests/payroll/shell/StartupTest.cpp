@@ -170,6 +170,53 @@ TEST_F(StartupTest, AFolderThatCannotBeMadeIsReportedAndStartUpGoesOn) {
     EXPECT_TRUE(ended.empty());
 }
 
+TEST_F(StartupTest, ADamagedPayrollFileKeepsItsGoodBackupCopyWhichTheUserMayRestore) {
+    struct Case {
+        const char* file;
+        QByteArray good;
+        QByteArray damaged;
+        MsgAnswer answer;
+    };
+    writeBusinessData();
+    copyShipped(QStringLiteral("TaxTable.txt"));
+    copyShipped(QStringLiteral("PercentageTable.txt"));
+    const QByteArray taxTable = readFile(QStringLiteral("TaxTable.txt"));
+    const QByteArray percentages = readFile(QStringLiteral("PercentageTable.txt"));
+    // In the order of the payroll set, which is the order of the questions.
+    const Case cases[] = {
+        {"MyBusinessData.txt", readFile(QStringLiteral("MyBusinessData.txt")), "\xff\xfe\x01 garbage",
+         MsgAnswer::Yes},
+        {"TaxTable.txt", taxTable, {}, MsgAnswer::Yes},
+        {"PercentageTable.txt", percentages, percentages.left(percentages.size() / 2), MsgAnswer::No},
+        {"SummaryRecords.txt", QByteArray(2 * SummaryRecord::Length, 's'),
+         QByteArray(2 * SummaryRecord::Length - 1, 's'), MsgAnswer::No},
+        {"PayrollCheckRegister.txt", QByteArray(2 * RegisterEntry::Length, 'r'),
+         QByteArray(2 * RegisterEntry::Length + 7, 'r'), MsgAnswer::Yes},
+    };
+    for (const Case& c : cases) {
+        writeFile(QStringLiteral("Backup/") + QLatin1String(c.file), c.good);
+        writeFile(QLatin1String(c.file), c.damaged);
+        dialogs->answer(c.answer);
+    }
+    Main();
+    QStringList asked;
+    for (const auto& shown : dialogs->shown)
+        if (shown.title == QStringLiteral("Damaged File")) asked << shown.text;
+    // Told once: the loaders of a file the user chose to keep say nothing more.
+    ASSERT_EQ(asked.size(), std::ssize(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        const QString name = QLatin1String(c.file);
+        EXPECT_EQ(asked[static_cast<qsizetype>(i)],
+                  QStringLiteral("The file %1 is damaged: it does not hold all of its information.\r\n"
+                                 "Its copy in the Backup folder was kept.\r\n\r\n"
+                                 "Restore %1 from the Backup folder?")
+                      .arg(name));
+        EXPECT_EQ(readFile(QStringLiteral("Backup/") + name), c.good) << c.file;
+        EXPECT_EQ(readFile(name), c.answer == MsgAnswer::Yes ? c.good : c.damaged) << c.file;
+    }
+}
+
 // Needs the state loaders: the state list fills both screens' choices, the business
 // state is selected, then its bracket table reaches the pay-run screen.
 TEST_F(StartupTest, StateListsAndTheBusinessStatesTableAreLoaded) {

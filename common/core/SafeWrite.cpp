@@ -1,0 +1,249 @@
+#include "SafeWrite.h"
+
+#include "DataFiles.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <thread>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::optional<WriteFault>& faultSlot() {
+    static std::optional<WriteFault> fault;
+    return fault;
+}
+
+QString reasonOf(int error) {
+    return qt_error_string(error);
+}
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString temporaryName(const QString& path) {
+    static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = path + QLatin1String(TemporaryMark);
+    for (int i = 0; i < 6; ++i)
+        name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int{sizeof Letters - 1})]);
+    return name;
+}
+
+// Writes every byte, going on after a short write; false with errno set on failure.
+bool writeAll(int handle, const char* data, std::int64_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(handle, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = ENOSPC;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// The temporary copy, created exclusively beside the target with the target's mode.
+class Temporary {
+public:
+    explicit Temporary(const QString& path, unsigned mode) {
+        for (int attempt = 0; attempt < 100 && handle_ < 0; ++attempt) {
+            name_ = temporaryName(path);
+            handle_ =
+                ::open(encoded(name_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, PrivateFileMode);
+            if (handle_ < 0 && errno != EEXIST) break;
+        }
+        // The creation mode is cut by the umask; a replaced file's own mode is put back.
+        if (handle_ >= 0 && mode != PrivateFileMode && ::fchmod(handle_, mode) != 0) discard();
+    }
+    ~Temporary() { discard(); }
+    int handle() const { return handle_; }
+    const QString& name() const { return name_; }
+    // Closes the copy; false when the close reports a failed write.
+    bool close() {
+        const int handle = std::exchange(handle_, -1);
+        return ::close(handle) == 0;
+    }
+    void renamed() { name_.clear(); }
+    void discard() {
+        const int error = errno;
+        if (handle_ >= 0) ::close(std::exchange(handle_, -1));
+        if (!name_.isEmpty()) ::unlink(encoded(std::exchange(name_, QString())).constData());
+        errno = error;
+    }
+
+private:
+    QString name_;
+    int handle_ = -1;
+};
+
+// The folder's entry of a renamed file reaches the disk. Best effort: the file's own
+// content is synced already, and the rename cannot be taken back once done.
+void syncFolder(const QString& path) {
+    const int folder =
+        ::open(encoded(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return;
+    static_cast<void>(::fsync(folder));
+    ::close(folder);
+}
+
+// A data file kept elsewhere through a link is replaced where it lies; the link stays.
+QString whereItLies(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+}
+
+} // namespace
+
+QString SystemReason() {
+    return reasonOf(errno);
+}
+
+void InjectWriteFault(std::optional<WriteFault> fault) {
+    faultSlot() = std::move(fault);
+}
+
+bool WriteFaultAt(const QString& path, WriteStep step) {
+    const std::optional<WriteFault>& fault = faultSlot();
+    return fault && fault->step == step && path.endsWith(u'/' + fault->fileName);
+}
+
+std::optional<std::int64_t> WriteFaultLimit(const QString& path) {
+    if (!WriteFaultAt(path, WriteStep::Write)) return std::nullopt;
+    return faultSlot()->afterBytes;
+}
+
+std::optional<QString> SyncOpenFile(int handle, const QString& path) {
+    if (WriteFaultAt(path, WriteStep::Sync)) return reasonOf(EIO);
+    if (::fsync(handle) != 0) return SystemReason();
+    return std::nullopt;
+}
+
+void ReplaceFile(const QString& path, const QByteArray& bytes) {
+    const QString target = whereItLies(path);
+    struct stat old {};
+    const bool hadOld = ::stat(encoded(target).constData(), &old) == 0;
+    const auto fail = [&](const QString& reason) {
+        throw FileError(
+            path, hadOld ? QStringLiteral("It could not be written; the old file was kept (%1).").arg(reason)
+                         : QStringLiteral("It could not be written (%1).").arg(reason));
+    };
+    if (WriteFaultAt(path, WriteStep::Open)) fail(reasonOf(ENOSPC));
+    Temporary copy(target, hadOld ? old.st_mode & 07777 : PrivateFileMode);
+    if (copy.handle() < 0) fail(SystemReason());
+
+    const std::optional<std::int64_t> limit = WriteFaultLimit(path);
+    const std::int64_t size = limit ? std::min<std::int64_t>(*limit, bytes.size()) : bytes.size();
+    if (!writeAll(copy.handle(), bytes.constData(), size)) fail(SystemReason());
+    if (size < bytes.size()) fail(reasonOf(ENOSPC));
+    if (const auto failed = SyncOpenFile(copy.handle(), path)) fail(*failed);
+    if (WriteFaultAt(path, WriteStep::Flush)) fail(reasonOf(EIO));
+    if (!copy.close()) fail(SystemReason());
+    if (WriteFaultAt(path, WriteStep::Rename)) fail(reasonOf(EIO));
+    if (::rename(encoded(copy.name()).constData(), encoded(target).constData()) != 0) fail(SystemReason());
+    copy.renamed();
+    syncFolder(target);
+}
+
+void RemoveLeftoverTemporaries(const QString& folder) {
+    static const QRegularExpression leftover(QStringLiteral("\\.partial-[A-Za-z0-9]{6}$"));
+    const QDateTime settled = QDateTime::currentDateTime().addSecs(-600);
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& file : files)
+        if (leftover.match(file.fileName()).hasMatch() && file.lastModified() < settled)
+            QFile::remove(file.filePath());
+}
+
+// ---- Batches of appends ----------------------------------------------------------------------
+
+namespace {
+AppendBatch*& currentBatch() {
+    static AppendBatch* batch = nullptr;
+    return batch;
+}
+
+// Syncs every file, several at a time, so that the file system commits them together
+// rather than one after another; the reason for each one that failed.
+std::vector<std::optional<QString>> syncAll(const std::vector<AppendBatch::Pending>& files) {
+    std::vector<std::optional<QString>> reasons(files.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < files.size(); i = next++) {
+            const int handle = ::open(encoded(files[i].path).constData(), O_RDONLY | O_CLOEXEC);
+            reasons[i] = handle < 0 ? SystemReason() : SyncOpenFile(handle, files[i].path);
+            if (handle >= 0) ::close(handle);
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        const std::size_t count = std::min<std::size_t>(files.size(), 8);
+        for (std::size_t k = 1; k < count; ++k)
+            helpers.emplace_back(work);
+        work();
+    }
+    return reasons;
+}
+
+} // namespace
+
+AppendBatch::AppendBatch() : outer_(currentBatch()) {
+    currentBatch() = this;
+}
+
+AppendBatch::~AppendBatch() {
+    currentBatch() = outer_;
+}
+
+bool AppendBatch::defer(const QString& path, std::int64_t lengthBefore) {
+    AppendBatch* batch = currentBatch();
+    if (!batch) return false;
+    for (const Pending& pending : batch->pending_)
+        if (pending.path == path) return true;
+    batch->pending_.push_back({path, lengthBefore});
+    return true;
+}
+
+void AppendBatch::commit() {
+    undone_.clear();
+    std::vector<Pending> pending = std::exchange(pending_, {});
+    const std::vector<std::optional<QString>> reasons = syncAll(pending);
+    std::optional<FileError> first;
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        const Pending& file = pending[i];
+        const QByteArray name = encoded(file.path);
+        const std::optional<QString>& failed = reasons[i];
+        if (!failed) continue;
+        // What may not be on the disk is taken out, so that what the file holds is what
+        // the user is told was written.
+        if (::truncate(name.constData(), file.lengthBefore) == 0) {
+            const int again = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+            if (again >= 0) {
+                static_cast<void>(::fsync(again));
+                ::close(again);
+            }
+        }
+        undone_ << file.path;
+        if (!first)
+            first =
+                FileError(file.path,
+                          QStringLiteral(
+                              "The new records could not be saved to the disk and were taken out again (%1).")
+                              .arg(*failed));
+    }
+    if (first) throw *first;
+}
