@@ -15,7 +15,6 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -24,20 +23,16 @@
 namespace {
 
 using bench::Employees;
-constexpr int Weeks = 520;
-const QDate FirstPayDay(2016, 6, 17);
+constexpr int Weeks = bench::TenYearsOfWeeks;
+const QDate FirstPayDay(2016, 12, 30);
 const QDate QuarterStart(2025, 7, 1);
 const QDate QuarterEnd(2025, 9, 30);
 
+// The ten-year folder with a payroll run for every week and the shipped tax data.
 void UseReportsFolder() {
-    static QTemporaryDir dir;
     static bool built = false;
-    SetProgramFolder(dir.path());
+    bench::UseTenYearFolder();
     if (built) return;
-    std::vector<EmployeeRecord> employees;
-    for (int r = 1; r <= Employees; ++r)
-        employees.push_back(bench::Employee(r));
-    bench::WriteEmployees(employees, FirstPayDay, Weeks);
     QByteArray summaries;
     SummaryRecord run;
     for (int week = 0; week < Weeks; ++week) {
