@@ -3,7 +3,6 @@
 
 #include "BenchSupport.h"
 #include "DataFiles.h"
-#include "FlexGrid.h"
 #include "Globals.h"
 #include "PayEngine.h"
 #include "Records.h"
@@ -80,34 +79,29 @@ TaxSettings Settings() {
     return s;
 }
 
-// The engine alone over grids laid out as the screen's.
+// The engine alone over the rows of a run as the screen loads them.
 void BM_CalculatePayRun(benchmark::State& state) {
     bench::EnsureApplication();
     UseBenchFolder();
-    FlexGrid employees, aux, hourly, salaried;
-    employees.setCols(12);
-    aux.setCols(7);
-    hourly.setCols(5);
-    salaried.setCols(5);
-    for (FlexGrid* g : {&employees, &aux, &hourly, &salaried})
-        g->setRows(Employees + 1);
-    PayRunState run;
+    PayRun run;
     run.ResetRows(Employees);
     for (int n = 1; n <= Employees; ++n) {
         const EmployeeRecord e = Employee(n);
-        employees.setTextMatrix(n, PayCol::Mark, PayMark);
-        employees.setTextMatrix(n, PayCol::Number, e.EmployeeNo);
-        employees.setTextMatrix(n, PayCol::Hours,
-                                e.PayStatus == u"Hourly" ? QStringLiteral("45.5") : SalaryWord);
-        aux.setTextMatrix(n, AuxCol::ChildSupport, CurrencyText(e.ChildSupportPerPay));
-        aux.setTextMatrix(n, AuxCol::SupportFee, CurrencyText(e.SupportFeePerPay));
-        aux.setTextMatrix(n, AuxCol::Insurance, CurrencyText(e.InsurancePerPay));
-        run.EmployeePercent401k[static_cast<std::size_t>(n)] = PercentOf401k(e.Percent401k);
+        PayRow& row = run.Row(n);
+        row.Marked = true;
+        row.Number = e.EmployeeNo;
+        row.Hours = e.PayStatus == u"Hourly" ? QStringLiteral("45.5") : SalaryWord;
+        row.ChildSupport = e.ChildSupportPerPay;
+        row.SupportFee = e.SupportFeePerPay;
+        row.Insurance = e.InsurancePerPay;
+        row.Percent401k = PercentOf401k(e.Percent401k);
     }
     const TaxSettings settings = Settings();
+    const PayQuestions questions{[](const QString&, const QString&) { return std::optional<QString>(); },
+                                 [](const QString&, const QString&) {}};
     for (auto _ : state) {
         run.Totals = RunTotals{};
-        PayEngine engine(run, {employees, aux, hourly, salaried}, settings);
+        PayEngine engine(run, settings, questions);
         engine.CalculatePayroll();
         engine.TotalDeductions();
         benchmark::DoNotOptimize(run.Totals.Gross);
@@ -125,10 +119,10 @@ void BM_CalculateTaxesOnScreen(benchmark::State& state) {
         tables.TxtTables[i]->setText(settings.Tables[i]);
     frmPayroll& screen = Form<frmPayroll>();
     screen.LoadEmployees();
-    screen.cmdPayroll_Click(5); // every hourly employee
-    screen.cmdPayroll_Click(3); // every salaried one
+    screen.cmdPayroll_Click(PayrollButton::PayHourly); // every hourly employee
+    screen.cmdPayroll_Click(PayrollButton::PaySalaried); // every salaried one
     for (auto _ : state) {
-        screen.cmdPayroll_Click(13);
+        screen.cmdPayroll_Click(PayrollButton::CalculateTaxes);
         benchmark::DoNotOptimize(screen.Totals.Gross);
     }
     UnloadAllScreens();

@@ -6,7 +6,7 @@
 #include "BenchSupport.h"
 #include "DataFiles.h"
 #include "Dates.h"
-#include "FlexGrid.h"
+#include "PayRun.h"
 #include "Globals.h"
 #include "PayEngine.h"
 #include "Posting.h"
@@ -61,26 +61,23 @@ void ResetFolder(const QString& folder) {
 void BM_PostRun(benchmark::State& state) {
     bench::EnsureApplication();
     static QTemporaryDir dir;
-    FlexGrid employees;
-    FlexGrid aux;
-    employees.setCols(12);
-    aux.setCols(7);
-    employees.setRows(Paid + 1);
-    aux.setRows(Paid + 1);
-    std::vector<Money> gross(Paid + 1);
-    std::vector<Money> net(Paid + 1);
+    PayRun run;
+    run.ResetRows(Paid);
     for (int n = 1; n <= Paid; ++n) {
-        employees.setTextMatrix(n, PayCol::Mark, PayMark);
-        employees.setTextMatrix(n, PayCol::Name, Employee(n).Name);
-        employees.setTextMatrix(n, PayCol::Number, Employee(n).EmployeeNo);
-        employees.setTextMatrix(n, PayCol::Hours, QStringLiteral("45.5"));
+        PayRow& row = run.Row(n);
+        row.Marked = true;
+        row.Name = Employee(n).Name;
+        row.Number = Employee(n).EmployeeNo;
+        row.Hours = QStringLiteral("45.5");
         for (int c = PayCol::FirstTax; c <= PayCol::LastTax; ++c)
-            employees.setTextMatrix(n, c, CurrencyText(Money::fromCents(1000 + 10 * c + n)));
-        for (int c : {AuxCol::ChildSupport, AuxCol::SupportFee, AuxCol::Deduction401k, AuxCol::Match401k,
-                      AuxCol::Insurance})
-            aux.setTextMatrix(n, c, CurrencyText(Money::fromCents(500 + c)));
-        gross[static_cast<std::size_t>(n)] = Money::fromRaw(9140625);
-        net[static_cast<std::size_t>(n)] = Money::fromRaw(6890625);
+            row.Tax(c) = Money::fromCents(1000 + 10 * c + n);
+        for (auto [c, field] : {std::pair{AuxCol::ChildSupport, &PayRow::ChildSupport},
+                                {AuxCol::SupportFee, &PayRow::SupportFee},
+                                {AuxCol::Deduction401k, &PayRow::Deduction401k},
+                                {AuxCol::Match401k, &PayRow::Match401k}, {AuxCol::Insurance, &PayRow::Insurance}})
+            row.*field = Money::fromCents(500 + c);
+        row.Gross = Money::fromRaw(9140625);
+        row.NetPay = Money::fromRaw(6890625);
     }
     const double checkDate = OleDateOf(QDate(2026, 7, 3));
     for (auto _ : state) {
@@ -89,9 +86,9 @@ void BM_PostRun(benchmark::State& state) {
         state.ResumeTiming();
 
         RunPosting posting;
-        posting.payRecords = PayRecordsOfRun(employees, aux, gross, checkDate);
+        posting.payRecords = PayRecordsOfRun(run, checkDate);
         posting.periodEnding = QDate(2026, 6, 30);
-        posting.checks = RegisterEntriesOfRun(employees, net, 1001, QDate(2026, 7, 3));
+        posting.checks = RegisterEntriesOfRun(run, 1001, QDate(2026, 7, 3));
         posting.PostPayRecordsAndTotals();
         BuildRegisterRecords(posting.checks.entries);
         AppendRegister(PayrollRegisterFile, posting.registerAppended);

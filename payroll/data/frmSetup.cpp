@@ -212,7 +212,7 @@ void frmSetup::optAccount_Click(int index) {
     showBankOptionLabels(index);
     if (index == BankChoice::SeparateAccount && !FileExists(PayrollCheckbookInfoFile)) {
         // A first guess at the payroll account's bank; the user completes the account.
-        txtPayrollBank[PayrollBankBox::BankName]->setText(LblBank[GeneralBankLabel::BankName]->text());
+        txtPayrollBank[PayrollBankBox::BankName]->setText(GeneralAccount().Bank);
         tabInfo->setCurrentIndex(PayrollCheckbookTab);
     }
 }
@@ -238,7 +238,7 @@ void frmSetup::cmdTransfer_Click() {
                    QStringLiteral("Add Funds to Payroll Checking"));
         return;
     }
-    const Money general = MoneyOf(LblBank[GeneralBankLabel::Balance]->text());
+    const Money general = MoneyOf(GeneralAccount().Balance);
     if (amount > general) {
         MsgBox(QStringLiteral("Amount exceeds current Balance\r\nTransfer cannot be maid"));
         return;
@@ -248,8 +248,10 @@ void frmSetup::cmdTransfer_Click() {
     if (MsgBox(question, MsgButtons::YesNo, QStringLiteral("Add Funds to Payroll Checking")) !=
         MsgAnswer::Yes)
         return;
-    txtPayrollBank[PayrollBankBox::Balance]->setText(CurrencyText(amount + MoneyOf(txtPayrollBank[PayrollBankBox::Balance]->text())));
-    LblBank[GeneralBankLabel::Balance]->setText(CurrencyText(general - amount));
+    txtPayrollBank[PayrollBankBox::Balance]->setText(
+        CurrencyText(amount + MoneyOf(txtPayrollBank[PayrollBankBox::Balance]->text())));
+    GeneralAccount().Balance = CurrencyText(general - amount);
+    ShowGeneralAccount();
     try {
         SavePayrollCheckbookInfo();
         SaveCheckbookInfo();

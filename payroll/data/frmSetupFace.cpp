@@ -323,7 +323,16 @@ void frmSetup::connectControls() {
     connect(cboMatching, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) MatchPercent = cboMatching->itemText(index);
     });
-    connect(optOverdraft, &QRadioButton::toggled, this, [](bool on) { OverdraftFlag = on ? -1 : 0; });
+    connect(ckDeposit, &QCheckBox::toggled, this, [](bool on) { GeneralAccount().DepositSlips = on ? -1 : 0; });
+    // The payroll account's boxes and option write every change into the account.
+    connect(optOverdraft, &QRadioButton::toggled, this,
+            [](bool on) { PayrollAccount().Overdraft = on ? -1 : 0; });
+    const std::array<QString CheckbookInfo::*, 5> fields{&CheckbookInfo::Bank, &CheckbookInfo::Account,
+                                                         &CheckbookInfo::Balance, &CheckbookInfo::NextCheck,
+                                                         &CheckbookInfo::Deposit};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        connect(txtPayrollBank[i], &QLineEdit::textChanged, this,
+                [field = fields[i]](const QString& text) { PayrollAccount().*field = text; });
     connect(mnuChecks, &QAction::triggered, this, [this] { mnuChecks_Click(); });
     connect(mnuDeposit, &QAction::triggered, this, [this] { mnuDeposit_Click(); });
     connect(mnuEnvelopes, &QAction::triggered, this, [this] { mnuEnvelopes_Click(); });

@@ -62,6 +62,7 @@ frmTables::frmTables() : Screen(QStringLiteral("frmTables"), QStringLiteral("Pay
     buildFace();
     buildMenus();
     connectEvents();
+    bindTables();
     chainTabOrder();
     resize(1240, 720);
 }

@@ -36,8 +36,8 @@ inline constexpr int Menu = 0, SaveSettings = 1, SaveTaxTable = 2, SaveTaxTableC
                      ClosePercentage = 17, Count = 18;
 }
 
-// The tax-table screen: from start-up on, the live store of the program's tax data.
-// The pay run and the reports read its boxes and grids as display text.
+// The tax-table screen: from start-up on, it shows the program's tax settings
+// (TheTaxTables) and writes every change of its controls into them.
 class frmTables : public Screen {
     Q_OBJECT
 
@@ -71,9 +71,11 @@ public:
     QAction* mnuEIN = nullptr;
     QAction* mnuStateUTGuide = nullptr;
 
-    // ---- The files behind the store. Loads and saves report their own file errors. ----
+    // ---- The files behind the settings. Loads and saves report their own file errors. ----
     // Everything the screen holds, as read when the screen loads.
     void LoadTables();
+    // The controls show the tax settings as they stand.
+    void ShowTables();
     // TaxVariables.txt (current) or Backup\MasterTaxVariables.txt into the boxes.
     void LoadTaxVariables(bool current);
     void SaveTaxVariables();
@@ -121,11 +123,7 @@ private:
     void chainTabOrder();
     void setUpGrid(FlexGrid& grid, const QString& firstHeading, const QString& odd, const QString& even);
 
-    void defaultTaxVariables();
-    void readTaxVariables(const QString& fileName);
-    void readGrid(FlexGrid& grid, const QString& fileName, bool percentColumns);
-    void defaultGrid(FlexGrid& grid, bool percentColumns);
-    void saveGrid(const FlexGrid& grid, const QString& fileName);
+    void bindTables();
 
     void saveTaxTableChange();
     void savePercentageChange();
@@ -140,4 +138,6 @@ private:
     QString editText_;                      // that cell's text as it was copied into the entry
     std::array<QString, 11> enteredText_{}; // each box's text when the user entered it
     std::array<QString, 8> allowanceEntered_{};
+    // The controls are being filled from the settings.
+    bool showing_ = false;
 };

@@ -3,8 +3,7 @@
 #include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
-#include "FlexGrid.h"
-#include "PayEngine.h"
+#include "PayRun.h"
 #include "PrintRoutines.h"
 #include "Printer.h"
 
@@ -127,19 +126,20 @@ void PrintDeductions(const PayPage& page) {
 
 } // namespace
 
-PayPage PayPageOfRow(const FlexGrid& employees, const FlexGrid& aux, int row,
-                     const EmployeeRecord& employee) {
+PayPage PayPageOfRow(const PayRow& payRow, int row, const EmployeeRecord& employee) {
     PayPage page;
     page.row = row;
     page.employee = employee;
-    page.employeeNo = employees.textMatrix(row, PayCol::Number);
-    page.hours = employees.textMatrix(row, PayCol::Hours);
+    page.employeeNo = payRow.Number;
+    page.hours = payRow.Hours;
     for (int col = PayCol::FirstTax; col <= PayCol::LastTax; ++col)
-        page.taxes[static_cast<std::size_t>(col - PayCol::FirstTax)] = employees.textMatrix(row, col);
-    page.deduction401k = aux.textMatrix(row, AuxCol::Deduction401k);
-    page.childSupport = aux.textMatrix(row, AuxCol::ChildSupport);
-    page.supportFee = aux.textMatrix(row, AuxCol::SupportFee);
-    page.insurance = aux.textMatrix(row, AuxCol::Insurance);
+        page.taxes[static_cast<std::size_t>(col - PayCol::FirstTax)] = payRow.EmployeeText(col);
+    page.deduction401k = payRow.AuxText(AuxCol::Deduction401k);
+    page.childSupport = payRow.AuxText(AuxCol::ChildSupport);
+    page.supportFee = payRow.AuxText(AuxCol::SupportFee);
+    page.insurance = payRow.AuxText(AuxCol::Insurance);
+    page.gross = payRow.Gross;
+    page.netPay = payRow.NetPay;
     return page;
 }
 

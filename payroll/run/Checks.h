@@ -9,13 +9,13 @@
 
 #include <array>
 
-class FlexGrid;
+struct PayRow;
 
 // The pages of a run's paychecks: a check with two stubs on check stock, or a pay slip
 // (one stub and the address) on blank paper. Positions are inches on the page; each
 // routine draws on ThePrinter() and leaves the job open.
 
-// What one page shows of one paid row of the pay-run grids.
+// What one page shows of one paid row of a run.
 struct PayPage {
     int row = 0;
     // The employee record as it stands while the page prints: its year-to-date totals do
@@ -23,10 +23,10 @@ struct PayPage {
     EmployeeRecord employee;
     QString employeeNo;
     QString hours;                // hours, or "N/A", "Day", "Flat"
-    std::array<QString, 6> taxes; // employee-grid columns 4 to 9, as shown
+    std::array<QString, 6> taxes; // Federal .. Local, as shown
     Money gross;
     Money netPay;
-    // Deduction-grid columns as shown.
+    // The deductions as shown.
     QString deduction401k;
     QString childSupport;
     QString supportFee;
@@ -36,7 +36,7 @@ struct PayPage {
 };
 
 // The page of one row; the employee record is read by the caller.
-PayPage PayPageOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, const EmployeeRecord& employee);
+PayPage PayPageOfRow(const PayRow& payRow, int row, const EmployeeRecord& employee);
 
 // The photo's place on the page: 9144 by 1300 twips from the top left; the photo is fitted
 // into a box of 0.8 by 1.0 in, keeping its proportions, so that it stays clear of the stub's

@@ -7,7 +7,6 @@
 #include "DataFiles.h"
 #include "Dates.h"
 #include "Dialogs.h"
-#include "FlexGrid.h"
 #include "Register.h"
 #include "frmSetup.h"
 
@@ -20,24 +19,21 @@ namespace {
 
 const QString UpdateTitle = QStringLiteral("Update Bank Balance");
 
-// The balance and next check number of one account as the setup screen shows them, with
-// the account's file: the payroll account's boxes or the general account's labels.
+// The balance and next check number of one account, with the account's file: the
+// payroll account or the general account; the setup screen shows what is set.
 class Account {
 public:
-    explicit Account(bool payroll) : payroll_(payroll), setup_(Form<frmSetup>()) {}
+    explicit Account(bool payroll) : payroll_(payroll) {}
 
-    QString balance() const {
-        return payroll_ ? setup_.txtPayrollBank[PayrollBankBox::Balance]->text() : setup_.LblBank[GeneralBankLabel::Balance]->text();
-    }
-    QString next() const { return payroll_ ? setup_.txtPayrollBank[PayrollBankBox::NextCheck]->text() : setup_.LblBank[GeneralBankLabel::NextCheck]->text(); }
+    QString balance() const { return info().Balance; }
+    QString next() const { return info().NextCheck; }
     void show(const QString& balance, const QString& next) const {
-        if (payroll_) {
-            setup_.txtPayrollBank[PayrollBankBox::Balance]->setText(balance);
-            setup_.txtPayrollBank[PayrollBankBox::NextCheck]->setText(next);
-        } else {
-            setup_.LblBank[GeneralBankLabel::Balance]->setText(balance);
-            setup_.LblBank[GeneralBankLabel::NextCheck]->setText(next);
-        }
+        info().Balance = balance;
+        info().NextCheck = next;
+        if (payroll_)
+            ShowPayrollAccount();
+        else
+            ShowGeneralAccount();
     }
     void load() const {
         if (payroll_)
@@ -68,8 +64,9 @@ private:
         return DataPath(payroll_ ? PayrollCheckbookInfoFile : CheckbookInfoFile);
     }
 
+    CheckbookInfo& info() const { return payroll_ ? PayrollAccount() : GeneralAccount(); }
+
     bool payroll_;
-    frmSetup& setup_;
 };
 
 // Saves the figures shown. A save that did not reach the file puts the old figures back
@@ -119,12 +116,13 @@ bool frmPayroll::PostRun() {
 // register follows the check numbers of the pages printed last.
 RunPosting frmPayroll::RunPostingOfScreen() {
     RunPosting posting;
-    posting.payRecords = PayRecordsOfRun(*fgEmployees, *fgAux, EmployeeGross, OleDateOf(DTPicker2->date()));
+    posting.payRecords = PayRecordsOfRun(*this, OleDateOf(DTPicker2->date()));
     posting.periodEnding = DTPicker1->date();
     posting.bankOption = Form<frmSetup>().BankOption();
-    posting.fundsRequired = MoneyOf(lblPayment[8]->text());
+    // As the payment summary states it: at cents.
+    posting.fundsRequired = Totals.FundsRequired().roundedToCents();
     if (posting.bankOption == 0 || posting.bankOption == 1) {
-        posting.checks = RegisterEntriesOfRun(*fgEmployees, EmployeeNetPay, 0, DTPicker2->date());
+        posting.checks = RegisterEntriesOfRun(*this, 0, DTPicker2->date());
         posting.NumberChecksFrom(txt1stCheck->text());
     }
     return posting;

@@ -25,12 +25,6 @@
 
 namespace {
 
-int CountPaidRows(const FlexGrid& employees) {
-    int count = 0;
-    for (int row = 1; row < employees.rows(); ++row)
-        if (!employees.textMatrix(row, PayCol::Mark).isEmpty()) ++count;
-    return count;
-}
 
 bool PaySlipMode() {
     return Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
@@ -61,7 +55,7 @@ void frmPayroll::RunFinishStep(const std::function<void()>& step) {
         if (RunPartlyPosted())
             FinishStopped();
         else
-            cmdPrintDeposit_Click(3);
+            cmdPrintDeposit_Click(DepositButton::Recreate);
     } catch (const FileError& error) {
         ThePrinter().abandonJob();
         ReportFileError(error);
@@ -82,8 +76,8 @@ bool frmPayroll::RunPartlyPosted() const {
 // The finish stopped short of its end: the user may leave the run, and go back to the
 // grids while nothing of its posting is on file.
 void frmPayroll::FinishStopped() {
-    cmdPrintDeposit[3]->setEnabled(!RunPartlyPosted());
-    cmdPrintDeposit[4]->setEnabled(true);
+    cmdPrintDeposit[DepositButton::Recreate]->setEnabled(!RunPartlyPosted());
+    cmdPrintDeposit[DepositButton::CancelPayroll]->setEnabled(true);
 }
 
 // The first check of a run whose checks are already in the register or counted in the
@@ -104,15 +98,15 @@ void frmPayroll::PrintProofReport() {
 void frmPayroll::PrintPayroll() {
     if (const std::optional<int> first = PostedFirstCheck()) txt1stCheck->setText(QString::number(*first));
     if (!RunCanBePrinted()) return;
-    cmdPrintDeposit[3]->setEnabled(false);
-    cmdPrintDeposit[4]->setEnabled(false);
+    cmdPrintDeposit[DepositButton::Recreate]->setEnabled(false);
+    cmdPrintDeposit[DepositButton::CancelPayroll]->setEnabled(false);
     RunFinishStep([this] {
         ShowPrinterDialog();
         if (!SummarySaved) {
             SaveSummaryRecord(OleDateOf(DTPicker2->date()), PaymentSummaryTexts());
             SummarySaved = true;
         }
-        PaidCount = CountPaidRows(*fgEmployees);
+        PaidCount = MarkedCount();
         if (!PrintChecks()) {
             // The posting could not be completed: the finish stops on this panel, from which
             // "Print Payroll" writes the rest, or the user leaves knowing what is missing.
@@ -128,20 +122,15 @@ void frmPayroll::PrintPayroll() {
 
 // Refuses, before anything is printed or written, a run whose checks cannot be right.
 bool frmPayroll::RunCanBePrinted() {
-    const int paid = CountPaidRows(*fgEmployees);
+    const int paid = MarkedCount();
     if (paid == 0) {
         MsgBox(QStringLiteral("No Employee is marked to be Paid"), MsgButtons::OK,
                QStringLiteral("Print Payroll"));
         return false;
     }
     QStringList negative;
-    for (int row = 1; row < fgEmployees->rows(); ++row) {
-        const std::size_t r = static_cast<std::size_t>(row);
-        if (!fgEmployees->textMatrix(row, PayCol::Mark).isEmpty() && r < EmployeeNetPay.size() &&
-            EmployeeNetPay[r] < Money())
-            negative << fgEmployees->textMatrix(row, PayCol::Name) + QStringLiteral(" ") +
-                            CurrencyText(EmployeeNetPay[r]);
-    }
+    for (const PayRow& row : Rows)
+        if (row.Marked && row.NetPay < Money()) negative << row.Name + QStringLiteral(" ") + CurrencyText(row.NetPay);
     if (!negative.isEmpty()) {
         MsgBox(QStringLiteral("The Net Pay is below zero for:\r\n") + negative.join(QStringLiteral("\r\n")) +
                    QStringLiteral("\r\nNo check or pay slip can be printed for a negative amount.\r\n"
@@ -158,9 +147,10 @@ bool frmPayroll::RunCanBePrinted() {
 }
 
 std::array<QString, 15> frmPayroll::PaymentSummaryTexts() const {
+    const std::array<Money, 15> amounts = Totals.PaymentSummary();
     std::array<QString, 15> texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = lblPayment[i]->text();
+        texts[i] = CurrencyText(amounts[i]);
     return texts;
 }
 
@@ -203,13 +193,11 @@ void frmPayroll::PrintCheckPages(bool paySlips) {
     PaidCount = 0;
     const QString memoBox = txtMemo->toPlainText();
     const QStringList memo = ckMemo->isChecked() && !memoBox.isEmpty() ? MemoToPrint(memoBox) : QStringList();
-    for (int row = 1; row < fgEmployees->rows(); ++row) {
-        if (fgEmployees->textMatrix(row, PayCol::Mark).isEmpty()) continue;
-        const int record = fgEmployees->textMatrix(row, PayCol::Number).trimmed().toInt() - 1000;
+    for (int row = 1; row <= RowCount(); ++row) {
+        if (!Row(row).Marked) continue;
+        const int record = Row(row).Number.trimmed().toInt() - 1000;
         if (record < 1 || !LoadEmployee(record)) CurrentEmployee = EmployeeRecord{};
-        PayPage page = PayPageOfRow(*fgEmployees, *fgAux, row, CurrentEmployee);
-        page.gross = EmployeeGross[static_cast<std::size_t>(row)];
-        page.netPay = EmployeeNetPay[static_cast<std::size_t>(row)];
+        PayPage page = PayPageOfRow(Row(row), row, CurrentEmployee);
         page.periodEnding = DTPicker1->date();
         page.checkDate = DTPicker2->date();
         PrintPayPage(page, paySlips, memo);
@@ -234,7 +222,7 @@ std::optional<QString> frmPayroll::AskFirstUsableCheck() {
 void frmPayroll::ConfirmReports() {
     if (MsgBox(QStringLiteral("Were the Reports Printed Correctly?"), MsgButtons::YesNo,
                QStringLiteral("Print Confirmation")) == MsgAnswer::Yes) {
-        cmdPayroll_Click(0);
+        cmdPayroll_Click(PayrollButton::Menu);
         return;
     }
     if (MsgBox(QStringLiteral("Would you like to Reprint the Reports?"), MsgButtons::YesNo,

@@ -1,97 +1,26 @@
 #pragma once
 
 #include "Money.h"
+#include "PayRun.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
-class FlexGrid;
 struct EmployeeRecord;
 
-// ---- The pay-run grids -------------------------------------------------------------------
-// Columns of the employee grid fgEmployees.
-namespace PayCol {
-enum : int { Mark = 0, Name, Number, Hours, Federal, ExtraFederal, Fica, Medicare, State, Local, Gross, Net };
-inline constexpr int FirstTax = Federal;
-inline constexpr int LastTax = Local;
-} // namespace PayCol
-// Columns of the deduction grid fgAux.
-namespace AuxCol {
-enum : int { Name = 0, Number, ChildSupport, SupportFee, Deduction401k, Match401k, Insurance };
-}
-// Columns of the two bonus grids fgHourly and fgSalaried; Row (hidden) is the employee-grid row.
-namespace BonusCol {
-enum : int { Mark = 0, Name, BasePay, Bonus, Row };
-}
-
-// The words the Hours column shows for employees who are not paid by the hour.
-inline const QString SalaryWord = QStringLiteral("N/A");
-inline const QString DayWord = QStringLiteral("Day");
-inline const QString FlatWord = QStringLiteral("Flat");
-
-// The grids of one run: row n of each of the first two is employee record n.
-struct PayGrids {
-    FlexGrid& employees;
-    FlexGrid& aux;
-    FlexGrid& hourly;
-    FlexGrid& salaried;
-};
-
-// ---- The run's figures --------------------------------------------------------------------
-// The sixteen totals of a run; "Both" totals hold the employee's and the employer's share.
-struct RunTotals {
-    Money Gross;
-    Money Federal;
-    Money ExtraFederal;
-    Money FicaBoth;
-    Money FicaEmployee;
-    Money MedicareBoth;
-    Money MedicareEmployee;
-    Money State;
-    Money Local;
-    Money Futa;
-    Money Suta;
-    Money ChildSupport;
-    Money SupportFee;
-    Money Deduction401k;
-    Money Insurance;
-    Money Match401k;
-
-    // What the run costs the business beyond the wages: the wages, the employer's
-    // Social Security and Medicare shares, both unemployment taxes and the 401k match.
-    Money FundsRequired() const;
-    // The fifteen amounts of the payment summary, in the order of its labels.
-    std::array<Money, 15> PaymentSummary() const;
-};
-
-// The state of one run that the calculation reads and writes, indexed by employee-grid row.
-struct PayRunState {
-    std::vector<Money> EmployeeGross;
-    std::vector<Money> EmployeeNetPay;
-    std::vector<Money> EmployeeYTDGross;
-    // The employee's 401k percent exactly as elected (3.5 is 3.5 %).
-    std::vector<Decimal> EmployeePercent401k;
-    // The days (daily rows) or the flat amount (flat-rate rows) answered for the row in
-    // this run; empty until asked. A repeated calculation pays the same answer again.
-    std::vector<QString> EmployeeEntry;
-    // Amounts typed over the calculated taxes of a row (columns Federal .. Local); they
-    // stand through every calculation until the row's amounts are cleared.
-    std::vector<std::array<std::optional<Money>, 6>> ManualTaxes;
-    // The days answered for the last daily-paid employee.
-    QString DaysWorked;
-    RunTotals Totals;
-
-    // Sizes every per-row array for rows 0..count and blanks it.
-    void ResetRows(int count);
-    std::optional<Money>& ManualTax(int row, int col);
-    // Forgets the typed taxes of one row, or of every row.
-    void ClearManualTaxes(int row);
-    void ClearManualTaxes();
+// The questions a calculation asks the user: the screen answers them with its input and
+// message boxes, tests with plain functions.
+struct PayQuestions {
+    // The days worked or the flat amount of a row; nullopt when the user cancels.
+    std::function<std::optional<QString>(const QString& prompt, const QString& title)> Ask;
+    // Why a row is not paid, or why an answer is refused (an empty title: the program's).
+    std::function<void(const QString& text, const QString& title)> Tell;
 };
 
 // ---- The tax data of a calculation ---------------------------------------------------------
@@ -116,13 +45,6 @@ struct TaxSettings {
     std::vector<std::vector<QString>> StateTable;
 };
 
-// The employee's 401k percent as elected: the shortest decimal that reads back as the
-// stored float (3.5 is 3.5, 4.25 is 4.25).
-Decimal PercentOf401k(float stored);
-
-// The cell texts of a grid, [row][col].
-std::vector<std::vector<QString>> GridTexts(const FlexGrid& grid);
-
 // A rate box's text as a fraction: "6.20%" gives 0.062. A text without the percent
 // sign is read whole. nullopt when no number is left.
 std::optional<Decimal> RateFromText(const QString& text);
@@ -143,11 +65,11 @@ struct TaxableWage {
     Money Other;   // the wage less allowances, for the state and local steps
 };
 
-// The pay computation over the grids of one run. Every amount written into a cell is
-// its currency text; the unrounded amount goes into the totals and per-row arrays.
+// The pay computation of one run. Every amount a row shows is held at cents; the
+// unrounded amounts go into the totals and the rows' gross and net pay.
 class PayEngine {
 public:
-    PayEngine(PayRunState& state, PayGrids grids, const TaxSettings& settings);
+    PayEngine(PayRun& run, const TaxSettings& settings, PayQuestions questions);
 
     // The first rate or maximum that the calculation needs and cannot read, as words
     // for the user; empty when the settings are complete.
@@ -176,7 +98,8 @@ public:
     Money FederalTax(int tableRow, Money taxable) const;
     Money StateTax(Money taxable, Money gross, Money ytd, const EmployeeRecord& e) const;
     Money LocalTax(Money taxable, Money gross, Money ytd) const;
-    Money Bonus(const FlexGrid& bonusGrid, int row) const;
+    // The bonus of the row from the bonus list of its kind of pay.
+    Money Bonus(int row) const;
     // The days of a daily-paid pay: the row's answer for a "Day" row, else one day.
     Decimal DaysOf(int row) const;
 
@@ -191,20 +114,19 @@ private:
     std::optional<QString> AskEntry(int row, const QString& prompt, const QString& refusal) const;
     bool AskDays(int row);
     std::optional<Money> FlatGross(int row);
-    // The typed amount of the cell when there is one, else the computed amount; written
-    // into the cell and returned.
+    // The typed amount of the column when there is one, else the computed amount; shown
+    // in the row and returned.
     Money PutTax(int row, int col, Money computed);
-    // Blanks the row's amount columns and zeroes its gross and net pay.
+    // Blanks the row's amounts and zeroes its gross and net pay.
     void ClearFigures(int row);
     // The row is not paid in this calculation: unmarked, no figures, no typed taxes.
     void MarkUnpaid(int row);
-    QString Cell(int row, int col) const;
-    void SetCell(int row, int col, Money amount);
-    Money AuxAmount(int row, int col) const;
+    PayRow& Row(int row) { return run_.Row(row); }
+    const PayRow& Row(int row) const { return run_.Row(row); }
 
-    PayRunState& state_;
-    PayGrids grids_;
+    PayRun& run_;
     const TaxSettings& settings_;
+    PayQuestions questions_;
     // Read once per calculation from the settings' texts.
     std::array<std::array<Bracket, 7>, 17> federal_{};
     float socialSecurityRate_ = 0;

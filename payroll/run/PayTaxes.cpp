@@ -1,7 +1,6 @@
 // Withholdings and employer taxes of the pay computation.
 #include "PayEngine.h"
 
-#include "FlexGrid.h"
 #include "Records.h"
 
 #include <algorithm>
@@ -205,25 +204,25 @@ Money PayEngine::FederalTax(int tableRow, Money taxable) const {
 }
 
 Money PayEngine::PutTax(int row, int col, Money computed) {
-    const std::optional<Money>& typed = state_.ManualTax(row, col);
+    const std::optional<Money>& typed = Row(row).ManualTax(col);
     const Money amount = typed ? *typed : computed;
-    SetCell(row, col, amount);
+    Row(row).Tax(col) = amount.roundedToCents();
     return amount;
 }
 
 void PayEngine::ComputeFederalTax(int row, int tableRow, Money taxable) {
-    state_.Totals.Federal += PutTax(row, PayCol::Federal, FederalTax(tableRow, taxable));
+    run_.Totals.Federal += PutTax(row, PayCol::Federal, FederalTax(tableRow, taxable));
 }
 
 void PayEngine::AddExtraWithholding(int row, const EmployeeRecord& e) {
     const Money extra = e.ExtraWithholding > Money() ? e.ExtraWithholding : Money();
-    state_.Totals.ExtraFederal += PutTax(row, PayCol::ExtraFederal, extra);
+    run_.Totals.ExtraFederal += PutTax(row, PayCol::ExtraFederal, extra);
 }
 
 // ---- Social Security, Medicare, state and local tax ----------------------------------------------
 
 void PayEngine::ComputeFicaMedicare(int row, Money gross, Money ytd) {
-    RunTotals& t = state_.Totals;
+    RunTotals& t = run_.Totals;
     const Money wage = socialSecurityMaximum_ ? WageUnderMaximum(ytd, gross, *socialSecurityMaximum_) : gross;
     const Money fica = PutTax(row, PayCol::Fica, wage.times(static_cast<double>(socialSecurityRate_)));
     t.FicaEmployee += fica;
@@ -236,7 +235,7 @@ void PayEngine::ComputeFicaMedicare(int row, Money gross, Money ytd) {
             ytd >= AdditionalMedicareThreshold ? gross : ytd + gross - AdditionalMedicareThreshold;
         additional = above.times(AdditionalMedicareRate);
     }
-    const bool typed = state_.ManualTax(row, PayCol::Medicare).has_value();
+    const bool typed = Row(row).ManualTax(PayCol::Medicare).has_value();
     const Money withheld = PutTax(row, PayCol::Medicare, medicare + additional);
     t.MedicareEmployee += withheld;
     t.MedicareBoth += typed ? withheld + withheld : medicare + medicare + additional;
@@ -256,7 +255,7 @@ Money PayEngine::StateTax(Money taxable, Money gross, Money ytd, const EmployeeR
 }
 
 void PayEngine::ComputeStateTax(int row, Money taxable, Money gross, const EmployeeRecord& e) {
-    state_.Totals.State += PutTax(row, PayCol::State, StateTax(taxable, gross, e.YTDGross, e));
+    run_.Totals.State += PutTax(row, PayCol::State, StateTax(taxable, gross, e.YTDGross, e));
 }
 
 Money PayEngine::LocalTax(Money taxable, Money gross, Money ytd) const {
@@ -268,7 +267,7 @@ Money PayEngine::LocalTax(Money taxable, Money gross, Money ytd) const {
 }
 
 void PayEngine::ComputeLocalTax(int row, Money taxable, Money gross, Money ytd) {
-    state_.Totals.Local += PutTax(row, PayCol::Local, LocalTax(taxable, gross, ytd));
+    run_.Totals.Local += PutTax(row, PayCol::Local, LocalTax(taxable, gross, ytd));
 }
 
 // ---- Employer unemployment taxes -------------------------------------------------------------------
@@ -283,6 +282,6 @@ void PayEngine::ComputeEmployerUnemployment(Money gross, Money ytd) {
     };
     const Money futaWage = belowMaximum(futaMaximum_);
     const Money sutaWage = belowMaximum(sutaMaximum_);
-    state_.Totals.Futa += futaWage.times(futaRate_);
-    state_.Totals.Suta += sutaWage.times(sutaRate_);
+    run_.Totals.Futa += futaWage.times(futaRate_);
+    run_.Totals.Suta += sutaWage.times(sutaRate_);
 }

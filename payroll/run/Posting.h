@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PayFiles.h"
 #include "Records.h"
 #include "Register.h"
 
@@ -10,19 +11,12 @@
 #include <array>
 #include <vector>
 
-class FlexGrid;
+struct PayRow;
+struct PayRun;
 
-// The posting of a run (summary record, pay records, year-to-date totals), the
-// year-to-date rebuild and the memo file of a run.
+// The posting of a run: its pay records and checks taken from the run, and how far the
+// writing got; the memo file of a run.
 
-// Rebuilds the eleven year-to-date totals of every employee in Employees.txt from
-// the pay records dated in the calendar year of the date. An employee with no pay
-// records (no file, or an empty one) keeps the totals it has; one with pay records
-// but none in that year gets zeros.
-void MakeYTDs(QDate date);
-void MakeYTDs(double oleDate);
-// Sets the eleven year-to-date totals of every employee record to zero.
-void ClearYTDs();
 // Writes the memo of the pay-run screen as it stands, followed by one line end
 // ("/PayrollMemo.txt"). The backup copy goes too, so that it can never come back
 // in place of the new memo. Throws FileError; the old memo stays when writing fails.
@@ -30,29 +24,14 @@ void SaveMemoText(const QString& fileName, const QString& text);
 
 // ---- The run's records -------------------------------------------------------------------
 
-// The run's summary record: the check date and the fourteen stored lines of the payment
-// summary (its fifteen amounts as shown; line 8, the funds required, is not stored).
-SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
-// Appends the run's summary record to SummaryRecords.txt. Throws FileError.
-void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
-
-// The pay record of one row of the pay-run grids: name, number and hours from the
-// employee grid, the six taxes from its columns 4 to 9, the deductions and the match
-// from the deduction grid, the row's gross pay as calculated.
-PayRecord PayRecordOfRow(const FlexGrid& employees, const FlexGrid& aux, int row, Money gross,
-                         double checkDate);
-// The pay records of the paid rows (column 0 not empty), in row order.
-std::vector<PayRecord> PayRecordsOfRun(const FlexGrid& employees, const FlexGrid& aux,
-                                       const std::vector<Money>& gross, double checkDate);
-
-// Appends each pay record to its employee's PayRecords.txt (making the employee's folder
-// when it is missing). Records whose flag in `written` is set are skipped; each record
-// written gets its flag, so that after a FileError a retry writes only the rest.
-void SavePayRecords(const std::vector<PayRecord>& payRecords, std::vector<bool>& written);
-// Adds each pay record's eleven amounts to its employee's year-to-date totals in
-// Employees.txt (record = employee number - 1000), flagging each as in SavePayRecords.
-// Throws FileError.
-void AddToYTDs(const std::vector<PayRecord>& payRecords, std::vector<bool>& added);
+// The pay record of one row of a run: name, number and hours, the six taxes, the
+// deductions and the match as the row shows them, its gross pay as calculated.
+PayRecord PayRecordOfRow(const PayRow& row, double checkDate);
+// The pay records of the paid (marked) rows, in row order.
+std::vector<PayRecord> PayRecordsOfRun(const PayRun& run, double checkDate);
+// One register entry per paid (marked) row of the run, in row order, numbered from the
+// first check.
+RegisterRun RegisterEntriesOfRun(const PayRun& run, int firstCheck, QDate checkDate);
 
 // ---- One run's posting ------------------------------------------------------------------------
 

@@ -318,14 +318,30 @@ void PrintYearToDateLine() {
 
 PayRunReportView ViewOfPayRun(const frmPayroll& screen) {
     PayRunReportView run;
-    run.Employees = GridTexts(*screen.fgEmployees);
-    run.Aux = GridTexts(*screen.fgAux);
+    // The heading row as the grids show it, then the run's rows.
+    run.Employees.resize(static_cast<std::size_t>(screen.RowCount() + 1));
+    run.Aux.resize(run.Employees.size());
+    for (int c = 0; c < PayCol::Count; ++c)
+        run.Employees[0].push_back(screen.fgEmployees->textMatrix(0, c));
+    for (int c = 0; c < AuxCol::Count; ++c)
+        run.Aux[0].push_back(screen.fgAux->textMatrix(0, c));
+    run.Gross.assign(1, Money());
+    run.NetPay.assign(1, Money());
+    for (int n = 1; n <= screen.RowCount(); ++n) {
+        const PayRow& row = screen.Row(n);
+        auto& employee = run.Employees[static_cast<std::size_t>(n)];
+        auto& aux = run.Aux[static_cast<std::size_t>(n)];
+        for (int c = 0; c < PayCol::Count; ++c)
+            employee.push_back(row.EmployeeText(c));
+        for (int c = 0; c < AuxCol::Count; ++c)
+            aux.push_back(row.AuxText(c));
+        run.Gross.push_back(row.Gross);
+        run.NetPay.push_back(row.NetPay);
+    }
     for (std::size_t i = 0; i < run.Captions.size(); ++i) {
         run.Captions[i] = screen.Label1[i + 20]->text();
         run.Amounts[i] = screen.lblPayment[i]->text();
     }
-    run.Gross = screen.EmployeeGross;
-    run.NetPay = screen.EmployeeNetPay;
     run.FirstCheck = screen.txt1stCheck->text();
     run.PeriodEnding = screen.DTPicker1->date();
     return run;

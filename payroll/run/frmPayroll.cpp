@@ -1,5 +1,6 @@
 #include "frmPayroll.h"
 
+#include "Checkbook.h"
 #include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
@@ -10,6 +11,7 @@
 #include "GridRoutines.h"
 #include "Posting.h"
 #include "Records.h"
+#include "TaxTables.h"
 #include "frmSetup.h"
 #include "frmTables.h"
 
@@ -36,6 +38,15 @@ QString ZeroText() {
 
 // Empties a money box that shows the currency form of zero as soon as a key goes down,
 // then lets only money keys through.
+// The cell texts of a grid, [row][col].
+std::vector<std::vector<QString>> GridTexts(const FlexGrid& grid) {
+    std::vector<std::vector<QString>> texts(static_cast<std::size_t>(grid.rows()));
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            texts[static_cast<std::size_t>(r)].push_back(grid.textMatrix(r, c));
+    return texts;
+}
+
 void FilterMoneyKeys(QLineEdit* box) {
     auto* filter = new DecimalKeyFilter(box);
     filter->setKeyDownHandler([box](QKeyEvent&) {
@@ -60,7 +71,7 @@ frmPayroll::frmPayroll() : Screen(QStringLiteral("frmPayroll"), QStringLiteral("
     for (QWidget* panel : std::initializer_list<QWidget*>{fraAux, fraHide, fraBonus, fraStateTaxes, fraMemo,
                                                           fraHours, fraState, fraDepositSummary})
         panel->hide();
-    for (QWidget* blinking : std::initializer_list<QWidget*>{lblHelp[0], imgArrow}) {
+    for (QWidget* blinking : std::initializer_list<QWidget*>{lblHelp[HelpLabel::PeriodDate], imgArrow}) {
         QSizePolicy policy = blinking->sizePolicy();
         policy.setRetainSizeWhenHidden(true); // the date picker stays put while the prompt blinks
         blinking->setSizePolicy(policy);
@@ -87,7 +98,7 @@ void frmPayroll::ConnectEvents() {
     connect(fgAux, &FlexGrid::clicked, this, [this] { fgAux_Click(); });
     connect(fgHourly, &FlexGrid::clicked, this, [this] { fgHourly_Click(); });
     connect(fgSalaried, &FlexGrid::clicked, this, [this] { fgSalaried_Click(); });
-    connect(mnuBonus, &QAction::triggered, this, [this] { cmdPayroll_Click(4); });
+    connect(mnuBonus, &QAction::triggered, this, [this] { cmdPayroll_Click(PayrollButton::Bonus); });
     connect(mnuMemo, &QAction::triggered, this, &frmPayroll::mnuMemo_Click);
     connect(mnuToggle, &QAction::triggered, this, &frmPayroll::mnuToggle_Click);
     connect(mnuState, &QAction::triggered, this, &frmPayroll::mnuState_Click);
@@ -103,10 +114,10 @@ void frmPayroll::ConnectEvents() {
     FilterMoneyKeys(txtState);
     FilterMoneyKeys(txtAmount);
     connect(txtAmount, &QLineEdit::textChanged, this, [this](const QString& text) {
-        cmdPayroll[6]->setEnabled(!text.isEmpty() && text != ZeroText());
+        cmdPayroll[PayrollButton::PostBonus]->setEnabled(!text.isEmpty() && text != ZeroText());
     });
-    connect(txtHours, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(7); });
-    connect(txtState, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(15); });
+    connect(txtHours, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(PayrollButton::PostHours); });
+    connect(txtState, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(PayrollButton::PostAmount); });
 }
 
 bool frmPayroll::eventFilter(QObject* watched, QEvent* event) {
@@ -143,15 +154,15 @@ void frmPayroll::Form_Activate() {
     }
     SetDepositPanels(true);
     HideHoursFrame();
-    lblHelp[0]->setText(QStringLiteral("Select the Pay Period Ending Date"));
-    lblHelp[0]->show();
+    lblHelp[HelpLabel::PeriodDate]->setText(QStringLiteral("Select the Pay Period Ending Date"));
+    lblHelp[HelpLabel::PeriodDate]->show();
     imgArrow->show();
     Timer1->start();
     if (!FileExists(EmployeeFile)) {
         MsgBox(QStringLiteral("There are no Employees to Pay"));
-        return cmdPayroll_Click(0);
+        return cmdPayroll_Click(PayrollButton::Menu);
     }
-    if (!LoadEmployees()) return cmdPayroll_Click(0);
+    if (!LoadEmployees()) return cmdPayroll_Click(PayrollButton::Menu);
     settingDates_ = true;
     DTPicker1->setDate(Today());
     DTPicker2->setDate(Today());
@@ -164,9 +175,9 @@ void frmPayroll::ShowFirstCheckPanel() {
         line->show();
     frmSetup& setup = Form<frmSetup>();
     if (setup.optAccount[BankChoice::SeparateAccount]->isChecked()) {
-        txt1stCheck->setText(setup.txtPayrollBank[PayrollBankBox::NextCheck]->text());
+        txt1stCheck->setText(PayrollAccount().NextCheck);
     } else if (setup.optAccount[BankChoice::GeneralAccount]->isChecked()) {
-        txt1stCheck->setText(setup.LblBank[GeneralBankLabel::NextCheck]->text());
+        txt1stCheck->setText(GeneralAccount().NextCheck);
     } else if (setup.optAccount[BankChoice::OtherProgram]->isChecked()) {
         // Pay slips: no check numbers.
         fra1stCheck->hide();
@@ -195,9 +206,8 @@ void frmPayroll::HideHoursFrame() {
 }
 
 void frmPayroll::LoadAllowances() {
-    frmTables& tables = Form<frmTables>();
-    for (std::size_t k = 1; k <= 8; ++k)
-        Allowance[k] = MoneyOf(tables.txtAllowance[k - 1]->text());
+    Form<frmTables>(); // the tax settings are loaded with their screen
+    Allowance = TheTaxTables().AllowanceAmounts();
 }
 
 void frmPayroll::LoadNonResidentTable() {
@@ -227,73 +237,69 @@ bool frmPayroll::LoadEmployees() {
                MsgButtons::OK, QStringLiteral("Too Many Employees"));
     const int count = tooMany ? 0 : EmployeeCount;
     ResetRows(count);
-    HourlyBasePay.assign(static_cast<std::size_t>(count + 1), Money());
-    SalariedBasePay.assign(static_cast<std::size_t>(count + 1), Money());
     for (FlexGrid* grid : {fgHourly, fgSalaried, fgAux, fgEmployees})
         ClearGrid(*grid);
-    ClearEmployeeGrid(true);
-    for (FlexGrid* grid : {fgHourly, fgSalaried, fgAux, fgEmployees})
+    for (FlexGrid* grid : {fgAux, fgEmployees})
         grid->setRows(count + 1);
-    int hourlyRow = 1;
-    int salariedRow = 1;
     try {
         RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
         for (int n = 1; n <= count; ++n) {
             CurrentEmployee = employees.get<EmployeeRecord>(n).value_or(EmployeeRecord{});
-            LoadEmployeeRow(n, CurrentEmployee, hourlyRow, salariedRow);
+            Row(n) = PayRowOf(CurrentEmployee);
         }
     } catch (const FileError& error) {
         ReportFileError(error);
     }
-    if (count >= 1) fgEmployees->setTextMatrix(1, PayCol::Mark, PayMark);
+    if (count >= 1) Row(1).Marked = true;
+    ShowRows();
+    ShowBonusGrids();
     LastEntryRow = 1;
-    cmdPayroll[13]->setEnabled(!tooMany);
-    if (salariedRow > 1) fgSalaried->setRows(salariedRow);
-    if (hourlyRow > 1) fgHourly->setRows(hourlyRow);
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(!tooMany);
     CalculationCurrent = false;
     return !tooMany;
 }
 
-void frmPayroll::LoadEmployeeRow(int n, const EmployeeRecord& e, int& hourlyRow, int& salariedRow) {
-    const QString name = TrimmedField(e.Name);
-    const QString number = TrimmedField(e.EmployeeNo);
-    fgEmployees->setTextMatrix(n, PayCol::Name, name);
-    fgEmployees->setTextMatrix(n, PayCol::Number, number);
-    fgEmployees->setTextMatrix(n, PayCol::Mark, QString());
-    fgAux->setTextMatrix(n, AuxCol::Name, name);
-    fgAux->setTextMatrix(n, AuxCol::Number, number);
-    fgAux->setTextMatrix(n, AuxCol::ChildSupport, CurrencyText(e.ChildSupportPerPay));
-    fgAux->setTextMatrix(n, AuxCol::SupportFee, CurrencyText(e.SupportFeePerPay));
-    fgAux->setTextMatrix(n, AuxCol::Deduction401k, ZeroText());
-    fgAux->setTextMatrix(n, AuxCol::Insurance, CurrencyText(e.InsurancePerPay));
-    EmployeePercent401k[static_cast<std::size_t>(n)] = PercentOf401k(e.Percent401k);
-    EmployeeYTDGross[static_cast<std::size_t>(n)] = e.YTDGross;
+void frmPayroll::ShowRow(int n) {
+    const PayRow& row = Row(n);
+    for (int c = 0; c < PayCol::Count; ++c)
+        fgEmployees->setTextMatrix(n, c, row.EmployeeText(c));
+    for (int c = 0; c < AuxCol::Count; ++c)
+        fgAux->setTextMatrix(n, c, row.AuxText(c));
+}
 
-    const QString status = TrimmedField(e.PayStatus);
-    const Money rate = MoneyOf(TrimmedField(e.PayRate));
-    const auto placeInBonusGrid = [&](FlexGrid& grid, int& next, std::vector<Money>& basePay, Money base,
-                                      FlexGrid& other) {
-        grid.setTextMatrix(next, BonusCol::Name, name);
-        grid.setTextMatrix(next, BonusCol::BasePay, CurrencyText(base));
-        grid.setTextMatrix(next, BonusCol::Bonus, ZeroText());
-        grid.setTextMatrix(next, BonusCol::Row, QString::number(n));
-        basePay[static_cast<std::size_t>(next)] = base;
-        ++next;
-        other.setRows(other.rows() - 1);
+void frmPayroll::ShowRows() {
+    for (int n = 1; n <= RowCount() && n < fgEmployees->rows(); ++n)
+        ShowRow(n);
+}
+
+// Each bonus grid lists the rows of its list in run order; a grid with none keeps the
+// blank lines of the employees that are in neither list.
+void frmPayroll::ShowBonusGrids() {
+    const auto show = [this](FlexGrid& grid, BonusList list, BonusList other) {
+        int line = 1;
+        int others = 0;
+        for (int n = 1; n <= RowCount(); ++n) {
+            const PayRow& row = Row(n);
+            if (row.BonusIn == other) ++others;
+            if (row.BonusIn != list) continue;
+            if (grid.rows() <= line) grid.setRows(line + 1);
+            grid.setTextMatrix(line, BonusCol::Mark, row.BonusMarked ? PayMark : QString());
+            grid.setTextMatrix(line, BonusCol::Name, row.Name);
+            grid.setTextMatrix(line, BonusCol::BasePay, CurrencyText(row.BasePayShown));
+            grid.setTextMatrix(line, BonusCol::Bonus, CurrencyText(row.Bonus));
+            grid.setTextMatrix(line, BonusCol::Row, QString::number(n));
+            ++line;
+        }
+        grid.setRows(line > 1 ? line : RowCount() + 1 - others);
     };
-    if (status == u"Hourly") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, QStringLiteral("40"));
-        placeInBonusGrid(*fgHourly, hourlyRow, HourlyBasePay, rate.mulDiv(40, 1), *fgSalaried);
-    } else if (status == u"Salary") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, SalaryWord);
-        placeInBonusGrid(*fgSalaried, salariedRow, SalariedBasePay, rate, *fgHourly);
-    } else if (status == u"Daily") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, DayWord);
-    } else if (status == u"Flat Rate") {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, FlatWord);
-    } else {
-        fgEmployees->setTextMatrix(n, PayCol::Hours, QString());
-    }
+    show(*fgHourly, BonusList::Hourly, BonusList::Salaried);
+    show(*fgSalaried, BonusList::Salaried, BonusList::Hourly);
+}
+
+int frmPayroll::RowOfBonusLine(const FlexGrid& grid, int line) {
+    bool ok = false;
+    const int n = grid.textMatrix(line, BonusCol::Row).toInt(&ok);
+    return ok ? n : 0;
 }
 
 void frmPayroll::SetDepositPanels(bool toGrids) {
@@ -302,7 +308,7 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
     if (toGrids) return;
     // Paid from an account kept in another program: remind the user of the balance it needs.
     const bool elsewhere = Form<frmSetup>().optAccount[BankChoice::OtherProgram]->isChecked();
-    for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[0]), static_cast<QWidget*>(lblDeposit[1]),
+    for (QWidget* reminder : {static_cast<QWidget*>(lblDeposit[DepositLabel::BalanceNeeded]), static_cast<QWidget*>(lblDeposit[DepositLabel::GeneralAccount]),
                               static_cast<QWidget*>(imgPointer)})
         reminder->setVisible(elsewhere);
 }
@@ -311,13 +317,13 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
 
 TaxSettings frmPayroll::CurrentTaxSettings() const {
     TaxSettings settings;
-    const frmTables& tables = Form<frmTables>();
-    for (std::size_t i = 0; i < settings.Tables.size(); ++i)
-        settings.Tables[i] = tables.TxtTables[i]->text();
-    settings.StateFlat = tables.ckState->isChecked();
-    settings.LocalFlat = tables.ckLocal->isChecked();
-    settings.TaxTable = GridTexts(*tables.fgTaxTable);
-    settings.Percentage = GridTexts(*tables.fgPercentage);
+    Form<frmTables>(); // the tax settings are loaded with their screen
+    const TaxTables& tables = TheTaxTables();
+    settings.Tables = tables.Variables;
+    settings.StateFlat = tables.StateFlat;
+    settings.LocalFlat = tables.LocalFlat;
+    settings.TaxTable = tables.TaxTable;
+    settings.Percentage = tables.Percentage;
     settings.Allowance = Allowance;
     for (int i = 0; i < cboNonResident->count(); ++i)
         settings.NonResident << cboNonResident->itemText(i);
@@ -329,21 +335,22 @@ TaxSettings frmPayroll::CurrentTaxSettings() const {
     return settings;
 }
 
-PayGrids frmPayroll::Grids() {
-    return {*fgEmployees, *fgAux, *fgHourly, *fgSalaried};
+PayQuestions frmPayroll::ScreenQuestions() {
+    return {[](const QString& prompt, const QString& title) { return InputBox(prompt, title); },
+            [](const QString& text, const QString& title) { MsgBox(text, MsgButtons::OK, title); }};
 }
 
 void frmPayroll::CalculateTaxes() {
-    cmdPayroll[13]->setEnabled(false);
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(false);
     ClearPaymentTotals();
     // The allowances as the tax-table screen shows them now, edited or not.
     LoadAllowances();
     const TaxSettings settings = CurrentTaxSettings();
-    PayEngine engine(*this, Grids(), settings);
+    PayEngine engine(*this, settings, ScreenQuestions());
     if (const QString problem = engine.SettingsProblem(); !problem.isEmpty()) {
         MsgBox(problem + QStringLiteral("\r\nCorrect it, then Calculate the Taxes again"), MsgButtons::OK,
                QStringLiteral("Tax Tables"));
-        cmdPayroll[13]->setEnabled(true);
+        cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
         return;
     }
     try {
@@ -352,8 +359,9 @@ void frmPayroll::CalculateTaxes() {
         CalculationCurrent = true;
     } catch (const FileError& error) {
         ReportFileError(error);
-        cmdPayroll[13]->setEnabled(true);
+        cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
     }
+    ShowRows();
 }
 
 void frmPayroll::ShowPaymentSummary() {
@@ -373,14 +381,14 @@ void frmPayroll::ClearPaymentTotals() {
 void frmPayroll::cmdMemo_Click(int index) {
     try {
         switch (index) {
-        case 0:
+        case MemoButton::Clear:
             txtMemo->clear();
             txtMemo->setFocus();
             break;
-        case 1:
+        case MemoButton::Load:
             LoadPayrollMemo();
             break;
-        case 2: {
+        case MemoButton::Save: {
             // Saved with the program's line ends and without trailing blank lines, so that
             // loading and saving again gives the same memo.
             QString text = txtMemo->toPlainText();
@@ -389,7 +397,7 @@ void frmPayroll::cmdMemo_Click(int index) {
             if (!text.isEmpty()) SaveMemoText(PayrollMemoFile, text.replace(u'\n', QStringLiteral("\r\n")));
             break;
         }
-        case 3:
+        case MemoButton::Hide:
             fraMemo->hide();
             break;
         default:
@@ -401,15 +409,15 @@ void frmPayroll::cmdMemo_Click(int index) {
 }
 
 void frmPayroll::cmdPrintDeposit_Click(int index) {
-    if (index >= 2 && index <= 4) mnuBonus->setEnabled(true);
+    if (index >= DepositButton::PrintPayroll && index <= DepositButton::CancelPayroll) mnuBonus->setEnabled(true);
     switch (index) {
-    case 1:
+    case DepositButton::ProofReport:
         PrintProofReport();
         break;
-    case 2:
+    case DepositButton::PrintPayroll:
         PrintPayroll();
         break;
-    case 3:
+    case DepositButton::Recreate:
         // The checks of a run with anything of its posting on file must stay those posted.
         if (RunPartlyPosted()) {
             FinishStopped();
@@ -419,8 +427,8 @@ void frmPayroll::cmdPrintDeposit_Click(int index) {
         posting_.reset();
         SetDepositPanels(true);
         break;
-    case 4:
-        cmdPayroll_Click(0);
+    case DepositButton::CancelPayroll:
+        cmdPayroll_Click(PayrollButton::Menu);
         break;
     default:
         break;

@@ -23,11 +23,38 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
+// The wizard's buttons cmdPayroll, by what they do.
+namespace PayrollButton {
+inline constexpr int Menu = 0, ToggleAux = 1, Finalize = 2, PaySalaried = 3, Bonus = 4, PayHourly = 5,
+                     PostBonus = 6, PostHours = 7, ClearLastEntry = 8, ClearAll = 9, ExitBonus = 10,
+                     AddToBasePay = 11, CancelHours = 12, CalculateTaxes = 13, AllForty = 14, PostAmount = 15,
+                     CloseStateTaxes = 16, PayAll = 17, SaveBonus = 18, CancelAmount = 19;
+}
+// The finish panel's buttons cmdPrintDeposit (1..4).
+namespace DepositButton {
+inline constexpr int ProofReport = 1, PrintPayroll = 2, Recreate = 3, CancelPayroll = 4;
+}
+// The memo panel's buttons cmdMemo.
+namespace MemoButton {
+inline constexpr int Clear = 0, Load = 1, Save = 2, Hide = 3;
+}
+// The bonus panel's check boxes ckBonus.
+namespace BonusBox {
+inline constexpr int AllHourly = 0, AllSalaried = 1, SelectedHourly = 2, SelectedSalaried = 3;
+}
+// The labels lblHelp and lblDeposit that the code changes.
+namespace HelpLabel {
+inline constexpr int PeriodDate = 0, CheckDate = 1;
+}
+namespace DepositLabel {
+inline constexpr int BalanceNeeded = 0, GeneralAccount = 1, Summary = 3, FirstCheck = 7, PrintSetup = 8;
+}
+
 // The pay-run screen: one payroll is prepared, calculated, printed and posted here.
 // Every visit starts a new run: the grids are rebuilt from Employees.txt, the first
-// employee is marked, both dates are today. The run's figures (per-row arrays, the
-// sixteen totals, typed taxes) are the PayRunState this screen is.
-class frmPayroll : public Screen, public PayRunState {
+// employee is marked, both dates are today. The run (its rows, the sixteen totals) is
+// the PayRun this screen is; the grids show it and write the user's edits into it.
+class frmPayroll : public Screen, public PayRun {
     Q_OBJECT
 
 public:
@@ -78,12 +105,16 @@ public:
     void LoadPayrollMemo();
     // The tax data of the tax-table and setup screens as they stand now.
     TaxSettings CurrentTaxSettings() const;
-    PayGrids Grids();
+    // The calculation's questions, asked with the input and message boxes.
+    static PayQuestions ScreenQuestions();
+    // The grids show the run again: one row of the employee and deduction grids, all of
+    // them, and the two bonus grids.
+    void ShowRow(int n);
+    void ShowRows();
+    void ShowBonusGrids();
 
     // ---- The run --------------------------------------------------------------------------------
-    std::array<Money, 9> Allowance{};   // elements 1..8: Weekly .. Daily
-    std::vector<Money> HourlyBasePay;   // by fgHourly row
-    std::vector<Money> SalariedBasePay; // by fgSalaried row
+    std::array<Money, 9> Allowance{}; // elements 1..8: Weekly .. Daily
     int LastEntryRow = 1;
     int PaidCount = 0;
     bool SummarySaved = false;
@@ -177,7 +208,8 @@ private:
 
     void ShowFirstCheckPanel();
     void HideHoursFrame();
-    void LoadEmployeeRow(int n, const EmployeeRecord& e, int& hourlyRow, int& salariedRow);
+    // The run's row that a bonus grid's row shows; 0 for none.
+    static int RowOfBonusLine(const FlexGrid& grid, int line);
     void MarkRows(const QStringList& kinds, bool matching);
     void CalculateTaxes();
     void PostHours();
@@ -190,7 +222,7 @@ private:
     void CancelAmount();
     void OpenAmountPanel(FlexGrid* grid, const QString& caption);
     void ToggleBonusRow(FlexGrid& grid);
-    void MarkBonusRows(FlexGrid& grid, bool marked);
+    void MarkBonusRows(BonusList list, bool marked);
     void RunChanged();
 
     // The finish of a run.

@@ -28,33 +28,27 @@ void Toggle(QWidget* widget) {
     widget->setHidden(!widget->isHidden());
 }
 
-bool AnyRowMarked(const FlexGrid& grid) {
-    for (int row = 1; row < grid.rows(); ++row)
-        if (grid.textMatrix(row, PayCol::Mark) == PayMark) return true;
-    return false;
-}
-
 } // namespace
 
 // The figures on the grids no longer answer the entries. Finalizing waits for a new
 // calculation, so the user must be able to make one whenever there is a row to pay.
 void frmPayroll::RunChanged() {
     CalculationCurrent = false;
-    if (AnyRowMarked(*fgEmployees)) cmdPayroll[13]->setEnabled(true);
+    if (AnyMarked()) cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
 }
 
 void frmPayroll::cmdPayroll_Click(int index) {
     switch (index) {
-    case 0:
+    case PayrollButton::Menu:
         ClearEmployeeGrid(true);
         Hide();
         ShowMainMenu();
         break;
-    case 1:
+    case PayrollButton::ToggleAux:
         Toggle(fraAux);
         Toggle(fgEmployees);
         break;
-    case 2:
+    case PayrollButton::Finalize:
         if (!CalculationCurrent) {
             MsgBox(QStringLiteral("Calculate the Taxes before you Finalize the Payroll\r\n"
                                   "(the entries have changed since the last calculation)"),
@@ -65,65 +59,65 @@ void frmPayroll::cmdPayroll_Click(int index) {
         mnuMemo->setEnabled(true);
         mnuBonus->setEnabled(false);
         ShowPaymentSummary();
-        cmdPrintDeposit[3]->setEnabled(true);
-        cmdPrintDeposit[4]->setEnabled(true);
+        cmdPrintDeposit[DepositButton::Recreate]->setEnabled(true);
+        cmdPrintDeposit[DepositButton::CancelPayroll]->setEnabled(true);
         break;
-    case 3:
+    case PayrollButton::PaySalaried:
         MarkRows({SalaryWord}, true);
         break;
-    case 4:
+    case PayrollButton::Bonus:
         fraBonus->show();
-        ckBonus[0]->setEnabled(fgHourly->rows() > 1);
-        ckBonus[2]->setEnabled(fgHourly->rows() > 1);
-        ckBonus[1]->setEnabled(fgSalaried->rows() > 1);
-        ckBonus[3]->setEnabled(fgSalaried->rows() > 1);
+        ckBonus[BonusBox::AllHourly]->setEnabled(fgHourly->rows() > 1);
+        ckBonus[BonusBox::SelectedHourly]->setEnabled(fgHourly->rows() > 1);
+        ckBonus[BonusBox::AllSalaried]->setEnabled(fgSalaried->rows() > 1);
+        ckBonus[BonusBox::SelectedSalaried]->setEnabled(fgSalaried->rows() > 1);
         mnuMemo->setEnabled(false);
         break;
-    case 5:
+    case PayrollButton::PayHourly:
         MarkRows({SalaryWord, DayWord, FlatWord}, false);
         break;
-    case 6:
+    case PayrollButton::PostBonus:
         PostBonus();
         break;
-    case 7:
+    case PayrollButton::PostHours:
         PostHours();
         break;
-    case 8:
+    case PayrollButton::ClearLastEntry:
         ClearLastEntry();
         break;
-    case 9:
+    case PayrollButton::ClearAll:
         ClearEmployeeGrid(true);
-        cmdPayroll[13]->setEnabled(false);
+        cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(false);
         break;
-    case 10:
+    case PayrollButton::ExitBonus:
         AddBonusToBasePay(false);
         break;
-    case 11:
+    case PayrollButton::AddToBasePay:
         AddBonusToBasePay(true);
         break;
-    case 12:
+    case PayrollButton::CancelHours:
         fraHours->hide();
         break;
-    case 13:
+    case PayrollButton::CalculateTaxes:
         CalculateTaxes();
         break;
-    case 14:
+    case PayrollButton::AllForty:
         SetAllHoursToForty();
         break;
-    case 15:
+    case PayrollButton::PostAmount:
         PostAmount();
         break;
-    case 16:
+    case PayrollButton::CloseStateTaxes:
         fraStateTaxes->hide();
         break;
-    case 17:
+    case PayrollButton::PayAll:
         PayAll();
         break;
-    case 18:
+    case PayrollButton::SaveBonus:
         ClearBonus(true);
         fraBonus->hide();
         break;
-    case 19:
+    case PayrollButton::CancelAmount:
         CancelAmount();
         break;
     default:
@@ -134,48 +128,51 @@ void frmPayroll::cmdPayroll_Click(int index) {
 // ---- Marking rows ------------------------------------------------------------------------------------
 
 void frmPayroll::MarkRows(const QStringList& kinds, bool matching) {
-    for (int row = 1; row < fgEmployees->rows(); ++row)
-        if (kinds.contains(fgEmployees->textMatrix(row, PayCol::Hours)) == matching)
-            fgEmployees->setTextMatrix(row, PayCol::Mark, PayMark);
-    cmdPayroll[13]->setEnabled(true);
+    for (PayRow& row : Rows)
+        if (&row != &Rows.front() && kinds.contains(row.Hours) == matching) row.Marked = true;
+    ShowRows();
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
     RunChanged();
 }
 
 void frmPayroll::PayAll() {
-    cmdPayroll[13]->setEnabled(true);
-    for (int row = 1; row < fgEmployees->rows(); ++row) {
-        if (fgEmployees->textMatrix(row, PayCol::Hours) != DayWord) {
-            fgEmployees->setTextMatrix(row, PayCol::Mark, PayMark);
-        } else if (fgEmployees->textMatrix(row, PayCol::Federal).isEmpty()) {
-            fgEmployees->setTextMatrix(row, PayCol::Mark, QString());
+    cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
+    for (int n = 1; n <= RowCount(); ++n) {
+        PayRow& row = Row(n);
+        if (row.Hours != DayWord) {
+            row.Marked = true;
+        } else if (!row.Tax(PayCol::Federal)) {
+            row.Marked = false;
+            ShowRow(n);
             MsgBox(QStringLiteral("Day Employees must be selected individually"));
         }
     }
+    ShowRows();
     RunChanged();
 }
 
 void frmPayroll::CheckPayrollReady() {
-    if (!AnyRowMarked(*fgEmployees)) cmdPayroll[13]->setEnabled(false);
+    if (!AnyMarked()) cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(false);
 }
 
 void frmPayroll::ClearEmployeeGrid(bool alsoMarks) {
-    for (int row = 1; row < fgEmployees->rows(); ++row) {
-        for (int col = PayCol::FirstTax; col <= PayCol::Net; ++col)
-            fgEmployees->setTextMatrix(row, col, QString());
-        if (alsoMarks) fgEmployees->setTextMatrix(row, PayCol::Mark, QString());
+    for (PayRow& row : Rows) {
+        row.ClearFigures();
+        if (alsoMarks) row.Marked = false;
     }
     ClearManualTaxes();
+    ShowRows();
     RunChanged();
 }
 
 void frmPayroll::ClearLastEntry() {
     fraHours->hide();
     const int row = LastEntryRow;
-    if (row < 1 || row >= fgEmployees->rows()) return;
-    for (int col = PayCol::FirstTax; col <= PayCol::Net; ++col)
-        fgEmployees->setTextMatrix(row, col, QString());
-    fgEmployees->setTextMatrix(row, PayCol::Mark, QString());
+    if (row < 1 || row > RowCount()) return;
+    Row(row).ClearFigures();
+    Row(row).Marked = false;
     ClearManualTaxes(row);
+    ShowRow(row);
     CheckPayrollReady();
     RunChanged();
 }
@@ -197,8 +194,9 @@ void frmPayroll::PostHours() {
     }
     // Into the row the panel was opened for, whatever cell the user has clicked since.
     const int row = hoursRow_;
-    if (row >= 1 && row < fgEmployees->rows()) {
-        fgEmployees->setTextMatrix(row, PayCol::Hours, hours);
+    if (row >= 1 && row <= RowCount()) {
+        Row(row).Hours = hours;
+        ShowRow(row);
         fgEmployees->setCellFontBold(row, PayCol::Hours, true);
         fgEmployees->setCellFontSize(row, PayCol::Hours, 12);
         LastEntryRow = row;
@@ -212,9 +210,9 @@ void frmPayroll::SetAllHoursToForty() {
     for (int row = 1; row < fgEmployees->rows(); ++row) {
         fgEmployees->setCellFontSize(row, PayCol::Hours, 9);
         fgEmployees->setCellFontBold(row, PayCol::Hours, false);
-        if (!IsPayWord(fgEmployees->textMatrix(row, PayCol::Hours)))
-            fgEmployees->setTextMatrix(row, PayCol::Hours, QStringLiteral("40"));
     }
+    for (PayRow& row : Rows)
+        if (&row != &Rows.front() && !IsPayWord(row.Hours)) row.Hours = QStringLiteral("40");
     fraHours->hide();
     ClearEmployeeGrid(false);
 }
@@ -237,23 +235,31 @@ void frmPayroll::PostAmount() {
     const bool taxCell = grid == fgEmployees && col >= PayCol::FirstTax && col <= PayCol::LastTax;
     const bool deductionCell = grid == fgAux && (col == AuxCol::ChildSupport || col == AuxCol::SupportFee ||
                                                  col == AuxCol::Insurance);
-    const bool marked = !fgEmployees->textMatrix(row, PayCol::Mark).isEmpty();
+    const bool marked = row >= 1 && row <= RowCount() && Row(row).Marked;
     if (!amount || amount->raw() < 0 || !marked || !(taxCell || deductionCell)) {
         txtState->clear();
         AlarmBeep();
         return;
     }
-    grid->setTextMatrix(row, col, CurrencyText(*amount));
-    grid->setEnabled(true);
+    PayRow& payRow = Row(row);
+    const Money typed = amount->roundedToCents();
     if (taxCell) {
-        ManualTax(row, col) = amount->roundedToCents();
+        payRow.Tax(col) = payRow.ManualTax(col) = typed;
         LastEntryRow = row;
+    } else if (col == AuxCol::ChildSupport) {
+        payRow.ChildSupport = typed;
+    } else if (col == AuxCol::SupportFee) {
+        payRow.SupportFee = typed;
+    } else {
+        payRow.Insurance = typed;
     }
+    ShowRow(row);
+    grid->setEnabled(true);
     txtState->clear();
     fraState->hide();
     amountGrid_ = nullptr;
     RunChanged();
-    cmdPayroll_Click(13);
+    cmdPayroll_Click(PayrollButton::CalculateTaxes);
 }
 
 void frmPayroll::CancelAmount() {
@@ -272,31 +278,31 @@ void frmPayroll::ClearBonus(bool hide) {
     if (hide) fraBonus->hide();
 }
 
-void frmPayroll::MarkBonusRows(FlexGrid& grid, bool marked) {
-    for (int row = 1; row < grid.rows(); ++row)
-        if (!grid.textMatrix(row, BonusCol::Row).isEmpty())
-            grid.setTextMatrix(row, BonusCol::Mark, marked ? PayMark : QString());
+void frmPayroll::MarkBonusRows(BonusList list, bool marked) {
+    for (PayRow& row : Rows)
+        if (row.BonusIn == list) row.BonusMarked = marked;
+    ShowBonusGrids();
 }
 
 void frmPayroll::ckBonus_Click(int index) {
-    cmdPayroll[6]->setEnabled(false);
+    cmdPayroll[PayrollButton::PostBonus]->setEnabled(false);
     if (ckBonus[static_cast<std::size_t>(index)]->isChecked()) {
         switch (index) {
-        case 0:
-            ckBonus[2]->setChecked(false);
-            MarkBonusRows(*fgHourly, true);
+        case BonusBox::AllHourly:
+            ckBonus[BonusBox::SelectedHourly]->setChecked(false);
+            MarkBonusRows(BonusList::Hourly, true);
             break;
-        case 1:
-            ckBonus[3]->setChecked(false);
-            MarkBonusRows(*fgSalaried, true);
+        case BonusBox::AllSalaried:
+            ckBonus[BonusBox::SelectedSalaried]->setChecked(false);
+            MarkBonusRows(BonusList::Salaried, true);
             break;
-        case 2:
-            ckBonus[0]->setChecked(false);
-            MarkBonusRows(*fgHourly, false);
+        case BonusBox::SelectedHourly:
+            ckBonus[BonusBox::AllHourly]->setChecked(false);
+            MarkBonusRows(BonusList::Hourly, false);
             break;
-        case 3:
-            ckBonus[1]->setChecked(false);
-            MarkBonusRows(*fgSalaried, false);
+        case BonusBox::SelectedSalaried:
+            ckBonus[BonusBox::AllSalaried]->setChecked(false);
+            MarkBonusRows(BonusList::Salaried, false);
             break;
         default:
             break;
@@ -305,23 +311,24 @@ void frmPayroll::ckBonus_Click(int index) {
     for (int i = 0; i < 4; ++i) {
         if (!ckBonus[static_cast<std::size_t>(i)]->isChecked()) continue;
         txtAmount->setText(ZeroText());
-        if (i <= 1) txtAmount->setFocus();
+        if (i <= BonusBox::AllSalaried) txtAmount->setFocus();
         break;
     }
 }
 
 void frmPayroll::ToggleBonusRow(FlexGrid& grid) {
-    const int row = grid.row();
-    if (grid.rows() <= 1 || grid.textMatrix(row, BonusCol::Row).isEmpty()) return;
-    if (grid.textMatrix(row, BonusCol::Mark).isEmpty()) {
-        grid.setTextMatrix(row, BonusCol::Mark, PayMark);
+    const int n = grid.rows() > 1 ? RowOfBonusLine(grid, grid.row()) : 0;
+    if (n < 1 || n > RowCount()) return;
+    PayRow& row = Row(n);
+    row.BonusMarked = !row.BonusMarked;
+    if (row.BonusMarked) {
         txtAmount->setFocus();
         txtAmount->setText(ZeroText());
     } else {
-        grid.setTextMatrix(row, BonusCol::Mark, QString());
-        grid.setTextMatrix(row, BonusCol::Bonus, ZeroText());
-        RunChanged();
+        row.Bonus = Money();
     }
+    ShowBonusGrids();
+    if (!row.BonusMarked) RunChanged();
 }
 
 void frmPayroll::fgHourly_Click() {
@@ -332,36 +339,28 @@ void frmPayroll::fgSalaried_Click() {
 }
 
 void frmPayroll::PostBonus() {
-    const QString bonus = CurrencyText(MoneyOf(txtAmount->text()));
-    for (FlexGrid* grid : {fgHourly, fgSalaried}) {
-        for (int row = 1; row < grid->rows(); ++row) {
-            if (grid->textMatrix(row, BonusCol::Mark).isEmpty()) continue;
-            grid->setTextMatrix(row, BonusCol::Bonus, bonus);
-            grid->setTextMatrix(row, BonusCol::Mark, QString());
-        }
+    const Money bonus = MoneyOf(txtAmount->text()).roundedToCents();
+    for (PayRow& row : Rows) {
+        if (row.BonusIn == BonusList::None || !row.BonusMarked) continue;
+        row.Bonus = bonus;
+        row.BonusMarked = false;
     }
+    ShowBonusGrids();
     txtAmount->setText(ZeroText());
-    cmdPayroll[6]->setEnabled(false);
+    cmdPayroll[PayrollButton::PostBonus]->setEnabled(false);
     RunChanged();
-    cmdPayroll_Click(11);
+    cmdPayroll_Click(PayrollButton::AddToBasePay);
 }
 
 // Shows base pay plus bonus (keepBonus) or puts every bonus back to zero. The sum always
 // starts from the stored base pay, so adding twice shows the bonus once.
 void frmPayroll::AddBonusToBasePay(bool keepBonus) {
-    const auto update = [&](FlexGrid& grid, const std::vector<Money>& basePay) {
-        for (int row = 1; row < grid.rows(); ++row) {
-            if (grid.textMatrix(row, BonusCol::Row).isEmpty()) continue;
-            if (!keepBonus) grid.setTextMatrix(row, BonusCol::Bonus, ZeroText());
-            const Money base = static_cast<std::size_t>(row) < basePay.size()
-                                   ? basePay[static_cast<std::size_t>(row)]
-                                   : Money();
-            grid.setTextMatrix(row, BonusCol::BasePay,
-                               CurrencyText(base + MoneyOf(grid.textMatrix(row, BonusCol::Bonus))));
-        }
-    };
-    update(*fgHourly, HourlyBasePay);
-    update(*fgSalaried, SalariedBasePay);
+    for (PayRow& row : Rows) {
+        if (row.BonusIn == BonusList::None) continue;
+        if (!keepBonus) row.Bonus = Money();
+        row.BasePayShown = row.BasePay + row.Bonus;
+    }
+    ShowBonusGrids();
     if (!keepBonus) RunChanged();
     ClearBonus(!keepBonus);
 }
@@ -371,24 +370,26 @@ void frmPayroll::AddBonusToBasePay(bool keepBonus) {
 void frmPayroll::fgEmployees_Click() {
     const int row = fgEmployees->row();
     const int col = fgEmployees->col();
-    if (col == PayCol::Mark) {
+    const bool listed = row >= 1 && row <= RowCount();
+    if (col == PayCol::Mark && listed) {
+        PayRow& payRow = Row(row);
         LastEntryRow = row;
-        if (!fgEmployees->textMatrix(row, PayCol::Mark).isEmpty()) {
-            fgEmployees->setTextMatrix(row, PayCol::Mark, QString());
-            for (int c = PayCol::FirstTax; c <= PayCol::LastTax; ++c)
-                fgEmployees->setTextMatrix(row, c, QString());
+        payRow.Marked = !payRow.Marked;
+        if (!payRow.Marked) {
+            // The taxes go; gross and net pay stay shown until the next calculation.
+            payRow.Taxes = {};
             ClearManualTaxes(row);
+            ShowRow(row);
             CheckPayrollReady();
         } else {
-            fgEmployees->setTextMatrix(row, PayCol::Mark, PayMark);
-            cmdPayroll[13]->setEnabled(true);
+            ShowRow(row);
+            cmdPayroll[PayrollButton::CalculateTaxes]->setEnabled(true);
         }
         RunChanged();
     } else if (col == PayCol::Hours) {
         fraState->hide();
         // Daily, flat-rate and salaried pay is not figured from hours.
-        if (fgEmployees->textMatrix(row, PayCol::Mark).isEmpty() ||
-            IsPayWord(fgEmployees->textMatrix(row, PayCol::Hours))) {
+        if (!listed || !Row(row).Marked || IsPayWord(Row(row).Hours)) {
             AlarmBeep();
             if (PromptsOn) MsgBox(QStringLiteral("Only hourly employees (Hours) can be changed"));
             fraHours->hide();
@@ -458,14 +459,14 @@ void frmPayroll::imgShadeDown_Click(int) {
 }
 
 void frmPayroll::Timer1_Timer() {
-    Toggle(lblHelp[0]);
+    Toggle(lblHelp[HelpLabel::PeriodDate]);
     Toggle(imgArrow);
 }
 
 void frmPayroll::DTPicker1_Change() {
     if (settingDates_ || !Timer1->isActive()) return;
     Timer1->stop();
-    lblHelp[0]->setText(QStringLiteral("Pay Ending Date is "));
-    lblHelp[0]->show();
+    lblHelp[HelpLabel::PeriodDate]->setText(QStringLiteral("Pay Ending Date is "));
+    lblHelp[HelpLabel::PeriodDate]->show();
     imgArrow->hide();
 }

@@ -18,7 +18,7 @@ class CheckingTest : public SetupTest {};
 // ---- Loading --------------------------------------------------------------------------------------
 
 TEST_F(CheckingTest, MissingFilesGiveEmptyAccountsZeroBalancesAndCheck101) {
-    OverdraftFlag = -1;
+    PayrollAccount().Overdraft = -1;
     frmSetup& s = setup();
     EXPECT_EQ(s.LblBank[GeneralBankLabel::BankName]->text(), QString());
     EXPECT_EQ(s.LblBank[GeneralBankLabel::AccountNumber]->text(), QString());
@@ -34,7 +34,7 @@ TEST_F(CheckingTest, MissingFilesGiveEmptyAccountsZeroBalancesAndCheck101) {
     EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("101"));
     EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::BeginningBalance]->text(), QStringLiteral("$0.00"));
     EXPECT_FALSE(s.optOverdraft->isChecked());
-    EXPECT_EQ(OverdraftFlag, 0);
+    EXPECT_EQ(PayrollAccount().Overdraft, 0);
     EXPECT_EQ(s.BankOption(), 1);
 }
 
@@ -125,7 +125,7 @@ TEST_F(CheckingTest, SaveKeepsWhatAmbletonStoresAfterTheEighthItemByteForByte) {
     frmSetup& s = setup();
     EXPECT_TRUE(dialogs->shown.empty());
     EXPECT_EQ(s.LblBank[GeneralBankLabel::Balance]->text(), QStringLiteral("$1,250.00"));
-    s.LblBank[GeneralBankLabel::Balance]->setText(QStringLiteral("$1,000.00"));
+    GeneralAccount().Balance = QStringLiteral("$1,000.00");
     s.ckDeposit->setChecked(false);
     SaveCheckbookInfo();
     EXPECT_EQ(readFile("CheckbookInfo.txt"),
@@ -146,9 +146,9 @@ TEST_F(CheckingTest, SaveKeepsFurtherLinesAfterAnEightItemLine) {
 
 TEST_F(CheckingTest, SaveKeepsWhatAmbletonStoredWhileThisProgramRan) {
     writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,0,0,\"old note\"\r\n");
-    frmSetup& s = setup();
+    setup();
     writeGeneralCheckbook("\"Bank\",\"1\",\"$10.00\",\"301\",\"$10.00\",0,0,0,\"new note\",2\r\n");
-    s.LblBank[GeneralBankLabel::NextCheck]->setText(QStringLiteral("302"));
+    GeneralAccount().NextCheck = QStringLiteral("302");
     SaveCheckbookInfo();
     EXPECT_EQ(readFile("CheckbookInfo.txt"),
               QByteArray("\"Bank\",\"1\",\"$10.00\",\"302\",\"$10.00\",0,0,0,\"new note\",2\r\n"));
@@ -173,7 +173,7 @@ TEST_F(CheckingTest, PayrollCheckbookRoundTripsWithItsOverdraftOption) {
     s.txtPayrollBank[PayrollBankBox::NextCheck]->setText(QStringLiteral("1001"));
     s.txtPayrollBank[PayrollBankBox::BeginningBalance]->setText(QStringLiteral("$250.00"));
     s.optOverdraft->click();
-    EXPECT_EQ(OverdraftFlag, -1);
+    EXPECT_EQ(PayrollAccount().Overdraft, -1);
     SavePayrollCheckbookInfo();
     EXPECT_EQ(readFile("PayrollCheckbookInfo.txt"),
               QByteArray(
@@ -187,7 +187,7 @@ TEST_F(CheckingTest, PayrollCheckbookRoundTripsWithItsOverdraftOption) {
     EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::Balance]->text(), QStringLiteral("$1,000.00"));
     EXPECT_EQ(s.txtPayrollBank[PayrollBankBox::NextCheck]->text(), QStringLiteral("1001"));
     EXPECT_TRUE(s.optOverdraft->isChecked());
-    EXPECT_EQ(OverdraftFlag, -1);
+    EXPECT_EQ(PayrollAccount().Overdraft, -1);
 }
 
 TEST_F(CheckingTest, ShortCheckbookFileIsReportedAsDamaged) {
@@ -309,4 +309,24 @@ TEST_F(TransferTest, EmptyOrNonNumericAmountIsRefusedWithAMessage) {
     s.cmdTransfer_Click();
     EXPECT_TRUE(dialogs->shown.empty());
     EXPECT_EQ(dialogs->beeps, 1);
+}
+
+TEST_F(CheckingTest, AccountsAreReadAndWrittenWithoutTheScreen) {
+    writeGeneralCheckbook("\"Bank\",\"1\",\"12\",\"301\",\"$10.00\",-1,1,-1,\"note\"\r\n");
+    CheckbookRead general = ReadCheckbookInfo();
+    EXPECT_FALSE(general.Short);
+    EXPECT_EQ(general.Info.Balance, QStringLiteral("$12.00"));
+    EXPECT_EQ(general.Info.AccountType, 1);
+    general.Info.NextCheck = QStringLiteral("305");
+    WriteCheckbookInfo(general.Info);
+    EXPECT_EQ(readFile("CheckbookInfo.txt"), "\"Bank\",\"1\",\"$12.00\",\"305\",\"$10.00\",-1,1,-1,\"note\"\r\n");
+
+    CheckbookInfo payroll = NewCheckbook();
+    payroll.Balance = QStringLiteral("$3.50");
+    payroll.Overdraft = -1;
+    WritePayrollCheckbookInfo(payroll);
+    const CheckbookRead read = ReadPayrollCheckbookInfo();
+    EXPECT_EQ(read.Info.Balance, QStringLiteral("$3.50"));
+    EXPECT_EQ(read.Info.NextCheck, QStringLiteral("101"));
+    EXPECT_EQ(read.Info.Overdraft, -1);
 }

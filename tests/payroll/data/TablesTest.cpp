@@ -1,6 +1,7 @@
 #include "frmTables.h"
 
 #include "FlexGrid.h"
+#include "TaxTables.h"
 #include "TestSupport.h"
 
 #include <QCheckBox>
@@ -285,4 +286,43 @@ TEST_F(TablesTest, ShortAllowanceFileIsReportedNotRewritten) {
     EXPECT_EQ(t.txtAllowance[AllowanceBox::Semimonthly]->text(), QStringLiteral("$179.20"));
     EXPECT_EQ(t.txtAllowance[AllowanceBox::Monthly]->text(), QStringLiteral("$0.00"));
     EXPECT_EQ(readFile(QStringLiteral("Deductions.txt")), three);
+}
+
+// ---- The settings without the screen -------------------------------------------------------
+
+TEST_F(TablesTest, SettingsLoadAndSaveWithoutTheScreenAndFollowItsEdits) {
+    writeFile(QStringLiteral("TaxVariables.txt"),
+              Lines(Quoted({QStringLiteral("6.20%"), QStringLiteral("1.45%"), QStringLiteral("3.00%"),
+                            QStringLiteral("1.00%"), QStringLiteral("0.60%"), QStringLiteral("2.70%"),
+                            QStringLiteral("$128,400.00"), QStringLiteral("Table"), QStringLiteral("$0.00"),
+                            QStringLiteral("$7,000.00"), QStringLiteral("$7,000.00"),
+                            QStringLiteral("12-3456789")})
+                    << QStringLiteral("1") << QStringLiteral("0")));
+    TaxTables settings;
+    settings.Load();
+    EXPECT_EQ(settings.Variables[0], QStringLiteral("6.20%"));
+    EXPECT_EQ(settings.Variables[7], QStringLiteral("Table"));
+    EXPECT_EQ(settings.EIN, QStringLiteral("12-3456789"));
+    EXPECT_TRUE(settings.StateFlat);
+    EXPECT_EQ(settings.AllowanceAmounts()[8], Money::fromDollars(16));
+    EXPECT_TRUE(exists(QStringLiteral("Deductions.txt")));
+    settings.TaxTable[3][5] = QStringLiteral("$12.00");
+    settings.SaveTaxVariables();
+    settings.SaveTaxTable();
+    TaxTables again;
+    again.Load();
+    EXPECT_EQ(again.Variables[8], QStringLiteral("None")); // a zero maximum is saved as none
+    EXPECT_EQ(again.TaxTable[3][5], QStringLiteral("$12.00"));
+
+    // The screen shows the program's settings and writes its edits into them.
+    frmTables& t = Tables();
+    EXPECT_EQ(t.fgTaxTable->textMatrix(3, 5), QStringLiteral("$12.00"));
+    t.TxtTables[2]->setText(QStringLiteral("4.00%"));
+    t.ckLocal->setChecked(true);
+    t.fgPercentage->setTextMatrix(16, 14, QStringLiteral("37.0%"));
+    t.txtAllowance[0]->setText(QStringLiteral("$80.00"));
+    EXPECT_EQ(TheTaxTables().Variables[2], QStringLiteral("4.00%"));
+    EXPECT_TRUE(TheTaxTables().LocalFlat);
+    EXPECT_EQ(TheTaxTables().Percentage[16][14], QStringLiteral("37.0%"));
+    EXPECT_EQ(TheTaxTables().AllowanceAmounts()[1], Money::fromDollars(80));
 }

@@ -19,16 +19,16 @@ protected:
                 Worker(row, QStringLiteral("Worker"), QStringLiteral("Salary"), QStringLiteral("$1,000.00")),
                 SalaryWord);
     }
-    PayEngine engine() { return PayEngine(state, g.grids(), settings); }
-    QString aux(int row, int col) const { return g.aux.textMatrix(row, col); }
+    PayEngine engine() { return PayEngine(state, settings, ScriptedQuestions()); }
+    QString aux(int row, int col) const { return g.auxCell(row, col); }
     static Money cents(std::int64_t c) { return Money::fromCents(c); }
     void grossOf(int row, Money gross, int percent) {
-        state.EmployeeGross[static_cast<std::size_t>(row)] = gross;
-        state.EmployeePercent401k[static_cast<std::size_t>(row)] = Decimal::fromInt(percent);
+        state.Row(row).Gross = gross;
+        state.Row(row).Percent401k = Decimal::fromInt(percent);
     }
 
-    RunGrids g{4};
-    PayRunState state;
+    PayRun state;
+    RunRows g{state};
     TaxSettings settings = ExampleSettings();
 };
 
@@ -51,7 +51,7 @@ TEST_F(DeductionsTest, MatchIsTheSmallerOfDeductionAndMatchingPercent) {
 
 TEST_F(DeductionsTest, WithoutMatchingTheMatchColumnKeepsItsValue) {
     grossOf(1, cents(100000), 5);
-    g.aux.setTextMatrix(1, AuxCol::Match401k, QStringLiteral("$12.34"));
+    g.setAux(1, AuxCol::Match401k, QStringLiteral("$12.34"));
     engine().Compute401k(1);
     EXPECT_EQ(aux(1, AuxCol::Match401k), QStringLiteral("$12.34"));
     EXPECT_EQ(aux(1, AuxCol::Deduction401k), QStringLiteral("$50.00"));
@@ -61,8 +61,8 @@ TEST_F(DeductionsTest, ContributionPercentIsTakenAsElected) {
     // 3.5 % stays 3.5 %: it is not rounded to a whole percent.
     EXPECT_EQ(PercentOf401k(3.5f), (Decimal{35, 1}));
     EXPECT_EQ(PercentOf401k(4.25f), (Decimal{425, 2}));
-    state.EmployeeGross[1] = cents(100000);
-    state.EmployeePercent401k[1] = PercentOf401k(3.5f);
+    state.Row(1).Gross = cents(100000);
+    state.Row(1).Percent401k = PercentOf401k(3.5f);
     engine().Compute401k(1);
     EXPECT_EQ(aux(1, AuxCol::Deduction401k), QStringLiteral("$35.00"));
 }
@@ -71,23 +71,23 @@ TEST_F(DeductionsTest, WorkedNetPayIs70650) {
     grossOf(1, cents(100000), 5);
     const char* taxes[6] = {"$80.00", "$10.00", "$62.00", "$14.50", "$30.00", "$0.00"};
     for (int c = 0; c < 6; ++c)
-        g.employees.setTextMatrix(1, PayCol::Federal + c, QString::fromUtf8(taxes[c]));
-    g.aux.setTextMatrix(1, AuxCol::ChildSupport, QStringLiteral("$25.00"));
-    g.aux.setTextMatrix(1, AuxCol::SupportFee, QStringLiteral("$2.00"));
-    g.aux.setTextMatrix(1, AuxCol::Insurance, QStringLiteral("$20.00"));
-    g.aux.setTextMatrix(1, AuxCol::Match401k, QStringLiteral("$30.00")); // paid by the employer, not deducted
+        g.setCell(1, PayCol::Federal + c, QString::fromUtf8(taxes[c]));
+    g.setAux(1, AuxCol::ChildSupport, QStringLiteral("$25.00"));
+    g.setAux(1, AuxCol::SupportFee, QStringLiteral("$2.00"));
+    g.setAux(1, AuxCol::Insurance, QStringLiteral("$20.00"));
+    g.setAux(1, AuxCol::Match401k, QStringLiteral("$30.00")); // paid by the employer, not deducted
     PayEngine run = engine();
     run.Compute401k(1);
     run.ComputeNetPay(1);
-    EXPECT_EQ(state.EmployeeNetPay[1], cents(70650));
-    EXPECT_EQ(g.employees.textMatrix(1, PayCol::Net), QStringLiteral("$706.50"));
+    EXPECT_EQ(state.Row(1).NetPay, cents(70650));
+    EXPECT_EQ(g.cell(1, PayCol::Net), QStringLiteral("$706.50"));
 }
 
 TEST_F(DeductionsTest, NetPayReadsTheCellsAtCents) {
-    state.EmployeeGross[1] = Money::fromRaw(4610255);
-    g.employees.setTextMatrix(1, PayCol::Federal, QStringLiteral("$10.00"));
+    state.Row(1).Gross = Money::fromRaw(4610255);
+    g.setCell(1, PayCol::Federal, QStringLiteral("$10.00"));
     engine().ComputeNetPay(1);
-    EXPECT_EQ(state.EmployeeNetPay[1], Money::fromRaw(4510255));
+    EXPECT_EQ(state.Row(1).NetPay, Money::fromRaw(4510255));
 }
 
 TEST_F(DeductionsTest, UnemploymentTaxIsAllOrNothingAtTheWageMaximum) {
@@ -140,11 +140,11 @@ TEST_F(DeductionsTest, DeductionTotalsCountMarkedRowsOnly) {
     settings.MatchingPercent = QStringLiteral("2");
     for (int row : {1, 2, 3}) {
         grossOf(row, cents(100000), 3);
-        g.aux.setTextMatrix(row, AuxCol::ChildSupport, QStringLiteral("$25.00"));
-        g.aux.setTextMatrix(row, AuxCol::SupportFee, QStringLiteral("$1.50"));
-        g.aux.setTextMatrix(row, AuxCol::Insurance, QStringLiteral("$40.00"));
+        g.setAux(row, AuxCol::ChildSupport, QStringLiteral("$25.00"));
+        g.setAux(row, AuxCol::SupportFee, QStringLiteral("$1.50"));
+        g.setAux(row, AuxCol::Insurance, QStringLiteral("$40.00"));
     }
-    g.employees.setTextMatrix(2, PayCol::Mark, QString());
+    g.setCell(2, PayCol::Mark, QString());
     engine().TotalDeductions();
     const RunTotals& t = state.Totals;
     EXPECT_EQ(t.ChildSupport, cents(5000));

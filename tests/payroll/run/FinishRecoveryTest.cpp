@@ -43,10 +43,11 @@ protected:
         RunTotals totals;
         Fill(1, Figures[1], totals);
         Fill(2, bob, totals);
-        f->fgEmployees->setTextMatrix(3, PayCol::Mark, QString());
+        f->Row(3).Marked = false;
+        f->ShowRow(3);
         f->Totals = totals;
         f->CalculationCurrent = true;
-        f->cmdPayroll[2]->click();
+        f->cmdPayroll[PayrollButton::Finalize]->click();
         ASSERT_FALSE(f->fraDepositSummary->isHidden());
         dialogs->clear();
     }
@@ -113,7 +114,7 @@ TEST_F(FinishRecoveryTest, SummaryRecordOfTheVisitIsNotRewrittenWhenTheRunIsCalc
     PrintPayroll();
     ASSERT_EQ(SummaryCount(), 1);
     ASSERT_TRUE(Button(3));
-    f->cmdPrintDeposit[3]->click();
+    f->cmdPrintDeposit[DepositButton::Recreate]->click();
     ChangeTheRun();
     AnswerAllYes();
     PrintPayroll();
@@ -139,7 +140,7 @@ TEST_F(FinishRecoveryTest, PartlyPostedRunKeepsTheGridsClosedAndWritesTheRestAsF
     EXPECT_TRUE(Button(4));
 
     // Neither "Cancel / Recreate" nor a cancelled print dialog reopens the grids.
-    f->cmdPrintDeposit_Click(3);
+    f->cmdPrintDeposit_Click(DepositButton::Recreate);
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
     EXPECT_TRUE(f->fraHourly->isHidden());
     dialogs->clear();
@@ -151,8 +152,8 @@ TEST_F(FinishRecoveryTest, PartlyPostedRunKeepsTheGridsClosedAndWritesTheRestAsF
     EXPECT_TRUE(Button(4));
 
     // Figures changed on the screen since do not reach the rest of the posting.
-    f->fgEmployees->setTextMatrix(3, PayCol::Federal, CurrencyText(Cents(99900)));
-    f->EmployeeGross[3] = Cents(100);
+    f->Row(3).Tax(PayCol::Federal) = Cents(99900);
+    f->Row(3).Gross = Cents(100);
     Unblock(QStringLiteral("Employees/1003/PayRecords.txt"));
     dialogs->clear();
     AnswerAllYes();
@@ -237,7 +238,7 @@ TEST_F(FinishRecoveryTest, FileErrorBeforeThePostingLetsTheUserLeaveOrGoBack) {
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
     EXPECT_TRUE(Button(3));
     EXPECT_TRUE(Button(4));
-    f->cmdPrintDeposit[4]->click();
+    f->cmdPrintDeposit[DepositButton::CancelPayroll]->click();
     EXPECT_TRUE(f->isHidden());
 }
 

@@ -149,7 +149,7 @@ TEST_F(FinishRunTest, CancelledPrintDialogWritesNothingAndReturnsToTheGrids) {
     EXPECT_EQ(readFile(QStringLiteral("PayrollCheckbookInfo.txt")), account);
 
     // Finalized again, the finish writes the summary record then.
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
     AnswerAllYes();
     PrintPayroll();
     EXPECT_EQ(SummaryCount(), 1);
@@ -287,7 +287,7 @@ TEST_F(FinishRunTest, PaySlipsOnlyRemindToFundThePayroll) {
     // "No" offers no reprint for pay slips.
     EXPECT_TRUE(Shown(Kind::Input).empty());
     EXPECT_EQ(dialogs->messages()[2], QStringLiteral("Ensure that your General Account has ") +
-                                          f->lblPayment[8]->text() +
+                                          f->lblPayment[PaymentLine::FundsRequired]->text() +
                                           QStringLiteral("\r\nin order to fund this Payroll"));
     EXPECT_EQ(dialogs->shown[3].title, QStringLiteral("Verify Funds"));
     EXPECT_EQ(CheckPages(1), 3);
@@ -301,7 +301,7 @@ TEST_F(FinishRunTest, PaySlipsOnlyRemindToFundThePayroll) {
 TEST_F(FinishRunTest, BalanceNeverGoesBelowZeroAndReachingZeroWarns) {
     SetBank(0, QStringLiteral("$100.00"));
     OpenFinishPanel(1);
-    f->EmployeeNetPay[1] = Cents(25000);
+    f->Row(1).NetPay = Cents(25000);
     AnswerAllYes();
     PrintPayroll();
     const std::vector<QString> texts = dialogs->messages();
@@ -338,7 +338,7 @@ TEST_F(FinishRunTest, FirstCheckNumbersBeyondSixteenBitsAreRefusedBeforeAnything
     }
     EXPECT_TRUE(printer->jobs.empty());
     EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
-    EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
     // 32764 to 32766, and 32767 for the next run: the largest run that fits.
     f->txt1stCheck->setText(QStringLiteral("32764"));
     AnswerAllYes();
@@ -350,7 +350,7 @@ TEST_F(FinishRunTest, FirstCheckNumbersBeyondSixteenBitsAreRefusedBeforeAnything
 TEST_F(FinishRunTest, NegativeNetPayIsRefusedBeforeAnythingPrints) {
     SetBank(0);
     OpenFinishPanel();
-    f->EmployeeNetPay[2] = -Cents(500);
+    f->Row(2).NetPay = -Cents(500);
     PrintPayroll();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Negative Net Pay"));
@@ -379,8 +379,8 @@ TEST_F(FinishRunTest, FailedPostingTellsWhatWasWrittenAndALaterFinishWritesOnlyT
                        "   the new balance and next check number of the payroll checking account")));
     EXPECT_FALSE(WasShown(QStringLiteral("Insert Blank Paper into the Printer")));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_FALSE(f->cmdPrintDeposit[3]->isEnabled());
-    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
+    EXPECT_FALSE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
     EXPECT_EQ(PayRecords(1001).size(), 1u);
 
     // Put right, the next "Print Payroll" prints again and writes what is missing, once.
@@ -438,8 +438,8 @@ TEST_F(FinishRunTest, PrintErrorKeepsTheSummaryRecordAndPostsNothing) {
     EXPECT_FALSE(exists(QStringLiteral("PayrollCheckRegister.txt")));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
     // Nothing is posted: the user may go back to the grids or leave the run.
-    EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
-    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
 }
 
 TEST_F(FinishRunTest, SecondPrintPayrollOfAVisitPrintsAgainAndWritesNothingTwice) {
@@ -449,8 +449,8 @@ TEST_F(FinishRunTest, SecondPrintPayrollOfAVisitPrintsAgainAndWritesNothingTwice
     PrintPayroll();
     EXPECT_EQ(dialogs->messages().back(), QStringLiteral("Would you like to Reprint the Reports?"));
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_FALSE(f->cmdPrintDeposit[3]->isEnabled());
-    EXPECT_FALSE(f->cmdPrintDeposit[4]->isEnabled());
+    EXPECT_FALSE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    EXPECT_FALSE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
 
     AnswerAllYes();
     PrintPayroll();
@@ -484,8 +484,8 @@ TEST_F(FinishRunTest, CancellingTheDialogOfAPostedRunKeepsItOffTheGrids) {
     PrintPayroll();
     EXPECT_EQ(dialogs->messages(), std::vector<QString>{QStringLiteral("The Payroll will not be Printed")});
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_TRUE(f->cmdPrintDeposit[4]->isEnabled());
-    f->cmdPrintDeposit[4]->click();
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::CancelPayroll]->isEnabled());
+    f->cmdPrintDeposit[DepositButton::CancelPayroll]->click();
     EXPECT_TRUE(f->isHidden());
 }
 
@@ -493,7 +493,7 @@ TEST_F(FinishRunTest, ProofReportWritesNothing) {
     SetBank(0);
     OpenFinishPanel();
     dialogs->answerPrintDialog(true);
-    f->cmdPrintDeposit[1]->click();
+    f->cmdPrintDeposit[DepositButton::ProofReport]->click();
     ASSERT_EQ(printer->jobs.size(), 1u);
     EXPECT_EQ(printer->jobs[0].orientation, PageOrientation::Landscape);
     EXPECT_NE(printer->find(QStringLiteral("Employee Deduction Proof Report")), nullptr);

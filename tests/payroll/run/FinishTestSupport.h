@@ -7,6 +7,7 @@
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "PayEngine.h"
+#include "PayrollTestSupport.h"
 #include "PrinterSupport.h"
 #include "RecordSupport.h"
 #include "Register.h"
@@ -117,11 +118,12 @@ protected:
             setup.txtPayrollBank[PayrollBankBox::BeginningBalance]->setText(QStringLiteral("$1,000.00"));
             SavePayrollCheckbookInfo();
         } else if (option == 1) {
-            setup.LblBank[GeneralBankLabel::BankName]->setText(QStringLiteral("Main Street Bank"));
-            setup.LblBank[GeneralBankLabel::AccountNumber]->setText(QStringLiteral("777-2"));
-            setup.LblBank[GeneralBankLabel::Balance]->setText(balance);
-            setup.LblBank[GeneralBankLabel::NextCheck]->setText(nextCheck);
-            setup.LblBank[GeneralBankLabel::BeginningBalance]->setText(QStringLiteral("$500.00"));
+            CheckbookInfo& account = GeneralAccount();
+            account.Bank = QStringLiteral("Main Street Bank");
+            account.Account = QStringLiteral("777-2");
+            account.Balance = balance;
+            account.NextCheck = nextCheck;
+            account.Deposit = QStringLiteral("$500.00");
             SaveCheckbookInfo();
         }
     }
@@ -136,32 +138,34 @@ protected:
         RunTotals totals;
         for (int row = 1; row <= 3; ++row) {
             if (row > rows) {
-                f->fgEmployees->setTextMatrix(row, PayCol::Mark, QString());
+                f->Row(row).Marked = false;
+                f->ShowRow(row);
                 continue;
             }
             Fill(row, Figures[static_cast<std::size_t>(row)], totals);
         }
         f->Totals = totals;
         f->CalculationCurrent = true;
-        f->cmdPayroll[2]->click();
+        f->cmdPayroll[PayrollButton::Finalize]->click();
         dialogs->clear();
         return *f;
     }
 
     void Fill(int row, const RowFigures& r, RunTotals& totals) {
-        f->fgEmployees->setTextMatrix(row, PayCol::Mark, PayMark);
+        payrolltest::RunRows cells{*f};
+        cells.setCell(row, PayCol::Mark, PayMark);
         for (int c = 0; c < 6; ++c)
-            f->fgEmployees->setTextMatrix(row, PayCol::FirstTax + c,
-                                          CurrencyText(r.taxes[static_cast<std::size_t>(c)]));
-        f->fgEmployees->setTextMatrix(row, PayCol::Gross, CurrencyText(r.gross));
-        f->fgEmployees->setTextMatrix(row, PayCol::Net, CurrencyText(r.net));
-        f->fgAux->setTextMatrix(row, AuxCol::ChildSupport, CurrencyText(r.childSupport));
-        f->fgAux->setTextMatrix(row, AuxCol::SupportFee, CurrencyText(r.supportFee));
-        f->fgAux->setTextMatrix(row, AuxCol::Deduction401k, CurrencyText(r.deduction401k));
-        f->fgAux->setTextMatrix(row, AuxCol::Match401k, CurrencyText(r.match401k));
-        f->fgAux->setTextMatrix(row, AuxCol::Insurance, CurrencyText(r.insurance));
-        f->EmployeeGross[static_cast<std::size_t>(row)] = r.gross;
-        f->EmployeeNetPay[static_cast<std::size_t>(row)] = r.net;
+            cells.setCell(row, PayCol::FirstTax + c, CurrencyText(r.taxes[static_cast<std::size_t>(c)]));
+        cells.setCell(row, PayCol::Gross, CurrencyText(r.gross));
+        cells.setCell(row, PayCol::Net, CurrencyText(r.net));
+        cells.setAux(row, AuxCol::ChildSupport, CurrencyText(r.childSupport));
+        cells.setAux(row, AuxCol::SupportFee, CurrencyText(r.supportFee));
+        cells.setAux(row, AuxCol::Deduction401k, CurrencyText(r.deduction401k));
+        cells.setAux(row, AuxCol::Match401k, CurrencyText(r.match401k));
+        cells.setAux(row, AuxCol::Insurance, CurrencyText(r.insurance));
+        f->Row(row).Gross = r.gross;
+        f->Row(row).NetPay = r.net;
+        f->ShowRow(row);
         totals.Gross += r.gross;
         totals.Federal += r.taxes[0];
         totals.ExtraFederal += r.taxes[1];
@@ -178,7 +182,7 @@ protected:
         totals.Insurance += r.insurance;
     }
 
-    void PrintPayroll() { f->cmdPrintDeposit[2]->click(); }
+    void PrintPayroll() { f->cmdPrintDeposit[DepositButton::PrintPayroll]->click(); }
 
     // The entries of a register file, in order.
     std::vector<RegisterEntry> Entries(const QString& file) const {

@@ -15,18 +15,18 @@ namespace {
 class GrossPayTest : public ProgramFolderTest {
 protected:
     GrossPayTest() { state.ResetRows(3); }
-    PayEngine engine() { return PayEngine(state, g.grids(), settings); }
-    QString cell(int row, int col) const { return g.employees.textMatrix(row, col); }
-    Money gross(int row) const { return state.EmployeeGross[static_cast<std::size_t>(row)]; }
-    Money net(int row) const { return state.EmployeeNetPay[static_cast<std::size_t>(row)]; }
+    PayEngine engine() { return PayEngine(state, settings, ScriptedQuestions()); }
+    QString cell(int row, int col) const { return g.cell(row, col); }
+    Money gross(int row) const { return state.Row(row).Gross; }
+    Money net(int row) const { return state.Row(row).NetPay; }
     // The row as an earlier calculation left it: every amount cell filled, a typed state
     // tax, gross and net pay in the arrays.
     void calculatedBefore(int row) {
         for (int c = PayCol::FirstTax; c <= PayCol::Net; ++c)
-            g.employees.setTextMatrix(row, c, QStringLiteral("$12.00"));
-        state.ManualTax(row, PayCol::State) = Money::fromDollars(12);
-        state.EmployeeGross[static_cast<std::size_t>(row)] = Money::fromDollars(240);
-        state.EmployeeNetPay[static_cast<std::size_t>(row)] = Money::fromDollars(200);
+            g.setCell(row, c, QStringLiteral("$12.00"));
+        state.Row(row).ManualTax(PayCol::State) = Money::fromDollars(12);
+        state.Row(row).Gross = Money::fromDollars(240);
+        state.Row(row).NetPay = Money::fromDollars(200);
     }
     // Nothing of the earlier calculation is left but, perhaps, the gross cell.
     void expectNoFigures(int row) {
@@ -35,7 +35,7 @@ protected:
         EXPECT_TRUE(cell(row, PayCol::Net).isEmpty());
         EXPECT_EQ(gross(row), Money());
         EXPECT_EQ(net(row), Money());
-        EXPECT_FALSE(state.ManualTax(row, PayCol::State).has_value());
+        EXPECT_FALSE(state.Row(row).ManualTax(PayCol::State).has_value());
     }
     int inputsAsked() {
         return static_cast<int>(
@@ -43,8 +43,8 @@ protected:
                           [](const auto& s) { return s.kind == ScriptedDialogs::Kind::Input; }));
     }
 
-    RunGrids g{4};
-    PayRunState state;
+    PayRun state;
+    RunRows g{state};
     TaxSettings settings = ExampleSettings();
 };
 
@@ -153,20 +153,15 @@ TEST_F(GrossPayTest, FlatAmountIsReadAtCents) {
 }
 
 TEST_F(GrossPayTest, EachSalariedEmployeeGetsHisOwnBonusRow) {
-    // Two employees of the same name: the bonus follows the grid row, not the name.
+    // Two employees of the same name: the bonus follows the row, not the name.
     const EmployeeRecord a =
         Worker(1, QStringLiteral("Sam Same"), QStringLiteral("Salary"), QStringLiteral("$1,000.00"));
     const EmployeeRecord b =
         Worker(2, QStringLiteral("Sam Same"), QStringLiteral("Salary"), QStringLiteral("$900.00"));
     g.put(1, a, SalaryWord);
     g.put(2, b, SalaryWord);
-    g.salaried.setRows(3);
-    for (int r : {1, 2}) {
-        g.salaried.setTextMatrix(r, BonusCol::Name, QStringLiteral("Sam Same"));
-        g.salaried.setTextMatrix(r, BonusCol::Row, QString::number(r));
-    }
-    g.salaried.setTextMatrix(1, BonusCol::Bonus, QStringLiteral("$100.00"));
-    g.salaried.setTextMatrix(2, BonusCol::Bonus, QStringLiteral("$50.00"));
+    g.setBonus(1, BonusList::Salaried, Money::fromDollars(100));
+    g.setBonus(2, BonusList::Salaried, Money::fromDollars(50));
     PayEngine run = engine();
     ASSERT_TRUE(run.ComputeGrossPay(1, a));
     ASSERT_TRUE(run.ComputeGrossPay(2, b));
@@ -178,8 +173,7 @@ TEST_F(GrossPayTest, HourlyBonusIsAddedBeforeOvertime) {
     const EmployeeRecord e =
         Worker(1, QStringLiteral("Hal Hour"), QStringLiteral("Hourly"), QStringLiteral("$10.00"));
     g.put(1, e, QStringLiteral("42"));
-    g.hourly.setTextMatrix(1, BonusCol::Row, QStringLiteral("1"));
-    g.hourly.setTextMatrix(1, BonusCol::Bonus, QStringLiteral("$25.00"));
+    g.setBonus(1, BonusList::Hourly, Money::fromDollars(25));
     ASSERT_TRUE(engine().ComputeGrossPay(1, e));
     EXPECT_EQ(gross(1), Money::fromDollars(420 + 25 + 10));
 }
@@ -219,7 +213,7 @@ TEST_F(GrossPayTest, ClearedAmountsAskForTheDaysAgain) {
     g.put(1, daily, DayWord);
     dialogs->answerInput(QStringLiteral("3")).answerInput(QStringLiteral("4"));
     engine().CalculatePayroll();
-    g.employees.setTextMatrix(1, PayCol::Federal, QString());
+    g.setCell(1, PayCol::Federal, QString());
     engine().CalculatePayroll();
     EXPECT_EQ(inputsAsked(), 2);
     EXPECT_EQ(gross(1), Money::fromDollars(320));
@@ -230,7 +224,7 @@ TEST_F(GrossPayTest, RowWithNothingToPayIsUnmarked) {
         Worker(1, QStringLiteral("Hal Hour"), QStringLiteral("Hourly"), QStringLiteral("$10.00"));
     WriteEmployees({e});
     g.put(1, e, QStringLiteral("0"));
-    g.employees.setTextMatrix(1, PayCol::Net, QStringLiteral("$99.00")); // from an earlier calculation
+    g.setCell(1, PayCol::Net, QStringLiteral("$99.00")); // from an earlier calculation
     engine().CalculatePayroll();
     EXPECT_TRUE(cell(1, PayCol::Mark).isEmpty());
     EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$0.00"));
@@ -249,7 +243,7 @@ TEST_F(GrossPayTest, UnmarkedRowsAreSkippedAndLoseTheirEarlierFigures) {
     g.put(1, a, QStringLiteral("10"));
     g.put(2, b, QStringLiteral("10"));
     g.put(3, c, QStringLiteral("10"));
-    g.employees.setTextMatrix(2, PayCol::Mark, QString());
+    g.setCell(2, PayCol::Mark, QString());
     calculatedBefore(2); // an earlier calculation paid Bo
     state.ClearManualTaxes(2); // as unmarking does
     engine().CalculatePayroll();

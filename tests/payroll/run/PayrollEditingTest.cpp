@@ -53,7 +53,7 @@ protected:
     bool marked(int row) const { return !cell(row, PayCol::Mark).isEmpty(); }
     void calculateWithDays(const QString& days) {
         dialogs->answerInput(days);
-        f->cmdPayroll[13]->click();
+        f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     }
 
     static void type(QLineEdit* box, int key, const QString& text) {
@@ -69,7 +69,7 @@ protected:
 } // namespace
 
 TEST_F(PayrollEditingTest, UnmarkingBlanksTheSixTaxColumnsAndKeepsGrossAndNet) {
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     ASSERT_EQ(cell(1, PayCol::Gross), QStringLiteral("$400.00"));
     const QString net = cell(1, PayCol::Net);
     click(1, PayCol::Mark);
@@ -78,15 +78,15 @@ TEST_F(PayrollEditingTest, UnmarkingBlanksTheSixTaxColumnsAndKeepsGrossAndNet) {
         EXPECT_TRUE(cell(1, c).isEmpty()) << c;
     EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$400.00"));
     EXPECT_EQ(cell(1, PayCol::Net), net);
-    EXPECT_FALSE(f->cmdPayroll[13]->isEnabled()); // the last marked row
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled()); // the last marked row
     click(2, PayCol::Mark);
     EXPECT_TRUE(marked(2));
-    EXPECT_TRUE(f->cmdPayroll[13]->isEnabled());
+    EXPECT_TRUE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
     EXPECT_EQ(f->LastEntryRow, 2);
 }
 
 TEST_F(PayrollEditingTest, PayAllLeavesDailyRowsToBeChosenOneByOne) {
-    f->cmdPayroll[17]->click();
+    f->cmdPayroll[PayrollButton::PayAll]->click();
     EXPECT_TRUE(marked(1));
     EXPECT_TRUE(marked(2));
     EXPECT_FALSE(marked(3));
@@ -97,64 +97,64 @@ TEST_F(PayrollEditingTest, PayAllLeavesDailyRowsToBeChosenOneByOne) {
     click(3, PayCol::Mark);
     calculateWithDays(QStringLiteral("3"));
     dialogs->clear();
-    f->cmdPayroll[17]->click(); // calculated: the daily row stays marked
+    f->cmdPayroll[PayrollButton::PayAll]->click(); // calculated: the daily row stays marked
     EXPECT_TRUE(marked(3));
     EXPECT_TRUE(dialogs->messages().empty());
 }
 
 TEST_F(PayrollEditingTest, PaySalariedAndPayHourlyMarkTheirKind) {
     click(1, PayCol::Mark);
-    f->cmdPayroll[3]->click();
+    f->cmdPayroll[PayrollButton::PaySalaried]->click();
     EXPECT_TRUE(marked(2));
     EXPECT_FALSE(marked(1));
-    f->cmdPayroll[5]->click();
+    f->cmdPayroll[PayrollButton::PayHourly]->click();
     EXPECT_TRUE(marked(1));
     EXPECT_TRUE(marked(4));
     EXPECT_FALSE(marked(3));
 }
 
 TEST_F(PayrollEditingTest, AddingToBasePayTwiceShowsTheBonusOnce) {
-    f->cmdPayroll[4]->click();
+    f->cmdPayroll[PayrollButton::Bonus]->click();
     EXPECT_FALSE(f->fraBonus->isHidden());
     EXPECT_FALSE(f->mnuMemo->isEnabled());
     f->fgHourly->setRow(1);
     f->fgHourly_Click();
     EXPECT_EQ(f->fgHourly->textMatrix(1, BonusCol::Mark), PayMark);
     EXPECT_EQ(f->txtAmount->text(), QStringLiteral("$0.00"));
-    EXPECT_FALSE(f->cmdPayroll[6]->isEnabled());
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::PostBonus]->isEnabled());
     f->txtAmount->setText(QStringLiteral("100"));
-    EXPECT_TRUE(f->cmdPayroll[6]->isEnabled());
-    f->cmdPayroll[6]->click();
+    EXPECT_TRUE(f->cmdPayroll[PayrollButton::PostBonus]->isEnabled());
+    f->cmdPayroll[PayrollButton::PostBonus]->click();
     EXPECT_EQ(f->fgHourly->textMatrix(1, BonusCol::Bonus), QStringLiteral("$100.00"));
     EXPECT_TRUE(f->fgHourly->textMatrix(1, BonusCol::Mark).isEmpty());
     EXPECT_EQ(f->fgHourly->textMatrix(1, BonusCol::BasePay), QStringLiteral("$500.00"));
-    f->cmdPayroll[11]->click();
+    f->cmdPayroll[PayrollButton::AddToBasePay]->click();
     EXPECT_EQ(f->fgHourly->textMatrix(1, BonusCol::BasePay), QStringLiteral("$500.00"));
-    f->cmdPayroll[18]->click();
+    f->cmdPayroll[PayrollButton::SaveBonus]->click();
     EXPECT_TRUE(f->fraBonus->isHidden());
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$500.00"));
 }
 
 TEST_F(PayrollEditingTest, LeavingBonusesWithoutPostingPutsThemBackToZero) {
-    f->cmdPayroll[4]->click();
-    f->ckBonus[1]->click(); // all salaried
+    f->cmdPayroll[PayrollButton::Bonus]->click();
+    f->ckBonus[BonusBox::AllSalaried]->click(); // all salaried
     EXPECT_EQ(f->fgSalaried->textMatrix(1, BonusCol::Mark), PayMark);
     f->txtAmount->setText(QStringLiteral("75"));
-    f->cmdPayroll[6]->click();
+    f->cmdPayroll[PayrollButton::PostBonus]->click();
     EXPECT_EQ(f->fgSalaried->textMatrix(1, BonusCol::BasePay), QStringLiteral("$1,075.00"));
-    f->cmdPayroll[10]->click();
+    f->cmdPayroll[PayrollButton::ExitBonus]->click();
     EXPECT_EQ(f->fgSalaried->textMatrix(1, BonusCol::Bonus), QStringLiteral("$0.00"));
     EXPECT_EQ(f->fgSalaried->textMatrix(1, BonusCol::BasePay), QStringLiteral("$1,000.00"));
     EXPECT_TRUE(f->fraBonus->isHidden());
 }
 
 TEST_F(PayrollEditingTest, BonusCheckBoxesExcludeEachOther) {
-    f->cmdPayroll[4]->click();
-    f->ckBonus[0]->click();
+    f->cmdPayroll[PayrollButton::Bonus]->click();
+    f->ckBonus[BonusBox::AllHourly]->click();
     EXPECT_EQ(f->fgHourly->textMatrix(2, BonusCol::Mark), PayMark);
-    f->ckBonus[2]->click();
-    EXPECT_FALSE(f->ckBonus[0]->isChecked());
+    f->ckBonus[BonusBox::SelectedHourly]->click();
+    EXPECT_FALSE(f->ckBonus[BonusBox::AllHourly]->isChecked());
     EXPECT_TRUE(f->fgHourly->textMatrix(1, BonusCol::Mark).isEmpty());
     EXPECT_TRUE(f->fgHourly->textMatrix(2, BonusCol::Mark).isEmpty());
     f->fgHourly->setRow(2);
@@ -167,10 +167,10 @@ TEST_F(PayrollEditingTest, BonusCheckBoxesExcludeEachOther) {
 TEST_F(PayrollEditingTest, FortyHoursResetsEveryHourlyRowAndBlanksAmounts) {
     click(1, PayCol::Hours);
     f->txtHours->setText(QStringLiteral("35"));
-    f->cmdPayroll[7]->click();
-    f->fgEmployees->setTextMatrix(4, PayCol::Hours, QStringLiteral("12")); // unmarked row
-    f->cmdPayroll[13]->click();
-    f->cmdPayroll[14]->click();
+    f->cmdPayroll[PayrollButton::PostHours]->click();
+    f->Row(4).Hours = QStringLiteral("12"); // unmarked row
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+    f->cmdPayroll[PayrollButton::AllForty]->click();
     EXPECT_EQ(cell(1, PayCol::Hours), QStringLiteral("40"));
     EXPECT_EQ(cell(4, PayCol::Hours), QStringLiteral("40"));
     EXPECT_EQ(cell(2, PayCol::Hours), QStringLiteral("N/A"));
@@ -182,12 +182,12 @@ TEST_F(PayrollEditingTest, FortyHoursResetsEveryHourlyRowAndBlanksAmounts) {
 }
 
 TEST_F(PayrollEditingTest, ClearLastEntryAfterLoadingActsOnRowOne) {
-    f->cmdPayroll[13]->click();
-    f->cmdPayroll[8]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+    f->cmdPayroll[PayrollButton::ClearLastEntry]->click();
     EXPECT_FALSE(marked(1));
     EXPECT_TRUE(cell(1, PayCol::Gross).isEmpty());
     EXPECT_EQ(cell(1, PayCol::Hours), QStringLiteral("40")); // the hours stay
-    EXPECT_FALSE(f->cmdPayroll[13]->isEnabled());
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
 }
 
 TEST_F(PayrollEditingTest, HoursArePostedBoldIntoTheRowTheyWereOpenedFor) {
@@ -195,7 +195,7 @@ TEST_F(PayrollEditingTest, HoursArePostedBoldIntoTheRowTheyWereOpenedFor) {
     EXPECT_FALSE(f->fraHours->isHidden());
     f->txtHours->setText(QStringLiteral("37.5"));
     click(2, PayCol::Name); // moving elsewhere does not move the entry
-    f->cmdPayroll[7]->click();
+    f->cmdPayroll[PayrollButton::PostHours]->click();
     EXPECT_EQ(cell(1, PayCol::Hours), QStringLiteral("37.5"));
     EXPECT_EQ(cell(2, PayCol::Hours), QStringLiteral("N/A"));
     EXPECT_TRUE(f->fgEmployees->cellFontBold(1, PayCol::Hours));
@@ -206,10 +206,10 @@ TEST_F(PayrollEditingTest, HoursArePostedBoldIntoTheRowTheyWereOpenedFor) {
 
 TEST_F(PayrollEditingTest, EmptyHoursBeepAndWait) {
     click(1, PayCol::Hours);
-    f->cmdPayroll[7]->click();
+    f->cmdPayroll[PayrollButton::PostHours]->click();
     EXPECT_EQ(dialogs->beeps, 1);
     EXPECT_FALSE(f->fraHours->isHidden());
-    f->cmdPayroll[12]->click();
+    f->cmdPayroll[PayrollButton::CancelHours]->click();
     EXPECT_TRUE(f->fraHours->isHidden());
 }
 
@@ -242,43 +242,43 @@ TEST_F(PayrollEditingTest, TypedStateTaxStandsThroughTheRecalculation) {
     EXPECT_FALSE(f->fgEmployees->isEnabled());
     EXPECT_EQ(f->txtState->text(), QStringLiteral("$0.00"));
     f->txtState->setText(QStringLiteral("12.50"));
-    f->cmdPayroll[15]->click();
+    f->cmdPayroll[PayrollButton::PostAmount]->click();
     EXPECT_TRUE(f->fgEmployees->isEnabled());
     EXPECT_TRUE(f->fraState->isHidden());
     EXPECT_EQ(cell(1, PayCol::State), QStringLiteral("$12.50"));
     EXPECT_EQ(cell(4, PayCol::State), QStringLiteral("$0.00")); // only that row
     EXPECT_EQ(f->Totals.State, Money::fromCents(1250));
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     EXPECT_EQ(cell(1, PayCol::State), QStringLiteral("$12.50"));
     click(1, PayCol::Mark); // unmarking forgets it
     click(1, PayCol::Mark);
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     EXPECT_EQ(cell(1, PayCol::State), QStringLiteral("$0.00"));
 }
 
 TEST_F(PayrollEditingTest, AmountForAnUnmarkedRowOrNotANumberIsDiscarded) {
     click(2, PayCol::Federal);
     f->txtState->setText(QStringLiteral("5"));
-    f->cmdPayroll[15]->click();
+    f->cmdPayroll[PayrollButton::PostAmount]->click();
     EXPECT_TRUE(cell(2, PayCol::Federal).isEmpty());
     EXPECT_TRUE(f->txtState->text().isEmpty());
     f->txtState->setText(QStringLiteral("."));
-    f->cmdPayroll[15]->click();
+    f->cmdPayroll[PayrollButton::PostAmount]->click();
     EXPECT_EQ(dialogs->beeps, 2);
-    f->cmdPayroll[19]->click();
+    f->cmdPayroll[PayrollButton::CancelAmount]->click();
     EXPECT_TRUE(f->fraState->isHidden());
     EXPECT_TRUE(f->fgEmployees->isEnabled());
 }
 
 TEST_F(PayrollEditingTest, DeductionTypedInTheAuxGridIsPaidByTheRecalculation) {
-    f->cmdPayroll[1]->click();
+    f->cmdPayroll[PayrollButton::ToggleAux]->click();
     EXPECT_FALSE(f->fraAux->isHidden());
     EXPECT_TRUE(f->fgEmployees->isHidden());
     clickAux(1, AuxCol::Insurance);
     EXPECT_EQ(f->fraState->title(), QStringLiteral("Enter New Insurance"));
     EXPECT_FALSE(f->fgAux->isEnabled());
     f->txtState->setText(QStringLiteral("15"));
-    f->cmdPayroll[15]->click();
+    f->cmdPayroll[PayrollButton::PostAmount]->click();
     EXPECT_TRUE(f->fgAux->isEnabled());
     EXPECT_EQ(f->fgAux->textMatrix(1, AuxCol::Insurance), QStringLiteral("$15.00"));
     EXPECT_EQ(f->Totals.Insurance, Money::fromCents(1500));
@@ -295,7 +295,7 @@ TEST_F(PayrollEditingTest, ManualTaxMenusOpenTheAmountPanelOnTheirColumn) {
     f->mnuLocal->trigger();
     EXPECT_EQ(f->fraState->title(), QStringLiteral("Manually Enter Local Tax"));
     f->txtState->setText(QStringLiteral("3"));
-    f->cmdPayroll[15]->click();
+    f->cmdPayroll[PayrollButton::PostAmount]->click();
     EXPECT_EQ(cell(1, PayCol::Local), QStringLiteral("$3.00"));
     click(1, PayCol::Fica);
     f->mnuCloseWindows->trigger();
@@ -312,43 +312,43 @@ TEST_F(PayrollEditingTest, MenusTogglePanelsAndTheShade) {
     EXPECT_FALSE(f->fraHide->isHidden());
     f->mnuStateTable->trigger();
     EXPECT_FALSE(f->fraStateTaxes->isHidden());
-    f->cmdPayroll[16]->click();
+    f->cmdPayroll[PayrollButton::CloseStateTaxes]->click();
     EXPECT_TRUE(f->fraStateTaxes->isHidden());
     f->mnuBonus->trigger();
     EXPECT_FALSE(f->fraBonus->isHidden());
 }
 
 TEST_F(PayrollEditingTest, FinalizeWantsACurrentCalculation) {
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
     EXPECT_TRUE(f->fraDepositSummary->isHidden());
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Finalize Payroll"));
-    f->cmdPayroll[13]->click();
-    EXPECT_FALSE(f->cmdPayroll[13]->isEnabled());
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
+    f->cmdPayroll[PayrollButton::Finalize]->click();
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_EQ(f->lblPayment[0]->text(), QStringLiteral("$400.00"));
+    EXPECT_EQ(f->lblPayment[PaymentLine::Wages]->text(), QStringLiteral("$400.00"));
     EXPECT_FALSE(f->mnuBonus->isEnabled());
     EXPECT_TRUE(f->mnuMemo->isEnabled());
-    EXPECT_TRUE(f->cmdPrintDeposit[3]->isEnabled());
-    f->cmdPrintDeposit[3]->click();
+    EXPECT_TRUE(f->cmdPrintDeposit[DepositButton::Recreate]->isEnabled());
+    f->cmdPrintDeposit[DepositButton::Recreate]->click();
     // New hours since the calculation: finalizing waits for a new one, which can be made.
     click(1, PayCol::Hours);
     f->txtHours->setText(QStringLiteral("41"));
-    f->cmdPayroll[7]->click();
-    EXPECT_TRUE(f->cmdPayroll[13]->isEnabled());
+    f->cmdPayroll[PayrollButton::PostHours]->click();
+    EXPECT_TRUE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
     dialogs->clear();
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
     EXPECT_TRUE(f->fraDepositSummary->isHidden());
     EXPECT_EQ(dialogs->messages().size(), 1u);
-    f->cmdPayroll[13]->click();
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
     EXPECT_FALSE(f->fraDepositSummary->isHidden());
-    EXPECT_EQ(f->lblPayment[0]->text(), QStringLiteral("$415.00")); // 41 hours, one at time and a half
+    EXPECT_EQ(f->lblPayment[PaymentLine::Wages]->text(), QStringLiteral("$415.00")); // 41 hours, one at time and a half
 }
 
 TEST_F(PayrollEditingTest, EveryChangeThatStalesTheFiguresAllowsANewCalculation) {
     const auto openBonusRow = [&] {
-        f->cmdPayroll[4]->click();
+        f->cmdPayroll[PayrollButton::Bonus]->click();
         f->fgHourly->setRow(1);
         f->fgHourly_Click();
     };
@@ -357,61 +357,61 @@ TEST_F(PayrollEditingTest, EveryChangeThatStalesTheFiguresAllowsANewCalculation)
          [&] {
              click(1, PayCol::Hours);
              f->txtHours->setText(QStringLiteral("38"));
-             f->cmdPayroll[7]->click();
+             f->cmdPayroll[PayrollButton::PostHours]->click();
          }},
-        {QStringLiteral("all hourly to 40"), [&] { f->cmdPayroll[14]->click(); }},
+        {QStringLiteral("all hourly to 40"), [&] { f->cmdPayroll[PayrollButton::AllForty]->click(); }},
         {QStringLiteral("posted bonus"),
          [&] {
              openBonusRow();
              f->txtAmount->setText(QStringLiteral("50"));
-             f->cmdPayroll[6]->click();
-             f->cmdPayroll[18]->click();
+             f->cmdPayroll[PayrollButton::PostBonus]->click();
+             f->cmdPayroll[PayrollButton::SaveBonus]->click();
          }},
         {QStringLiteral("unmarked bonus row"),
          [&] {
              openBonusRow();
              f->fgHourly_Click();
-             f->cmdPayroll[18]->click();
+             f->cmdPayroll[PayrollButton::SaveBonus]->click();
          }},
         {QStringLiteral("bonuses left"),
          [&] {
-             f->cmdPayroll[4]->click();
-             f->cmdPayroll[10]->click();
+             f->cmdPayroll[PayrollButton::Bonus]->click();
+             f->cmdPayroll[PayrollButton::ExitBonus]->click();
          }},
         {QStringLiteral("one of two rows unmarked"),
          [&] {
              click(4, PayCol::Mark);
-             f->cmdPayroll[13]->click();
+             f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
              click(4, PayCol::Mark);
          }},
     };
     for (const auto& [change, make] : changes) {
-        f->cmdPayroll[13]->click();
-        ASSERT_FALSE(f->cmdPayroll[13]->isEnabled()) << change.toStdString();
+        f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+        ASSERT_FALSE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled()) << change.toStdString();
         make();
-        EXPECT_TRUE(f->cmdPayroll[13]->isEnabled()) << change.toStdString();
-        f->cmdPayroll[13]->click();
-        f->cmdPayroll[2]->click();
+        EXPECT_TRUE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled()) << change.toStdString();
+        f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+        f->cmdPayroll[PayrollButton::Finalize]->click();
         EXPECT_FALSE(f->fraDepositSummary->isHidden()) << change.toStdString();
-        f->cmdPrintDeposit[3]->click();
+        f->cmdPrintDeposit[DepositButton::Recreate]->click();
     }
     // With no row to pay there is nothing to calculate, whatever changes.
-    f->cmdPayroll[9]->click();
-    f->cmdPayroll[4]->click();
-    f->cmdPayroll[10]->click();
-    EXPECT_FALSE(f->cmdPayroll[13]->isEnabled());
+    f->cmdPayroll[PayrollButton::ClearAll]->click();
+    f->cmdPayroll[PayrollButton::Bonus]->click();
+    f->cmdPayroll[PayrollButton::ExitBonus]->click();
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
 }
 
 TEST_F(PayrollEditingTest, UnmarkedRowLosesItsGrossAndNetAtTheNextCalculation) {
     click(4, PayCol::Mark);
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     ASSERT_EQ(cell(4, PayCol::Gross), QStringLiteral("$480.00"));
     click(4, PayCol::Mark);
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     EXPECT_TRUE(cell(4, PayCol::Gross).isEmpty());
     EXPECT_TRUE(cell(4, PayCol::Net).isEmpty());
-    EXPECT_EQ(f->EmployeeGross[4], Money());
-    EXPECT_EQ(f->EmployeeNetPay[4], Money());
+    EXPECT_EQ(f->Row(4).Gross, Money());
+    EXPECT_EQ(f->Row(4).NetPay, Money());
     EXPECT_EQ(f->Totals.Gross, Money::fromDollars(400));
     EXPECT_EQ(cell(1, PayCol::Gross), QStringLiteral("$400.00"));
 }
@@ -426,12 +426,12 @@ TEST_F(PayrollEditingTest, CancelledDaysPromptLeavesNoTypedTaxOrFiguresBehind) {
     click(3, PayCol::State);
     f->txtState->setText(QStringLiteral("5"));
     dialogs->answerInput(std::nullopt);
-    f->cmdPayroll[15]->click(); // posts the amount and calculates
+    f->cmdPayroll[PayrollButton::PostAmount]->click(); // posts the amount and calculates
     EXPECT_FALSE(marked(3));
     for (int c = PayCol::FirstTax; c <= PayCol::Net; ++c)
         EXPECT_TRUE(cell(3, c).isEmpty()) << c;
-    EXPECT_EQ(f->EmployeeGross[3], Money());
-    EXPECT_EQ(f->EmployeeNetPay[3], Money());
+    EXPECT_EQ(f->Row(3).Gross, Money());
+    EXPECT_EQ(f->Row(3).NetPay, Money());
     EXPECT_EQ(f->Totals.Gross, Money::fromDollars(400));
     EXPECT_EQ(f->Totals.State, Money::fromDollars(12)); // Ann's 3 % alone
 
@@ -441,26 +441,26 @@ TEST_F(PayrollEditingTest, CancelledDaysPromptLeavesNoTypedTaxOrFiguresBehind) {
 }
 
 TEST_F(PayrollEditingTest, ClearAllBlanksMarksAndAmounts) {
-    f->cmdPayroll[17]->click();
-    f->cmdPayroll[13]->click();
-    f->cmdPayroll[9]->click();
+    f->cmdPayroll[PayrollButton::PayAll]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
+    f->cmdPayroll[PayrollButton::ClearAll]->click();
     for (int row = 1; row <= 4; ++row) {
         EXPECT_FALSE(marked(row));
         EXPECT_TRUE(cell(row, PayCol::Net).isEmpty());
     }
-    EXPECT_FALSE(f->cmdPayroll[13]->isEnabled());
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
 }
 
 TEST_F(PayrollEditingTest, UnreadableRateStopsTheCalculation) {
     Form<frmTables>().TxtTables[TaxBox::MedicareRate]->setText(QString());
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     ASSERT_EQ(dialogs->shown.size(), 1u);
     EXPECT_EQ(dialogs->shown[0].text,
               QStringLiteral("The Medicare Rate on the Tax Tables screen is not a number\r\n"
                              "Correct it, then Calculate the Taxes again"));
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Tax Tables"));
     EXPECT_TRUE(cell(1, PayCol::Gross).isEmpty());
-    EXPECT_TRUE(f->cmdPayroll[13]->isEnabled());
+    EXPECT_TRUE(f->cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
 }
 
 TEST_F(PayrollEditingTest, EntryBoxesTakeOnlyMoneyKeysAndDropTheirZero) {
@@ -473,13 +473,13 @@ TEST_F(PayrollEditingTest, EntryBoxesTakeOnlyMoneyKeysAndDropTheirZero) {
     type(f->txtHours, Qt::Key_5, QStringLiteral("5"));
     EXPECT_EQ(f->txtHours->text(), QStringLiteral("8.5"));
 
-    f->cmdPayroll[4]->click();
+    f->cmdPayroll[PayrollButton::Bonus]->click();
     f->txtAmount->setText(QStringLiteral("$0.00"));
-    EXPECT_FALSE(f->cmdPayroll[6]->isEnabled());
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::PostBonus]->isEnabled());
     type(f->txtAmount, Qt::Key_5, QStringLiteral("5"));
     EXPECT_EQ(f->txtAmount->text(), QStringLiteral("5"));
-    EXPECT_TRUE(f->cmdPayroll[6]->isEnabled());
+    EXPECT_TRUE(f->cmdPayroll[PayrollButton::PostBonus]->isEnabled());
     type(f->txtAmount, Qt::Key_Backspace, QStringLiteral("\b"));
     EXPECT_TRUE(f->txtAmount->text().isEmpty());
-    EXPECT_FALSE(f->cmdPayroll[6]->isEnabled());
+    EXPECT_FALSE(f->cmdPayroll[PayrollButton::PostBonus]->isEnabled());
 }

@@ -89,18 +89,18 @@ TEST_F(PayrollEndToEndTest, SmallCompanyRunFromFilesToPaymentSummary) {
     click(3, PayCol::Mark);
     click(1, PayCol::Hours);
     f->txtHours->setText(QStringLiteral("45"));
-    f->cmdPayroll[7]->click();
-    f->cmdPayroll[4]->click();
+    f->cmdPayroll[PayrollButton::PostHours]->click();
+    f->cmdPayroll[PayrollButton::Bonus]->click();
     f->fgHourly->setRow(1);
     f->fgHourly_Click();
     f->txtAmount->setText(QStringLiteral("50"));
-    f->cmdPayroll[6]->click();
-    f->cmdPayroll[18]->click();
+    f->cmdPayroll[PayrollButton::PostBonus]->click();
+    f->cmdPayroll[PayrollButton::SaveBonus]->click();
     dialogs->clear();
     dialogs->answerInput(QStringLiteral("3"));
-    f->cmdPayroll[13]->click();
+    f->cmdPayroll[PayrollButton::CalculateTaxes]->click();
     ASSERT_EQ(dialogs->shown.size(), 1u); // Cal's days, nothing else
-    f->cmdPayroll[2]->click();
+    f->cmdPayroll[PayrollButton::Finalize]->click();
 
     // Ann: 45 x $20.00 + $50.00 bonus + 5 x $10.00 overtime = $1,000.00; taxable $917.30.
     expectRow(1, {"$88.02", "$0.00", "$62.00", "$14.50", "$50.00", "$0.00", "$1,000.00", "$688.48"});
@@ -112,8 +112,8 @@ TEST_F(PayrollEndToEndTest, SmallCompanyRunFromFilesToPaymentSummary) {
     // Cal: 3 days, allowances $99.00, federal wage raised by 3 x $45.40 to $277.20.
     expectRow(3, {"$34.30", "$0.00", "$14.88", "$3.48", "$12.00", "$0.00", "$240.00", "$175.34"});
     EXPECT_EQ(f->fgEmployees->textMatrix(3, PayCol::Hours), QStringLiteral("Day"));
-    EXPECT_EQ(f->EmployeeNetPay[1], Money::fromCents(68848));
-    EXPECT_EQ(f->EmployeeGross[3], Money::fromDollars(240));
+    EXPECT_EQ(f->Row(1).NetPay, Money::fromCents(68848));
+    EXPECT_EQ(f->Row(3).Gross, Money::fromDollars(240));
 
     const char* summary[15] = {"$2,240.00", "$168.68", "$0.00",  "$277.76",   "$64.96",
                                "$112.00",   "$0.00",   "$7.44",  "$2,482.28", "$25.00",

@@ -1,4 +1,5 @@
 // The pay-run screen: loading, activation, panels and the memo.
+#include "Checkbook.h"
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "Main.h"
@@ -72,8 +73,8 @@ TEST_F(PayrollScreenTest, ThreeKindsOfEmployeeFillTheirGrids) {
     EXPECT_EQ(f.fgAux->textMatrix(1, AuxCol::Deduction401k), QStringLiteral("$0.00"));
     EXPECT_TRUE(f.fgAux->textMatrix(1, AuxCol::Match401k).isEmpty());
     EXPECT_EQ(f.fgAux->textMatrix(1, AuxCol::Insurance), QStringLiteral("$20.00"));
-    EXPECT_EQ(f.EmployeePercent401k[1], (Decimal{425, 2}));
-    EXPECT_EQ(f.EmployeeYTDGross[1], Money::fromCents(123456));
+    EXPECT_EQ(f.Row(1).Percent401k, (Decimal{425, 2}));
+    EXPECT_EQ(f.Row(1).YTDGross, Money::fromCents(123456));
 
     EXPECT_EQ(f.fgHourly->textMatrix(1, BonusCol::Name), QStringLiteral("Ann Able"));
     EXPECT_EQ(f.fgHourly->textMatrix(1, BonusCol::BasePay), QStringLiteral("$740.00"));
@@ -83,9 +84,9 @@ TEST_F(PayrollScreenTest, ThreeKindsOfEmployeeFillTheirGrids) {
     EXPECT_EQ(f.fgSalaried->textMatrix(1, BonusCol::BasePay), QStringLiteral("$1,000.00"));
     EXPECT_EQ(f.fgSalaried->textMatrix(1, BonusCol::Row), QStringLiteral("2"));
     EXPECT_EQ(f.fgSalaried->colWidth(BonusCol::Row), 0);
-    EXPECT_EQ(f.HourlyBasePay[1], Money::fromDollars(740));
-    EXPECT_EQ(f.SalariedBasePay[1], Money::fromDollars(1000));
-    EXPECT_TRUE(f.cmdPayroll[13]->isEnabled());
+    EXPECT_EQ(f.Row(1).BasePay, Money::fromDollars(740));
+    EXPECT_EQ(f.Row(2).BasePay, Money::fromDollars(1000));
+    EXPECT_TRUE(f.cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
     EXPECT_EQ(f.LastEntryRow, 1);
 }
 
@@ -101,8 +102,8 @@ TEST_F(PayrollScreenTest, GridHeadingsFollowTheFormatTexts) {
     EXPECT_EQ(f.fgSalaried->textMatrix(0, BonusCol::BasePay), QStringLiteral("Base Pay (Salary)"));
     EXPECT_EQ(f.lblKey->text(), PayMark + QStringLiteral("   = Pay Employee"));
     EXPECT_EQ(f.Label1[28]->text(), QStringLiteral("Total Payroll Funds Required"));
-    EXPECT_EQ(f.cmdPayroll[2]->text(), QStringLiteral("Finalize/Print &Payroll"));
-    EXPECT_EQ(f.cmdPrintDeposit[4]->text(), QStringLiteral("&Cance Payroll return to /Menu"));
+    EXPECT_EQ(f.cmdPayroll[PayrollButton::Finalize]->text(), QStringLiteral("Finalize/Print &Payroll"));
+    EXPECT_EQ(f.cmdPrintDeposit[DepositButton::CancelPayroll]->text(), QStringLiteral("&Cance Payroll return to /Menu"));
 }
 
 TEST_F(PayrollScreenTest, OnlySalariedLeavesTheHourlyBonusGridWithItsHeading) {
@@ -110,10 +111,10 @@ TEST_F(PayrollScreenTest, OnlySalariedLeavesTheHourlyBonusGridWithItsHeading) {
     frmPayroll& f = open();
     EXPECT_EQ(f.fgHourly->rows(), 1);
     EXPECT_EQ(f.fgSalaried->rows(), 3);
-    f.cmdPayroll_Click(4);
-    EXPECT_FALSE(f.ckBonus[0]->isEnabled());
-    EXPECT_FALSE(f.ckBonus[2]->isEnabled());
-    EXPECT_TRUE(f.ckBonus[1]->isEnabled());
+    f.cmdPayroll_Click(PayrollButton::Bonus);
+    EXPECT_FALSE(f.ckBonus[BonusBox::AllHourly]->isEnabled());
+    EXPECT_FALSE(f.ckBonus[BonusBox::SelectedHourly]->isEnabled());
+    EXPECT_TRUE(f.ckBonus[BonusBox::AllSalaried]->isEnabled());
 }
 
 TEST_F(PayrollScreenTest, EmployeeOfNoKnownPayStatusIsInNoBonusGrid) {
@@ -125,7 +126,7 @@ TEST_F(PayrollScreenTest, EmployeeOfNoKnownPayStatusIsInNoBonusGrid) {
     EXPECT_EQ(f.fgSalaried->rows(), 2);
     EXPECT_EQ(f.fgHourly->rows(), 2); // a blank row for the employee in neither grid
     EXPECT_TRUE(f.fgHourly->textMatrix(1, BonusCol::Name).isEmpty());
-    f.cmdPayroll_Click(5); // "Pay Hourly" marks him too
+    f.cmdPayroll_Click(PayrollButton::PayHourly); // "Pay Hourly" marks him too
     EXPECT_EQ(f.fgEmployees->textMatrix(2, PayCol::Mark), PayMark);
 }
 
@@ -149,7 +150,7 @@ TEST_F(PayrollScreenTest, RunOfMoreThan255EmployeesIsRefused) {
               QStringLiteral("A payroll can list at most 255 employees.\r\nThe Employee file holds 256."));
     EXPECT_EQ(dialogs->shown.front().title, QStringLiteral("Too Many Employees"));
     EXPECT_EQ(f.fgEmployees->rows(), 1);
-    EXPECT_FALSE(f.cmdPayroll[13]->isEnabled());
+    EXPECT_FALSE(f.cmdPayroll[PayrollButton::CalculateTaxes]->isEnabled());
     EXPECT_TRUE(f.isHidden());
 }
 
@@ -159,7 +160,8 @@ TEST_F(PayrollScreenTest, EveryVisitStartsANewRunDatedToday) {
     EXPECT_EQ(f.DTPicker1->date(), fixedToday());
     EXPECT_EQ(f.DTPicker2->date(), fixedToday());
     EXPECT_TRUE(f.Timer1->isActive()); // setting the dates is no change by the user
-    f.fgEmployees->setTextMatrix(2, PayCol::Mark, PayMark);
+    f.Row(2).Marked = true;
+    f.ShowRow(2);
     f.SummarySaved = f.RunPosted = true;
     f.DTPicker2->setDate(QDate(2026, 6, 1));
     f.Hide();
@@ -175,15 +177,15 @@ TEST_F(PayrollScreenTest, DatePromptBlinksUntilThePayPeriodDateIsPicked) {
     frmPayroll& f = open();
     EXPECT_EQ(f.Timer1->interval(), 500);
     f.Timer1_Timer();
-    EXPECT_TRUE(f.lblHelp[0]->isHidden());
+    EXPECT_TRUE(f.lblHelp[HelpLabel::PeriodDate]->isHidden());
     EXPECT_TRUE(f.imgArrow->isHidden());
     f.Timer1_Timer();
-    EXPECT_FALSE(f.lblHelp[0]->isHidden());
+    EXPECT_FALSE(f.lblHelp[HelpLabel::PeriodDate]->isHidden());
     f.Timer1_Timer();
     f.DTPicker1->setDate(QDate(2026, 6, 12));
     EXPECT_FALSE(f.Timer1->isActive());
-    EXPECT_FALSE(f.lblHelp[0]->isHidden());
-    EXPECT_EQ(f.lblHelp[0]->text(), QStringLiteral("Pay Ending Date is "));
+    EXPECT_FALSE(f.lblHelp[HelpLabel::PeriodDate]->isHidden());
+    EXPECT_EQ(f.lblHelp[HelpLabel::PeriodDate]->text(), QStringLiteral("Pay Ending Date is "));
     EXPECT_TRUE(f.imgArrow->isHidden());
 }
 
@@ -191,7 +193,7 @@ TEST_F(PayrollScreenTest, FirstCheckNumberFollowsTheBankOption) {
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     frmSetup& setup = Form<frmSetup>();
     setup.txtPayrollBank[PayrollBankBox::NextCheck]->setText(QStringLiteral("2041"));
-    setup.LblBank[GeneralBankLabel::NextCheck]->setText(QStringLiteral("5310"));
+    GeneralAccount().NextCheck = QStringLiteral("5310");
     setup.optAccount[BankChoice::SeparateAccount]->setChecked(true);
     frmPayroll& f = open();
     EXPECT_EQ(f.txt1stCheck->text(), QStringLiteral("2041"));
@@ -215,16 +217,16 @@ TEST_F(PayrollScreenTest, DepositPanelRemindsOfTheBalanceOnlyForOutsideAccounts)
     f.SetDepositPanels(false);
     EXPECT_TRUE(f.fraHourly->isHidden());
     EXPECT_FALSE(f.fraDepositSummary->isHidden());
-    EXPECT_FALSE(f.lblDeposit[0]->isHidden());
+    EXPECT_FALSE(f.lblDeposit[DepositLabel::BalanceNeeded]->isHidden());
     EXPECT_FALSE(f.imgPointer->isHidden());
     setup.optAccount[BankChoice::SeparateAccount]->setChecked(true);
     f.SetDepositPanels(false);
-    EXPECT_TRUE(f.lblDeposit[1]->isHidden());
+    EXPECT_TRUE(f.lblDeposit[DepositLabel::GeneralAccount]->isHidden());
     EXPECT_TRUE(f.imgPointer->isHidden());
-    f.cmdPrintDeposit[3]->click();
+    f.cmdPrintDeposit[DepositButton::Recreate]->click();
     EXPECT_FALSE(f.fraHourly->isHidden());
     EXPECT_TRUE(f.fraDepositSummary->isHidden());
-    f.cmdPrintDeposit[4]->click();
+    f.cmdPrintDeposit[DepositButton::CancelPayroll]->click();
     EXPECT_TRUE(f.isHidden());
 }
 
@@ -240,20 +242,20 @@ TEST_F(PayrollScreenTest, MemoButtonsClearLoadSaveAndHide) {
     frmPayroll& f = open();
     f.mnuMemo_Click();
     EXPECT_FALSE(f.fraMemo->isHidden());
-    f.cmdMemo_Click(2); // nothing to save
+    f.cmdMemo_Click(MemoButton::Save); // nothing to save
     EXPECT_FALSE(exists(QStringLiteral("/PayrollMemo.txt")));
     f.txtMemo->setPlainText(QStringLiteral("Holiday on Monday\nBring your badge\n"));
-    f.cmdMemo_Click(2);
+    f.cmdMemo_Click(MemoButton::Save);
     EXPECT_EQ(readFile(QStringLiteral("/PayrollMemo.txt")),
               QByteArray("Holiday on Monday\r\nBring your badge\r\n"));
-    f.cmdMemo_Click(0);
+    f.cmdMemo_Click(MemoButton::Clear);
     EXPECT_TRUE(f.txtMemo->toPlainText().isEmpty());
-    f.cmdMemo_Click(1);
+    f.cmdMemo_Click(MemoButton::Load);
     EXPECT_EQ(f.txtMemo->toPlainText(), QStringLiteral("Holiday on Monday\nBring your badge\n"));
-    f.cmdMemo_Click(2); // saving what was loaded gives the same file
+    f.cmdMemo_Click(MemoButton::Save); // saving what was loaded gives the same file
     EXPECT_EQ(readFile(QStringLiteral("/PayrollMemo.txt")),
               QByteArray("Holiday on Monday\r\nBring your badge\r\n"));
-    f.cmdMemo_Click(3);
+    f.cmdMemo_Click(MemoButton::Hide);
     EXPECT_TRUE(f.fraMemo->isHidden());
 }
 
@@ -289,6 +291,6 @@ TEST_F(PayrollScreenTest, AllowancesAreTakenFromTheTaxTables) {
     Form<frmTables>().txtAllowance[AllowanceBox::Weekly]->setText(QStringLiteral("$82.70"));
     WriteEmployees({hourly(1, QStringLiteral("Ann"))});
     open();
-    f.cmdPayroll_Click(13);
+    f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
     EXPECT_EQ(f.Allowance[1], Money::fromCents(8270));
 }

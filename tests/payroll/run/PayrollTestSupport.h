@@ -1,9 +1,9 @@
 #pragma once
 
 // Builders for pay-run tests: employees of each pay kind, the worked-example tax
-// tables, and grids laid out as the pay-run screen lays them out.
+// tables, and the rows of a run as the pay-run screen loads them.
 
-#include "FlexGrid.h"
+#include "Dialogs.h"
 #include "Globals.h"
 #include "PayEngine.h"
 #include "RecordSupport.h"
@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace payrolltest {
 
@@ -64,34 +66,50 @@ inline TaxSettings ExampleSettings() {
     return s;
 }
 
-// The four grids of a run, with the screen's columns; row n is employee n.
-struct RunGrids {
-    FlexGrid employees;
-    FlexGrid aux;
-    FlexGrid hourly;
-    FlexGrid salaried;
-
-    explicit RunGrids(int rows = 2) {
-        employees.setCols(12);
-        aux.setCols(7);
-        hourly.setCols(5);
-        salaried.setCols(5);
-        for (FlexGrid* g : {&employees, &aux, &hourly, &salaried})
-            g->setRows(rows);
-    }
-    PayGrids grids() { return {employees, aux, hourly, salaried}; }
+// The rows of a run as the pay-run screen loads them; row n is employee n. Cells are
+// read and written as the grids show them.
+struct RunRows {
+    PayRun& run;
 
     // A marked row for the employee, with the Hours cell given.
     void put(int row, const EmployeeRecord& e, const QString& hours) {
-        employees.setTextMatrix(row, PayCol::Mark, PayMark);
-        employees.setTextMatrix(row, PayCol::Name, e.Name);
-        employees.setTextMatrix(row, PayCol::Number, e.EmployeeNo);
-        employees.setTextMatrix(row, PayCol::Hours, hours);
-        aux.setTextMatrix(row, AuxCol::ChildSupport, CurrencyText(e.ChildSupportPerPay));
-        aux.setTextMatrix(row, AuxCol::SupportFee, CurrencyText(e.SupportFeePerPay));
-        aux.setTextMatrix(row, AuxCol::Deduction401k, CurrencyText(Money()));
-        aux.setTextMatrix(row, AuxCol::Insurance, CurrencyText(e.InsurancePerPay));
+        PayRow& r = run.Row(row) = PayRowOf(e);
+        r.Marked = true;
+        r.Hours = hours;
+    }
+    QString cell(int row, int col) const { return run.Row(row).EmployeeText(col); }
+    QString auxCell(int row, int col) const { return run.Row(row).AuxText(col); }
+    // Types a cell's text over the row: the mark, the hours or an amount.
+    void setCell(int row, int col, const QString& text) {
+        PayRow& r = run.Row(row);
+        const std::optional<Money> amount =
+            text.isEmpty() ? std::nullopt : std::optional<Money>(MoneyOf(text).roundedToCents());
+        if (col == PayCol::Mark) r.Marked = !text.isEmpty();
+        else if (col == PayCol::Hours) r.Hours = text;
+        else if (col == PayCol::Gross) r.GrossShown = amount;
+        else if (col == PayCol::Net) r.NetShown = amount;
+        else if (col >= PayCol::FirstTax && col <= PayCol::LastTax) r.Tax(col) = amount;
+    }
+    void setAux(int row, int col, const QString& text) {
+        PayRow& r = run.Row(row);
+        const std::optional<Money> amount =
+            text.isEmpty() ? std::nullopt : std::optional<Money>(MoneyOf(text).roundedToCents());
+        for (auto [c, field] : {std::pair{AuxCol::ChildSupport, &PayRow::ChildSupport},
+                                {AuxCol::SupportFee, &PayRow::SupportFee},
+                                {AuxCol::Deduction401k, &PayRow::Deduction401k},
+                                {AuxCol::Match401k, &PayRow::Match401k}, {AuxCol::Insurance, &PayRow::Insurance}})
+            if (c == col) r.*field = amount;
+    }
+    void setBonus(int row, BonusList list, Money bonus) {
+        run.Row(row).BonusIn = list;
+        run.Row(row).Bonus = bonus;
     }
 };
+
+// The calculation's questions go to the message and input boxes that the test scripts.
+inline PayQuestions ScriptedQuestions() {
+    return {[](const QString& prompt, const QString& title) { return InputBox(prompt, title); },
+            [](const QString& text, const QString& title) { MsgBox(text, MsgButtons::OK, title); }};
+}
 
 } // namespace payrolltest

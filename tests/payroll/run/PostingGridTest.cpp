@@ -1,4 +1,4 @@
-// The run's summary record, pay records and year-to-date additions, read from the grids.
+// The run's summary record, pay records and year-to-date additions, read from the run's rows.
 #include "Posting.h"
 
 #include "DataFiles.h"
@@ -21,48 +21,48 @@ constexpr double CheckDate = 46188;
 
 class PostingGridTest : public ProgramFolderTest {
 protected:
-    PostingGridTest() : run(6) {
+    PostingGridTest() {
+        payRun.ResetRows(5);
         for (int n = 1; n <= 5; ++n)
             staff.push_back(Worker(n, QStringLiteral("Worker %1").arg(n), QStringLiteral("Hourly"),
                                    QStringLiteral("$20.00")));
         WriteEmployees(staff);
-        gross.assign(6, Money());
     }
     // Marks the row with amounts that tell the columns apart: tax column c holds $c.0r,
     // the deductions $1x.0r.
     void Pay(int row) {
         const EmployeeRecord& e = staff[static_cast<std::size_t>(row - 1)];
         run.put(row, e, QStringLiteral("40"));
-        run.employees.setTextMatrix(row, PayCol::Name, TrimmedField(e.Name));
+        payRun.Row(row).Name = TrimmedField(e.Name);
         for (int c = PayCol::FirstTax; c <= PayCol::LastTax; ++c)
-            run.employees.setTextMatrix(row, c, CurrencyText(Money::fromCents(c * 100 + row)));
+            run.setCell(row, c, CurrencyText(Money::fromCents(c * 100 + row)));
         for (int c : {AuxCol::ChildSupport, AuxCol::SupportFee, AuxCol::Deduction401k, AuxCol::Match401k,
                       AuxCol::Insurance})
-            run.aux.setTextMatrix(row, c, CurrencyText(Money::fromCents(1000 + c * 100 + row)));
-        gross[static_cast<std::size_t>(row)] = Money::fromRaw(5000125 + row);
+            run.setAux(row, c, CurrencyText(Money::fromCents(1000 + c * 100 + row)));
+        payRun.Row(row).Gross = Money::fromRaw(5000125 + row);
     }
-    std::vector<PayRecord> Records() { return PayRecordsOfRun(run.employees, run.aux, gross, CheckDate); }
+    std::vector<PayRecord> Records() { return PayRecordsOfRun(payRun, CheckDate); }
     int PayRecordCount(int employee) const {
         return static_cast<int>(readFile(QStringLiteral("Employees/%1/PayRecords.txt").arg(employee)).size() /
                                 PayRecord::Length);
     }
 
     std::vector<EmployeeRecord> staff;
-    RunGrids run;
-    std::vector<Money> gross;
+    PayRun payRun;
+    RunRows run{payRun};
 };
 
 } // namespace
 
 TEST_F(PostingGridTest, PayRecordTakesEveryColumnFromItsPlace) {
     Pay(2);
-    const PayRecord p = PayRecordOfRow(run.employees, run.aux, 2, gross[2], CheckDate);
+    const PayRecord p = PayRecordOfRow(payRun.Row(2), CheckDate);
     EXPECT_EQ(CheckDate, OleDateOf(QDate(2026, 6, 15)));
     EXPECT_EQ(p.PayDate, CheckDate);
     EXPECT_EQ(p.EmployeeName, QStringLiteral("Worker 2"));
     EXPECT_EQ(p.EmployeeNo, QStringLiteral("1002"));
     EXPECT_EQ(p.Hours, QStringLiteral("40"));
-    EXPECT_EQ(p.Gross, Money::fromRaw(5000127)); // the row's calculated gross, not a cell
+    EXPECT_EQ(p.Gross, Money::fromRaw(5000127)); // the row's calculated gross, not the one shown
     EXPECT_EQ(p.FederalTax, Money::fromCents(402));
     EXPECT_EQ(p.ExtraFederal, Money::fromCents(502));
     EXPECT_EQ(p.Fica, Money::fromCents(602));
@@ -147,7 +147,7 @@ TEST_F(PostingGridTest, MissingEmployeeFolderIsMadeRatherThanStoppingThePosting)
 
 TEST_F(PostingGridTest, RowWithoutAnEmployeeNumberWritesNothing) {
     Pay(1);
-    run.employees.setTextMatrix(1, PayCol::Number, QStringLiteral("abc"));
+    payRun.Row(1).Number = QStringLiteral("abc");
     std::vector<bool> written;
     std::vector<bool> added;
     EXPECT_THROW(SavePayRecords(Records(), written), FileError);

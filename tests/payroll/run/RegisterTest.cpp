@@ -55,15 +55,17 @@ TEST_F(RegisterTest, NextCheckNumberFollowsTheChecksPrintedLast) {
 }
 
 TEST_F(RegisterTest, EntriesOfTheRunAreNumberedInRowOrderAndTotalledAtCents) {
-    RunGrids run(5);
-    for (int row : {1, 2, 4}) {
-        run.employees.setTextMatrix(row, PayCol::Mark, PayMark);
-        run.employees.setTextMatrix(row, PayCol::Name,
-                                    QStringLiteral("Employee %1 with a rather long name").arg(row));
-    }
+    PayRun run;
+    run.ResetRows(4);
     const std::vector<Money> net{Money(), Money::fromRaw(4812150), Money::fromCents(56280),
                                  Money::fromCents(99), Money::fromCents(80850)};
-    const RegisterRun r = RegisterEntriesOfRun(run.employees, net, 1001, QDate(2026, 6, 5));
+    for (int row = 1; row <= 4; ++row)
+        run.Row(row).NetPay = net[static_cast<std::size_t>(row)];
+    for (int row : {1, 2, 4}) {
+        run.Row(row).Marked = true;
+        run.Row(row).Name = QStringLiteral("Employee %1 with a rather long name").arg(row);
+    }
+    const RegisterRun r = RegisterEntriesOfRun(run, 1001, QDate(2026, 6, 5));
     ASSERT_EQ(r.entries.size(), 3u);
     EXPECT_EQ(r.entries[0].CheckNo, QStringLiteral("1001"));
     EXPECT_EQ(r.entries[2].CheckNo, QStringLiteral("1003"));

@@ -638,10 +638,10 @@ TEST_F(RunReportsTest, LongNameIsCutBeforeTheNextColumn) {
 TEST_F(RunReportsTest, ReportsReadThePayRunScreenAsTheRunLeftIt) {
     WriteEmployeesWithTotals(2);
     frmPayroll& f = ShowScreen<frmPayroll>();
-    f.fgEmployees->setTextMatrix(2, PayCol::Mark, PayMark);
-    f.fgAux->setTextMatrix(2, AuxCol::Deduction401k, QStringLiteral("$12.34"));
-    f.lblPayment[14]->setText(QStringLiteral("$77.00"));
-    f.EmployeeGross[2] = Money::fromCents(81234);
+    f.Row(2).Marked = true;
+    f.Row(2).Deduction401k = Money::fromCents(1234);
+    f.lblPayment[PaymentLine::Match401k]->setText(QStringLiteral("$77.00"));
+    f.Row(2).Gross = Money::fromCents(81234);
     f.txt1stCheck->setText(QStringLiteral("501"));
     f.DTPicker1->setDate(QDate(2026, 6, 12));
 

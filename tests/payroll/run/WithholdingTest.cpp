@@ -12,16 +12,16 @@ namespace {
 class WithholdingTest : public ProgramFolderTest {
 protected:
     WithholdingTest() { state.ResetRows(3); }
-    PayEngine engine() { return PayEngine(state, g.grids(), settings); }
-    QString cell(int row, int col) const { return g.employees.textMatrix(row, col); }
+    PayEngine engine() { return PayEngine(state, settings, ScriptedQuestions()); }
+    QString cell(int row, int col) const { return g.cell(row, col); }
     static Money cents(std::int64_t c) { return Money::fromCents(c); }
     EmployeeRecord single(int frequency = 0) const {
         return Worker(1, QStringLiteral("Sue Single"), QStringLiteral("Hourly"), QStringLiteral("$12.50"),
                       frequency);
     }
 
-    RunGrids g{4};
-    PayRunState state;
+    PayRun state;
+    RunRows g{state};
     TaxSettings settings = ExampleSettings();
 };
 
@@ -212,7 +212,7 @@ TEST_F(WithholdingTest, TypedLocalTaxStandsWhateverTheFlags) {
     settings.Tables[3] = QStringLiteral("1.00%"); // a rate that would tax every wage below
     g.put(1, single(), QStringLiteral("40"));
     g.put(2, single(), QStringLiteral("40"));
-    state.ManualTax(1, PayCol::Local) = cents(500);
+    state.Row(1).ManualTax(PayCol::Local) = cents(500);
     for (const bool flat : {false, true}) {
         for (const char* maximum : {"None", "$1,000.00"}) {
             settings.LocalFlat = flat;
@@ -242,7 +242,7 @@ TEST_F(WithholdingTest, TypedZeroTaxStandsThroughTheRecalculation) {
     testrecords::WriteEmployees({a, b});
     g.put(1, a, QStringLiteral("40"));
     g.put(2, b, QStringLiteral("40"));
-    state.ManualTax(1, PayCol::Local) = Money(); // typed $0.00: no local tax for this row
+    state.Row(1).ManualTax(PayCol::Local) = Money(); // typed $0.00: no local tax for this row
     for (int pass = 1; pass <= 2; ++pass) {
         state.Totals = RunTotals{};
         engine().CalculatePayroll();
@@ -250,7 +250,7 @@ TEST_F(WithholdingTest, TypedZeroTaxStandsThroughTheRecalculation) {
         EXPECT_EQ(cell(1, PayCol::State), QStringLiteral("$12.00")) << pass; // its other cells are figured
         EXPECT_EQ(cell(2, PayCol::Local), QStringLiteral("$4.00")) << pass;  // the other row is taxed
         EXPECT_EQ(state.Totals.Local, cents(400)) << pass;
-        EXPECT_EQ(state.EmployeeNetPay[1] - state.EmployeeNetPay[2], cents(400)) << pass;
+        EXPECT_EQ(state.Row(1).NetPay - state.Row(2).NetPay, cents(400)) << pass;
     }
 }
 

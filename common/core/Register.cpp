@@ -2,8 +2,6 @@
 
 #include "DataFiles.h"
 #include "Dates.h"
-#include "FlexGrid.h"
-#include "PayEngine.h"
 #include "SafeWrite.h"
 
 #include <algorithm>
@@ -59,24 +57,6 @@ RegisterEntry PaycheckEntry(int checkNo, QDate checkDate, const QString& payee, 
     entry.Category = PaycheckCategory;
     entry.Status = PrintedStatus;
     return entry;
-}
-
-RegisterRun RegisterEntriesOfRun(const FlexGrid& employees, const std::vector<Money>& netPay, int firstCheck,
-                                 QDate checkDate) {
-    RegisterRun run;
-    int n = 0;
-    for (int row = 1; row < employees.rows(); ++row) {
-        if (employees.textMatrix(row, PayCol::Mark).isEmpty()) continue;
-        const Money net =
-            static_cast<std::size_t>(row) < netPay.size() ? netPay[static_cast<std::size_t>(row)] : Money();
-        RegisterEntry entry =
-            PaycheckEntry(firstCheck + n, checkDate, employees.textMatrix(row, PayCol::Name), net);
-        ++n;
-        // The register states the amount at cents; the total is of what it states.
-        run.runTotal += MoneyOf(entry.Amount);
-        run.entries.push_back(std::move(entry));
-    }
-    return run;
 }
 
 void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck) {

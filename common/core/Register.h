@@ -10,7 +10,6 @@
 #include <optional>
 #include <vector>
 
-class FlexGrid;
 
 // The check registers of the paychecks: a run's checks are staged in TempRegister.txt,
 // then appended to the register of the bank option: PayrollCheckRegister.txt for the
@@ -41,10 +40,6 @@ struct RegisterRun {
     // The sum of the amounts as the entries state them (at cents).
     Money runTotal;
 };
-// One entry per paid row of the employee grid (column 0 not empty), in row order,
-// numbered from the first check.
-RegisterRun RegisterEntriesOfRun(const FlexGrid& employees, const std::vector<Money>& netPay, int firstCheck,
-                                 QDate checkDate);
 // Numbers the entries in their order from the first check (a reprint on other stock).
 void NumberChecks(std::vector<RegisterEntry>& entries, int firstCheck);
 
