@@ -48,6 +48,15 @@ void ClearCells(FlexGrid& grid, bool paint) {
         }
 }
 
+// What the printouts print: the cell texts of a grid, [row][col].
+GridCells CellsOf(const FlexGrid& grid) {
+    GridCells cells(static_cast<std::size_t>(grid.rows()));
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            cells[static_cast<std::size_t>(r)].push_back(grid.textMatrix(r, c));
+    return cells;
+}
+
 QString TaxText(int index) {
     return Form<frmTables>().TxtTables[static_cast<std::size_t>(index)]->text();
 }
@@ -218,14 +227,14 @@ void frmReports::PrintReports() {
         ShowPrinterDialog();
         SetupPrinter(QStringLiteral("Landscape"));
         if (w2) {
-            PrintW2Summary(GridTexts(*fgEmployeeData), EndDate());
+            PrintW2Summary(CellsOf(*fgEmployeeData), EndDate());
             summaryPrinted = true;
         }
         if (detail) {
-            PrintUnemploymentReport(GridTexts(*fgUnemployment), StartDate(), EndDate());
+            PrintUnemploymentReport(CellsOf(*fgUnemployment), StartDate(), EndDate());
             HideFrames();
         } else {
-            PrintWithholdingSummary(GridTexts(*fgReports), StartDate(), EndDate());
+            PrintWithholdingSummary(CellsOf(*fgReports), StartDate(), EndDate());
             summaryPrinted = true;
         }
     });
