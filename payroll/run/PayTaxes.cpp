@@ -170,7 +170,7 @@ TaxableWage PayEngine::ComputeTaxableWage(Money gross, const EmployeeRecord& e, 
         addOn = frequency == 7 ? amount.times(days) : amount;
     }
     std::int64_t count = RoundToWhole(LeadingNumber(TrimmedField(e.Dependents)));
-    if (count < 1) count = 1; // no allowance counts as one
+    if (count < 0) count = 0; // the count as claimed: no allowance withholds the most
     Money allowance;
     if (frequency == 7)
         allowance = settings_.Allowance[8].mulDiv(count, 1).times(days);
@@ -274,12 +274,11 @@ void PayEngine::ComputeLocalTax(int row, Money taxable, Money gross, Money ytd) 
 // ---- Employer unemployment taxes -------------------------------------------------------------------
 
 void PayEngine::ComputeEmployerUnemployment(Money gross, Money ytd) {
-    // All or nothing: the pay counts in full while the year's wages with it stay below the
-    // maximum and not at all once they reach it; no part of it up to the maximum is taxed.
-    // The unemployment reports test their range's wages alone against the maxima, not the
-    // year's, so their amounts need not agree with what the runs counted.
+    // The part of the pay under each yearly wage base, given the year's wages before it: the
+    // pay that crosses the base is taxed up to it, so the runs of a year tax the base in full
+    // and agree with the unemployment reports of any whole quarters.
     const auto belowMaximum = [&](const std::optional<Money>& maximum) {
-        return !maximum || gross + ytd < *maximum ? gross : Money();
+        return maximum ? WageUnderMaximum(ytd, gross, *maximum) : gross;
     };
     const Money futaWage = belowMaximum(futaMaximum_);
     const Money sutaWage = belowMaximum(sutaMaximum_);

@@ -5,6 +5,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmReports.h"
 #include "frmTables.h"
 
 #include <array>
@@ -19,7 +20,7 @@ constexpr std::array<ShowRoutine, RoutineCount> Routines = {
     Show<frmEmployees>,
     nullptr, // frmArchive
     Show<frmPayroll>,
-    nullptr, // frmReports
+    Show<frmReports>,
     Show<frmEmpReports>,
     Show<frmTables>,
     Show<frmNewEmployee>,

@@ -13,6 +13,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmReports.h"
 #include "frmSetup.h"
 #include "frmSplash.h"
 #include "frmStartup.h"
@@ -297,6 +298,12 @@ const ScreenCase Screens[] = {
       Step<frmPayroll>("privacy shade", [](frmPayroll& s) { s.imgShadeDown_Click(0); }),
       Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(PayrollButton::CalculateTaxes);
                                                      s.cmdPayroll_Click(PayrollButton::Finalize); })},
+     {}, {QStringLiteral("fraHide")}},
+    {"payroll reports", BusinessFile, Open<frmReports>(),
+     {Step<frmReports>("941 grid", [](frmReports& s) { s.optReports_Click(3); s.cmdReports_Click(1); }),
+      Step<frmReports>("W-2 grids", [](frmReports& s) { s.optReports_Click(0); s.cmdReports_Click(1); }),
+      Step<frmReports>("unemployment detail", [](frmReports& s) { s.optReports_Click(4); s.cmdReports_Click(1); }),
+      Step<frmReports>("privacy shade", [](frmReports& s) { s.Image3_Click(); })},
      {}, {QStringLiteral("fraHide")}},
 };
 // clang-format on

@@ -90,21 +90,21 @@ TEST_F(DeductionsTest, NetPayReadsTheCellsAtCents) {
     EXPECT_EQ(state.Row(1).NetPay, Money::fromRaw(4510255));
 }
 
-TEST_F(DeductionsTest, UnemploymentTaxIsAllOrNothingAtTheWageMaximum) {
-    engine().ComputeEmployerUnemployment(cents(40000), cents(650000));
-    EXPECT_EQ(state.Totals.Futa, cents(240));
-    // A pay that takes the year's wages to or past the maximum adds nothing at all.
-    state.Totals = RunTotals{};
-    engine().ComputeEmployerUnemployment(cents(50000), cents(650000));
-    EXPECT_EQ(state.Totals.Futa, Money());
-    EXPECT_EQ(state.Totals.Suta, Money());
-    state.Totals = RunTotals{};
-    engine().ComputeEmployerUnemployment(cents(49999), cents(650000));
-    EXPECT_EQ(state.Totals.Futa, Money::fromRaw(29999)); // 0.6 % of $499.99 = 2.99994
-    EXPECT_EQ(state.Totals.Suta, Money::fromRaw(134997)); // 2.7 % of $499.99 = 13.49973
-    state.Totals = RunTotals{};
-    engine().ComputeEmployerUnemployment(cents(100000), cents(700000));
-    EXPECT_EQ(state.Totals.Futa, Money());
+TEST_F(DeductionsTest, UnemploymentTaxCountsThePayUpToTheWageBase) {
+    struct Case {
+        std::int64_t gross, ytd, taxable; // cents
+    } cases[] = {
+        {40000, 650000, 40000},   // under the base
+        {50000, 650000, 50000},   // reaching it exactly
+        {300000, 600000, 100000}, // $6,000.00 paid before, $3,000.00 now: $1,000.00 is taxed
+        {100000, 700000, 0},      // the base paid already
+    };
+    for (const Case& c : cases) {
+        state.Totals = RunTotals{};
+        engine().ComputeEmployerUnemployment(cents(c.gross), cents(c.ytd));
+        EXPECT_EQ(state.Totals.Futa, cents(c.taxable).times(0.006)) << c.gross << " after " << c.ytd;
+        EXPECT_EQ(state.Totals.Suta, cents(c.taxable).times(0.027)) << c.gross << " after " << c.ytd;
+    }
 }
 
 TEST_F(DeductionsTest, NoneMeansNoUnemploymentWageMaximum) {

@@ -115,9 +115,11 @@ TEST_F(PayrollEndToEndTest, SmallCompanyRunFromFilesToPaymentSummary) {
     EXPECT_EQ(f->Row(1).NetPay, Money::fromCents(68848));
     EXPECT_EQ(f->Row(3).Gross, Money::fromDollars(240));
 
+    // Bob's $1,000.00 crosses the $7,000.00 unemployment bases at $6,500.00: $500.00 of it
+    // is taxed ($3.00 FUTA, $13.50 SUTA beside the others' $7.44 and $33.48).
     const char* summary[15] = {"$2,240.00", "$168.68", "$0.00",  "$277.76",   "$64.96",
-                               "$112.00",   "$0.00",   "$7.44",  "$2,482.28", "$25.00",
-                               "$2.00",     "$50.00",  "$33.48", "$20.00",    "$30.00"};
+                               "$112.00",   "$0.00",   "$10.44", "$2,498.78", "$25.00",
+                               "$2.00",     "$50.00",  "$46.98", "$20.00",    "$30.00"};
     for (int i = 0; i < 15; ++i)
         EXPECT_EQ(f->lblPayment[static_cast<std::size_t>(i)]->text(), QString::fromUtf8(summary[i])) << i;
     EXPECT_FALSE(f->fraDepositSummary->isHidden());

@@ -58,12 +58,25 @@ TEST_F(WithholdingTest, WageAboveTheSeventhBracketUsesItsBaseAndPercent) {
     EXPECT_EQ(engine().FederalTax(1, cents(1000000)), cents(251400 + 37000));
 }
 
-TEST_F(WithholdingTest, NoAllowanceCountsAsOne) {
-    EmployeeRecord none = single();
-    none.Dependents = QStringLiteral("0");
-    EmployeeRecord one = single();
-    EXPECT_EQ(engine().ComputeTaxableWage(cents(50000), none, Decimal::fromInt(1)).Federal,
-              engine().ComputeTaxableWage(cents(50000), one, Decimal::fromInt(1)).Federal);
+TEST_F(WithholdingTest, AllowancesAreTakenAsClaimedNoneIncluded) {
+    // The married weekly percentage row of the 2018 tables, $79.80 an allowance.
+    const char* const brackets[2][4] = {{"$222.00", "$588.00", "$0.00", "10.0%"},
+                                        {"$588.00", "$1,688.00", "$36.60", "12.0%"}};
+    for (std::size_t b = 0; b < 2; ++b) {
+        settings.TaxTable[2][2 * b + 1] = QString::fromLatin1(brackets[b][0]);
+        settings.TaxTable[2][2 * b + 2] = QString::fromLatin1(brackets[b][1]);
+        settings.Percentage[2][2 * b + 1] = QString::fromLatin1(brackets[b][2]);
+        settings.Percentage[2][2 * b + 2] = QString::fromLatin1(brackets[b][3]);
+    }
+    const std::pair<const char*, std::int64_t> cases[] = {{"0", 3804}, {"1", 2982}};
+    for (const auto& [claimed, withheld] : cases) {
+        EmployeeRecord e = single();
+        e.MaritalStatus = 1;
+        e.Dependents = QString::fromLatin1(claimed);
+        const TaxableWage taxable = engine().ComputeTaxableWage(cents(60000), e, Decimal::fromInt(1));
+        EXPECT_EQ(engine().FederalTax(FederalTableRow(e), taxable.Federal).roundedToCents(), cents(withheld))
+            << claimed << " allowances";
+    }
 }
 
 TEST_F(WithholdingTest, FederalRowFollowsPeriodAndStatus) {

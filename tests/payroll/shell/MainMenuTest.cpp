@@ -8,6 +8,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmReports.h"
 #include "frmSetup.h"
 #include "frmSplash.h"
 #include "frmStartup.h"
@@ -132,7 +133,7 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
     WriteEmployees({Employee(1)});
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
-    for (int routine : {Routine::BackupRestore, Routine::PayrollReports, Routine::DeletePayroll}) {
+    for (int routine : {Routine::BackupRestore, Routine::DeletePayroll}) {
         dialogs->clear();
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
         menu.cmdStart->click();
@@ -141,6 +142,17 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
         EXPECT_EQ(dialogs->shown[0].title, QString());
         EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")}) << routine;
     }
+}
+
+TEST_F(MainMenuTest, PayrollReportsOpenFromTheMenuAndReturnToIt) {
+    WriteEmployees({Employee(1)});
+    writeSummaryRecords(1);
+    frmStartup& menu = startAtTheMenu();
+    menu.optProgramRoutine[Routine::PayrollReports]->setChecked(true);
+    menu.cmdStart->click();
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmReports")});
+    Form<frmReports>().cmdReports[0]->click();
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
 }
 
 TEST_F(MainMenuTest, DoubleClickOnAnOptionStartsItsRoutine) {

@@ -1,1 +1,0 @@
-void payroll_reports_placeholder() {}
