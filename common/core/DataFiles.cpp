@@ -184,6 +184,18 @@ bool DamageTold(QStringView name) {
 
 // ---- Existence, counts ----------------------------------------------------------------
 
+namespace {
+RestoreNotice& restoreNoticeSlot() {
+    static RestoreNotice notice = nullptr;
+    return notice;
+}
+} // namespace
+
+RestoreNotice SetRestoreNotice(RestoreNotice notice) {
+    std::swap(restoreNoticeSlot(), notice);
+    return notice;
+}
+
 bool FileExists(QStringView name) {
     const QString relative = normalisedName(name);
     const QString live = ProgramFolder() + relative;
@@ -192,6 +204,7 @@ bool FileExists(QStringView name) {
     if (!QFileInfo(backup).isFile()) return false;
     try {
         copyWhole(backup, live);
+        if (restoreNoticeSlot()) restoreNoticeSlot()(name);
         return true;
     } catch (const FileError& error) {
         reportUncaught(error);

@@ -54,6 +54,11 @@ bool DamageTold(QStringView name);
 // copied back silently. A copy back that fails is reported (SetFileErrorReporter) and
 // gives false.
 bool FileExists(QStringView name);
+// Told by FileExists when it has put a missing file back from Backup, with the name as
+// passed. Kestrova restores silently; the other programs tell the user. Returns the
+// notice it replaces.
+using RestoreNotice = void (*)(QStringView name);
+RestoreNotice SetRestoreNotice(RestoreNotice notice);
 // Whether a file of the sets reads whole (by its name): a record file holds whole
 // records, no more than a count can hold; a table or settings file holds every item
 // its loader reads. An empty one does not. Files the sets do not know always do.

@@ -160,6 +160,16 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
     syncFolder(target);
 }
 
+void MoveFileOver(const QString& from, const QString& to) {
+    const QString target = whereItLies(to);
+    const auto fail = [&](const QString& reason) {
+        throw FileError(from, QStringLiteral("It could not be renamed to %1 (%2).").arg(to, reason));
+    };
+    if (WriteFaultAt(to, WriteStep::Rename)) fail(reasonOf(EIO));
+    if (::rename(encoded(from).constData(), encoded(target).constData()) != 0) fail(SystemReason());
+    syncFolder(target);
+}
+
 void RemoveLeftoverTemporaries(const QString& folder) {
     static const QRegularExpression leftover(QStringLiteral("\\.partial-[A-Za-z0-9]{6}$"));
     const QDateTime settled = QDateTime::currentDateTime().addSecs(-600);

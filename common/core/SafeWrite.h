@@ -23,6 +23,11 @@ inline constexpr unsigned PrivateFolderMode = 0700;
 // says so. A replaced file keeps its mode; a new one is private.
 void ReplaceFile(const QString& path, const QByteArray& bytes);
 
+// Gives the file at `from` the name `to` in one step, replacing a file of that name, and
+// brings the folder's entry to the disk: a reader sees the old file or the new one, never
+// neither. Throws FileError naming `from`; a failure leaves both files as they were.
+void MoveFileOver(const QString& from, const QString& to);
+
 // The name part that marks a temporary file of ReplaceFile: "Employees.txt.partial-Xy12Ab".
 inline constexpr char TemporaryMark[] = ".partial-";
 // Removes the temporary files that a write cut off by the end of the process left in

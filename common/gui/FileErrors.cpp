@@ -12,3 +12,11 @@ void ReportShortFile(const QString& relativeName) {
                .arg(ShownFileName(relativeName)),
            MsgButtons::OK, QStringLiteral("Damaged File"));
 }
+
+void TellRestoredFromBackup(QStringView name) {
+    if (name.contains(QLatin1String("Invoice"))) AlarmBeep();
+    MsgBox(QStringLiteral("The %1 was missing\r\na recent copy has been restored\r\nData may be missing from this "
+                          "file\r\nThis is normal when Deleting old Invoices etc")
+               .arg(name),
+           MsgButtons::OK, QStringLiteral("File Restored from Backup Folder"));
+}

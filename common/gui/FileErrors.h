@@ -20,3 +20,7 @@ template <class Step> bool ReportFileErrors(Step&& step) {
 // Shows that a delimited file ended before all its items were read, titled "Damaged File",
 // unless the user has already been told in this run that the file is damaged.
 void ReportShortFile(const QString& relativeName);
+// Tells the user that a missing file was put back from the Backup folder (the notice of
+// the programs that do not restore silently: SetRestoreNotice). Beeps first for an
+// invoice file.
+void TellRestoredFromBackup(QStringView name);
