@@ -5,6 +5,10 @@
 // a row to the table at the end.
 #include "../payroll/shell/ShellFixture.h"
 
+// The creator's menu shares its header's name with the main program's.
+#include "../../creator/frmHistory.h"
+#include "../../creator/frmStartup.h"
+
 #include "FlexGrid.h"
 #include "Main.h"
 #include "RecordSupport.h"
@@ -305,6 +309,10 @@ const ScreenCase Screens[] = {
       Step<frmReports>("unemployment detail", [](frmReports& s) { s.optReports_Click(4); s.cmdReports_Click(1); }),
       Step<frmReports>("privacy shade", [](frmReports& s) { s.Image3_Click(); })},
      {}, {QStringLiteral("fraHide")}},
+    {"creator menu", NoMoreFiles, Open<creator::frmStartup>(), {}, {}, {}},
+    {"monthly summary entry", NoMoreFiles, Open<creator::frmHistory>(),
+     {Step<creator::frmHistory>("aux grid", [](creator::frmHistory& s) { s.cmdHistory_Click(creator::HistoryButton::ToggleAux); }),
+      Step<creator::frmHistory>("help", [](creator::frmHistory& s) { s.mnuHelp_Click(); })}, {}, {}},
 };
 // clang-format on
 
