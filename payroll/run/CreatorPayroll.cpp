@@ -1,0 +1,5 @@
+#include "CreatorPayroll.h"
+
+void LoadCreatorPayroll() {}
+
+void ShowCreatorPayroll() {}
