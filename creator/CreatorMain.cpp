@@ -1,5 +1,6 @@
 #include "CreatorMain.h"
 
+#include "CreatorPayroll.h"
 #include "DataFiles.h"
 #include "FileErrors.h"
 #include "Globals.h"
@@ -9,11 +10,6 @@
 #include "frmHistory.h"
 #include "frmStartup.h"
 #include "frmTables.h"
-
-#if __has_include("CreatorPayroll.h")
-#include "CreatorPayroll.h"
-#define KESTROVA_CREATOR_PAYROLL 1
-#endif
 
 namespace creator {
 
@@ -37,9 +33,7 @@ void Main() {
     PromptsOn = true;
     ReportFileErrors([] { Form<frmStartup>(); });
     ReportFileErrors([] { Form<frmTables>(); });
-#ifdef KESTROVA_CREATOR_PAYROLL
     ReportFileErrors([] { LoadCreatorPayroll(); });
-#endif
     ShowScreen<frmStartup>();
 }
 
@@ -49,11 +43,7 @@ void ShowOptionScreen(int option) {
         ShowScreen<frmHistory>();
         break;
     case MenuOption::WeeklySummary:
-#ifdef KESTROVA_CREATOR_PAYROLL
         ShowCreatorPayroll();
-#else
-        ShowScreen<frmStartup>();
-#endif
         break;
     case MenuOption::TaxTables:
         ShowScreen<frmTables>();

@@ -8,7 +8,11 @@
 #include "frmHistory.h"
 #include "frmStartup.h"
 
+#include <QAction>
 #include <QDateEdit>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -248,4 +252,42 @@ TEST_F(CreatorTest, UnemploymentTaxesTakeThePartOfThePayUnderTheWageBase) {
         sheet.Calculate(variables);
         EXPECT_EQ(sheet.Futa, Money::fromRaw(c.futaRaw)) << c.ytdCents << " + " << c.grossCents;
     }
+}
+
+TEST_F(HistoryTest, TheEntryBoxThePointerAndTheHelp) {
+    frmHistory& h = open();
+    h.show();
+    const auto type = [&h](Qt::Key key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(h.txtAmount, &press);
+    };
+    // A box showing zero empties at the first key; letters and a second point are refused.
+    click(h, h.fgEmployees, 1, HistoryCol::Gross);
+    ASSERT_EQ(h.txtAmount->text(), QStringLiteral("$0.00"));
+    for (const auto& [key, text] : {std::pair{Qt::Key_1, "1"}, {Qt::Key_A, "a"}, {Qt::Key_Period, "."},
+                                    {Qt::Key_5, "5"}, {Qt::Key_Period, "."}})
+        type(key, QString::fromLatin1(text));
+    EXPECT_EQ(h.txtAmount->text(), QStringLiteral("1.5"));
+    // Left empty, it shows zero again.
+    h.txtAmount->clear();
+    QFocusEvent out(QEvent::FocusOut);
+    QCoreApplication::sendEvent(h.txtAmount, &out);
+    EXPECT_EQ(h.txtAmount->text(), QStringLiteral("$0.00"));
+
+    // The pointer blinks until the user picks a date.
+    EXPECT_TRUE(h.Timer1->isActive());
+    const bool shown = h.Image2->isVisible();
+    h.Timer1_Timer();
+    EXPECT_NE(h.Image2->isVisible(), shown);
+    h.DTPicker1->setDate(QDate(2026, 2, 28));
+    EXPECT_FALSE(h.Timer1->isActive());
+    EXPECT_FALSE(h.Image2->isVisible());
+
+    EXPECT_FALSE(h.fraHelp->isVisible());
+    h.mnuHelp->trigger();
+    EXPECT_TRUE(h.fraHelp->isVisible());
+    EXPECT_EQ(h.fraHelp->title(), QStringLiteral("Monthly Summary Help"));
+    h.cmdHistory[HistoryButton::ToggleAux]->click();
+    EXPECT_TRUE(h.fgAux->isVisible());
+    EXPECT_FALSE(h.fgEmployees->isVisible());
 }
