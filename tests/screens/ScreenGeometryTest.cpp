@@ -3,6 +3,7 @@
 // is cut, no control covers another or runs out of its frame, every grid shows all of
 // its columns, and the window fits on the screen. A new screen is covered by adding
 // a row to the table at the end.
+#include "../labels/LabelFiles.h"
 #include "../payroll/shell/ShellFixture.h"
 
 #include "FlexGrid.h"
@@ -11,6 +12,7 @@
 #include "frmAbout.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
+#include "frmMain.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
 #include "frmReports.h"
@@ -22,6 +24,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -29,8 +32,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -262,6 +267,41 @@ std::vector<ScreenState> SetupTabs() {
         SetupTab(frmSetup::MatchingTab, "401 k"), SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
 }
 
+// The label program on sibling files of every kind, one state a tab.
+Screen& OpenLabels() {
+    using namespace labelfiles;
+    const auto write = [](const QString& name, const QByteArray& bytes) { WriteWholeFile(name, bytes); };
+    write(CustomerDataFile, Bytes<CustomerRecord>({Person(QStringLiteral("Ada"), QStringLiteral("Byrne")),
+                                                   Business(QStringLiteral("Coral Mill Agricultural Supply Company"))}));
+    write(ContractInfoFile, Bytes<ContractRecord>({Contract(QStringLiteral("Lawn Care"), QStringLiteral("5 Pier Road"))}));
+    write(CycleInfoFile, Bytes<CycleRecord>({Cycle(1, 2)}));
+    write(ServicesFile, Bytes<ServiceRecord>({Service(QStringLiteral("Lawn Care and Seasonal Garden Maintenance"))}));
+    write(VendorDataFile, Bytes<VendorRecord>({Vendor(QStringLiteral("Bolt Supply"))}));
+    write(StatementFile, "\"Coral Mill Agricultural Supply Company\"\r\n");
+    return ShowScreen<frmMain>();
+}
+
+ScreenState LabelTab(int tab, const char* name, std::function<void(frmMain&)> then = {}) {
+    return Step<frmMain>(name, [tab, then](frmMain& s) {
+        s.SSTab1->setCurrentIndex(tab);
+        if (then) then(s);
+    });
+}
+
+std::vector<ScreenState> LabelTabs() {
+    return {LabelTab(frmMain::PrintSetupTab, "print setup", [](frmMain& s) { s.ckReturn->setChecked(true); }),
+            LabelTab(frmMain::BusinessTab, "business"),
+            LabelTab(frmMain::CustomerTab, "customers"),
+            LabelTab(frmMain::CustomerTab, "customer search", [](frmMain& s) { s.Command1_Click(2); }),
+            LabelTab(frmMain::CustomerTab, "billing search", [](frmMain& s) { s.Command1_Click(12); }),
+            LabelTab(frmMain::CustomerTab, "recipients", [](frmMain& s) { s.Command1_Click(9); }),
+            LabelTab(frmMain::BusinessTab, "international business", [](frmMain& s) { s.optStyle[1]->click(); }),
+            LabelTab(frmMain::VendorTab, "vendors"),
+            LabelTab(frmMain::StatementTab, "statements"),
+            LabelTab(frmMain::GeneralTab, "general"),
+            LabelTab(frmMain::EmployeeTab, "employees")};
+}
+
 // One row a screen, one step a line.
 // clang-format off
 const ScreenCase Screens[] = {
@@ -305,6 +345,7 @@ const ScreenCase Screens[] = {
       Step<frmReports>("unemployment detail", [](frmReports& s) { s.optReports_Click(4); s.cmdReports_Click(1); }),
       Step<frmReports>("privacy shade", [](frmReports& s) { s.Image3_Click(); })},
      {}, {QStringLiteral("fraHide")}},
+    {"labels", BusinessFile, OpenLabels, LabelTabs(), {}, {}},
 };
 // clang-format on
 
