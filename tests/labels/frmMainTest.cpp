@@ -1,16 +1,13 @@
+#include "../payroll/shell/ShellFixture.h"
 #include "LabelFiles.h"
 #include "PaintingPrinter.h"
 #include "PrinterSupport.h"
 #include "RecordSupport.h"
-#include "Screen.h"
 #include "Suppliers.h"
-#include "SingleInstance.h"
 #include "Tessaly.h"
-#include "WebPage.h"
 #include "frmMain.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -27,20 +24,9 @@ using namespace labelfiles;
 
 namespace {
 
-class TessalyTest : public PrintingTest {
+// The label program's folder, with the process end, the web pages and the printed pages recorded.
+class TessalyTest : public ShellTest {
 protected:
-    TessalyTest() {
-        previousEnd_ = SetEndProcessHandler([this](int code) { ended.push_back(code); });
-        previousOpener_ = SetUrlOpener([this](const QString& address) { opened.append(address); });
-    }
-    ~TessalyTest() override {
-        UnloadAllScreens();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ReleaseProgramLock();
-        SetEndProcessHandler(previousEnd_);
-        SetUrlOpener(previousOpener_);
-    }
-
     // Four customers, a statement list naming one of them and nobody, contracts, cycles,
     // services, two vendors, two employees and the business.
     void writeAllFiles() const {
@@ -85,12 +71,7 @@ protected:
         return enabled;
     }
 
-    std::vector<int> ended;
-    QStringList opened;
-
-private:
-    std::function<void(int)> previousEnd_;
-    UrlOpener previousOpener_;
+    RecordingPrinterScope printer;
 };
 
 } // namespace
@@ -316,8 +297,7 @@ TEST_F(TessalyTest, PrintingWarnsOfTooFewLabelsAndClearsTheSelections) {
 TEST_F(TessalyTest, ExitEndsTheProgramWithoutABackup) {
     writeAllFiles();
     StartTessaly();
-    QCloseEvent close;
-    QCoreApplication::sendEvent(&screen(), &close);
+    closeBox(screen());
     EXPECT_EQ(ended, std::vector<int>{0});
     EXPECT_FALSE(IsLoaded<frmMain>());
     EXPECT_FALSE(exists(QStringLiteral("/Backup/MyBusinessData.txt")));
