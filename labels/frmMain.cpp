@@ -328,13 +328,6 @@ void frmMain::cmdLabel_Click() {
     EndProgram();
 }
 
-void frmMain::Form_QueryUnload(UnloadMode mode, bool& cancel) {
-    if (mode == UnloadMode::UserClose) {
-        cancel = true;
-        EndProgram();
-    }
-}
-
 void frmMain::ClearGeneralLines() {
     for (QLineEdit* line : txtGeneral)
         line->clear();

@@ -104,7 +104,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(UnloadMode mode, bool& cancel) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
