@@ -10,6 +10,8 @@ inline const QString LaserChecks = QStringLiteral("https://duckduckgo.com/?q=DLM
 inline const QString DepositTickets = QStringLiteral("https://duckduckgo.com/?q=80200+deposit+tickets");
 inline const QString Envelopes = QStringLiteral("https://duckduckgo.com/?q=91500+double+window+check+envelopes");
 inline const QString W2Forms = QStringLiteral("https://duckduckgo.com/?q=W-2+tax+forms+laser");
+// Sheets of 30 address labels, 1" x 2 5/8", as the label program prints them.
+inline const QString AddressLabels = QStringLiteral("https://www.avery.com/templates/5160");
 inline const QString MakerSite = QStringLiteral("https://duckduckgo.com/?q=QUILLMOORE+software");
 inline const QString MakerTables = QStringLiteral("https://duckduckgo.com/?q=QUILLMOORE+payroll+tax+tables");
 inline const QString IrsEin =

@@ -3,6 +3,7 @@
 // is cut, no control covers another or runs out of its frame, every grid shows all of
 // its columns, and the window fits on the screen. A new screen is covered by adding
 // a row to the table at the end.
+#include "../labels/LabelFiles.h"
 #include "../payroll/shell/ShellFixture.h"
 
 // The creator's menu shares its header's name with the main program's.
@@ -15,6 +16,7 @@
 #include "frmAbout.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
+#include "frmMain.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
 #include "frmReports.h"
@@ -26,6 +28,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -33,8 +36,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -266,6 +271,41 @@ std::vector<ScreenState> SetupTabs() {
         SetupTab(frmSetup::MatchingTab, "401 k"), SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
 }
 
+// The label program on sibling files of every kind, one state a tab.
+Screen& OpenLabels() {
+    using namespace labelfiles;
+    const auto write = [](const QString& name, const QByteArray& bytes) { WriteWholeFile(name, bytes); };
+    write(CustomerDataFile, Bytes<CustomerRecord>({Person(QStringLiteral("Ada"), QStringLiteral("Byrne")),
+                                                   Business(QStringLiteral("Coral Mill Agricultural Supply Company"))}));
+    write(ContractInfoFile, Bytes<ContractRecord>({Contract(QStringLiteral("Lawn Care"), QStringLiteral("5 Pier Road"))}));
+    write(CycleInfoFile, Bytes<CycleRecord>({Cycle(1, 2)}));
+    write(ServicesFile, Bytes<ServiceRecord>({Service(QStringLiteral("Lawn Care and Seasonal Garden Maintenance"))}));
+    write(VendorDataFile, Bytes<VendorRecord>({Vendor(QStringLiteral("Bolt Supply"))}));
+    write(StatementFile, "\"Coral Mill Agricultural Supply Company\"\r\n");
+    return ShowScreen<labels::frmMain>();
+}
+
+ScreenState LabelTab(int tab, const char* name, std::function<void(labels::frmMain&)> then = {}) {
+    return Step<labels::frmMain>(name, [tab, then](labels::frmMain& s) {
+        s.SSTab1->setCurrentIndex(tab);
+        if (then) then(s);
+    });
+}
+
+std::vector<ScreenState> LabelTabs() {
+    return {LabelTab(labels::frmMain::PrintSetupTab, "print setup", [](labels::frmMain& s) { s.ckReturn->setChecked(true); }),
+            LabelTab(labels::frmMain::BusinessTab, "business"),
+            LabelTab(labels::frmMain::CustomerTab, "customers"),
+            LabelTab(labels::frmMain::CustomerTab, "customer search", [](labels::frmMain& s) { s.Command1_Click(2); }),
+            LabelTab(labels::frmMain::CustomerTab, "billing search", [](labels::frmMain& s) { s.Command1_Click(12); }),
+            LabelTab(labels::frmMain::CustomerTab, "recipients", [](labels::frmMain& s) { s.Command1_Click(9); }),
+            LabelTab(labels::frmMain::BusinessTab, "international business", [](labels::frmMain& s) { s.optStyle[1]->click(); }),
+            LabelTab(labels::frmMain::VendorTab, "vendors"),
+            LabelTab(labels::frmMain::StatementTab, "statements"),
+            LabelTab(labels::frmMain::GeneralTab, "general"),
+            LabelTab(labels::frmMain::EmployeeTab, "employees")};
+}
+
 // One row a screen, one step a line.
 // clang-format off
 const ScreenCase Screens[] = {
@@ -313,6 +353,7 @@ const ScreenCase Screens[] = {
     {"monthly summary entry", NoMoreFiles, Open<creator::frmHistory>(),
      {Step<creator::frmHistory>("aux grid", [](creator::frmHistory& s) { s.cmdHistory_Click(creator::HistoryButton::ToggleAux); }),
       Step<creator::frmHistory>("help", [](creator::frmHistory& s) { s.mnuHelp_Click(); })}, {}, {}},
+    {"labels", BusinessFile, OpenLabels, LabelTabs(), {}, {}},
 };
 // clang-format on
 
