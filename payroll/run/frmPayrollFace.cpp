@@ -138,6 +138,10 @@ QPushButton* NewButton(QWidget* parent, const QString& name, const ButtonText& t
 
 } // namespace
 
+QString PaymentCaption(int line) {
+    return line >= 0 && line < 15 ? QString::fromUtf8(SummaryCaptions[line]) : QString();
+}
+
 void frmPayroll::BuildMenus() {
     mnuScreens = menuBar()->addMenu(QStringLiteral("Toggle Screens"));
     mnuScreens->setObjectName(QStringLiteral("mnuScreens"));
