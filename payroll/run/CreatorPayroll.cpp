@@ -349,6 +349,8 @@ void frmPayroll::LoadEmployees() {
     }
     if (RowCount() >= 1) Row(1).Marked = true;
     ShowRows();
+    for (int n = 1; n <= RowCount(); ++n)
+        SetHoursFont(n, false); // hours posted in an earlier run are gone with it
     if (RowCount() >= 1) fgEmployees->setRow(1);
     LastEntryRow = 1;
     SetCalculateEnabled(true);

@@ -5,6 +5,7 @@
 // a row to the table at the end.
 #include "../payroll/shell/ShellFixture.h"
 
+#include "CreatorPayroll.h"
 #include "FlexGrid.h"
 #include "Main.h"
 #include "RecordSupport.h"
@@ -299,6 +300,19 @@ const ScreenCase Screens[] = {
       Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(PayrollButton::CalculateTaxes);
                                                      s.cmdPayroll_Click(PayrollButton::Finalize); })},
      {}, {QStringLiteral("fraHide")}},
+    {"payroll creation", BusinessFile, Open<Creator::frmPayroll>(),
+     {Step<Creator::frmPayroll>("working frame",
+                                [](Creator::frmPayroll& s) { s.cmdPrintDeposit_Click(Creator::DepositButton::Start);
+                                                             s.cmdPayroll_Click(Creator::PayrollButton::PayAll);
+                                                             s.cmdPayroll_Click(Creator::PayrollButton::CalculateTaxes); }),
+      Step<Creator::frmPayroll>("hours and manual entry",
+                                [](Creator::frmPayroll& s) { s.fgEmployees->setCol(Creator::Col::Hours);
+                                                             s.fgEmployees_Click();
+                                                             s.fgAux->setCol(Creator::AuxColumn::Insurance);
+                                                             s.fgAux_Click(); }),
+      Step<Creator::frmPayroll>("aux grid", [](Creator::frmPayroll& s) { s.cmdPayroll_Click(Creator::PayrollButton::ToggleAux); }),
+      Step<Creator::frmPayroll>("deposit frame", [](Creator::frmPayroll& s) { s.cmdPayroll_Click(Creator::PayrollButton::Continue); })},
+     {}, {}},
     {"payroll reports", BusinessFile, Open<frmReports>(),
      {Step<frmReports>("941 grid", [](frmReports& s) { s.optReports_Click(3); s.cmdReports_Click(1); }),
       Step<frmReports>("W-2 grids", [](frmReports& s) { s.optReports_Click(0); s.cmdReports_Click(1); }),
