@@ -191,10 +191,7 @@ void frmPayroll::BuildSidePanels() {
     };
     into(fraHours, hours, 1, PayrollButton::PostHours, PayrollButton::ExitHours);
     into(fraManual, manual, 2, PayrollButton::PostAmount, PayrollButton::ExitAmount);
-    fraNonResident = NewControl<QGroupBox>(face, QStringLiteral("fraNonResident"));
-    fraNonResident->setTitle(QStringLiteral("Non Resident Table"));
-    cboNonResident = NewControl<QComboBox>(fraNonResident, QStringLiteral("cboNonResident"));
-    (new QVBoxLayout(fraNonResident))->addWidget(cboNonResident);
+    fraNonResident = NewNonResidentFrame(face, cboNonResident);
 }
 
 void frmPayroll::BuildDepositFrame() {
@@ -213,11 +210,7 @@ void frmPayroll::BuildDepositFrame() {
         caption->setText(i == PaymentLine::FundsRequired ? QStringLiteral("Total Payroll Commitment")
                                                          : PaymentCaption(i));
         QLabel*& amount = lblPayment[static_cast<std::size_t>(i)];
-        amount = NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("lblPayment"), i));
-        amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        amount->setFrameShape(QFrame::StyledPanel);
-        amount->setFrameShadow(QFrame::Sunken);
-        amount->setMinimumWidth(120);
+        amount = NewPaymentAmount(fraDepositSummary, i);
         amount->setText(CurrencyText(Money()));
         summary->addWidget(caption, i + 1, 0);
         summary->addWidget(amount, i + 1, 1);

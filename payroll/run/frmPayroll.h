@@ -67,8 +67,11 @@ TaxSettings StoreTaxSettings(const std::array<Money, 9>& allowance, const QCombo
 // Rows 1..count of the run as a run starts them, from the records of Employees.txt.
 // Throws FileError.
 void LoadRunRows(PayRun& run, int count);
-// The caption beside a line of the payment summary.
+// The caption beside a line of the payment summary, and the label that shows its amount.
 QString PaymentCaption(int line);
+QLabel* NewPaymentAmount(QWidget* parent, int line);
+// The frame of the nonresident add-ons, with its list.
+QGroupBox* NewNonResidentFrame(QWidget* parent, QComboBox*& list);
 
 // The pay-run screen: one payroll is prepared, calculated, printed and posted here.
 // Every visit starts a new run: the grids are rebuilt from Employees.txt, the first
