@@ -300,8 +300,10 @@ void frmPayroll::Form_Load() {
 
 void frmPayroll::Form_Activate() {
     HookGridWheel(this, fgEmployees);
+    settingDate_ = true;
     // Payrolls paid before today only.
     DTPicker1->setMaximumDate(Today().addDays(-1));
+    settingDate_ = false;
     fraStartup->show();
     fraHourly->hide();
     fraDepositSummary->hide();

@@ -5,6 +5,7 @@
 #include "Globals.h"
 #include "PayFiles.h"
 #include "PayrollTestSupport.h"
+#include "SafeWrite.h"
 #include "StoreSupport.h"
 #include "TestSupport.h"
 
@@ -229,6 +230,13 @@ TEST_F(CreatorScreenTest, RunIsSavedOnceAsItsRecords) {
     for (const auto& [line, text] : lines)
         EXPECT_EQ(f.lblPayment[static_cast<std::size_t>(line)]->text(), QString::fromUtf8(text)) << line;
 
+    // The summary cannot be written at the first press: the second writes only the summary,
+    // a third nothing.
+    InjectWriteFault(WriteFault{QStringLiteral("SummaryRecords.txt"), WriteStep::Sync});
+    f.cmdPrintDeposit_Click(DepositButton::Save);
+    InjectWriteFault(std::nullopt);
+    ASSERT_EQ(dialogs->messages().size(), 1u);
+    dialogs->clear();
     f.cmdPrintDeposit_Click(DepositButton::Save);
     f.cmdPrintDeposit_Click(DepositButton::Save);
     EXPECT_EQ(dialogs->messages(), (std::vector<QString>{QStringLiteral("The Payroll Summary Record has been written"),
