@@ -130,7 +130,11 @@ SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& 
 }
 
 void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary) {
-    CurrentSummary = RunSummaryRecord(checkDate, paymentSummary);
+    AppendSummaryRecord(RunSummaryRecord(checkDate, paymentSummary));
+}
+
+void AppendSummaryRecord(const SummaryRecord& summary) {
+    CurrentSummary = summary;
     const std::int32_t next = RecordCount(SummaryRecordsFile, SummaryRecord::Length) + 1;
     OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).put(next, CurrentSummary);
 }

@@ -34,6 +34,8 @@ inline constexpr int Wages = 0, Federal = 1, ExtraFederal = 2, Fica = 3, Medicar
 SummaryRecord RunSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
 // Appends the run's summary record to SummaryRecords.txt. Throws FileError.
 void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentSummary);
+// Appends a summary record as it stands (it becomes CurrentSummary). Throws FileError.
+void AppendSummaryRecord(const SummaryRecord& summary);
 
 // Appends each pay record to its employee's PayRecords.txt (making the employee's folder
 // when it is missing). Records whose flag in `written` is set are skipped; each record

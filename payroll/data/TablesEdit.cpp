@@ -76,6 +76,7 @@ std::optional<Decimal> PercentTyped(const QString& text) {
 } // namespace
 
 void frmTables::cmdTables_Click(int index) {
+    if (index < 0 || index >= TablesButton::Count || !cmdTables[static_cast<std::size_t>(index)]) return;
     switch (index) {
     case TablesButton::Menu:
         Hide();
@@ -335,6 +336,12 @@ void frmTables::mnuTables_Click() {
 }
 
 void frmTables::mnuEIN_Click() {
+    if (variant_ == TablesVariant::Creator) {
+        MsgBox(QStringLiteral("To obtain an Employer Identification Number (EIN) by telephone\r\n"
+                              "call the IRS Business & Specialty Tax Line at 800-829-4933"),
+               MsgButtons::OK, QStringLiteral("EIN Telephone"));
+        return;
+    }
     if (MsgBox(QStringLiteral("Click YES to connect to the IRS to obtain an EIN"), MsgButtons::YesNo,
                QStringLiteral("Obtain an EIN")) == MsgAnswer::Yes)
         ConnecttoInternet(Pages::IrsEin);

@@ -49,6 +49,8 @@ const char* const HelpText =
     "Rates are typed as percents (6.2 for 6.20%). A maximum left empty or at zero means no maximum "
     "(\"None\").";
 
+TablesVariant Variant = TablesVariant::Main;
+
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -57,7 +59,16 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 } // namespace
 
-frmTables::frmTables() : Screen(QStringLiteral("frmTables"), QStringLiteral("Payroll")) {
+void SetTablesVariant(TablesVariant variant) {
+    Variant = variant;
+}
+
+TablesVariant CurrentTablesVariant() {
+    return Variant;
+}
+
+frmTables::frmTables()
+    : Screen(QStringLiteral("frmTables"), QStringLiteral("Payroll")), variant_(CurrentTablesVariant()) {
     setWindowTitle(QStringLiteral("Payroll Tax Tables"));
     buildFace();
     buildMenus();
@@ -81,6 +92,7 @@ void frmTables::buildFace() {
     const std::pair<int, const char*> buttons[] = {
         {TablesButton::SaveSettings, "Save Settings"}, {TablesButton::ReloadTables, "Reload Tables"}, {TablesButton::LoadDefaultTable, "Load &DefaultTable"}, {TablesButton::Menu, "Menu"}};
     for (const auto& [index, caption] : buttons) {
+        if (variant_ == TablesVariant::Creator && index > TablesButton::SelectColumn) continue;
         cmdTables[index] = NewControl<QPushButton>(face, ControlName(QStringLiteral("cmdTables"), index));
         cmdTables[index]->setText(QString::fromLatin1(caption));
         commands->addWidget(cmdTables[index]);
@@ -251,11 +263,14 @@ void frmTables::buildPercentageFrame() {
                                                     {TablesButton::SelectSingle, "Select Single"}, {TablesButton::SelectColumn, "Select Column"},
                                                     {TablesButton::SavePercentageTable, "Save Table"},    {TablesButton::ClosePercentage, "Close Window"}};
     for (const auto& [index, caption] : commands) {
+        if (variant_ == TablesVariant::Creator && index > TablesButton::SelectColumn) continue;
         cmdTables[index] =
             NewControl<QPushButton>(fraPercentage, ControlName(QStringLiteral("cmdTables"), index));
         cmdTables[index]->setText(QString::fromLatin1(caption));
         buttons->addWidget(cmdTables[index]);
     }
+    if (variant_ == TablesVariant::Creator)
+        cmdTables[TablesButton::SavePercentageChange]->setText(QStringLiteral("Save Entry"));
     buttons->addStretch();
     layout->addLayout(buttons);
 }
@@ -286,7 +301,8 @@ void frmTables::buildMenus() {
     QMenu* internet = menuBar()->addMenu(QStringLiteral("&Internet"));
     mnuTables = action(internet, "mnuTables", QStringLiteral("Load &New Tables"));
     mnuEIN = action(internet, "mnuEIN", QStringLiteral("Obtain &EIN"));
-    mnuStateUTGuide = action(internet, "mnuStateUTGuide", QStringLiteral("State Unemployment Guide"));
+    if (variant_ == TablesVariant::Main)
+        mnuStateUTGuide = action(internet, "mnuStateUTGuide", QStringLiteral("State Unemployment Guide"));
     mnuHelp = menuBar()->addAction(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 }
@@ -299,13 +315,13 @@ void frmTables::connectEvents() {
     connect(fgPercentage, &FlexGrid::clicked, this, &frmTables::fgPercentage_Click);
     connect(fgPercentage, &FlexGrid::leaveCell, this, &frmTables::fgPercentage_LeaveCell);
     // A user's tick only: the loaders set the box without this rule.
-    connect(ckState, &QCheckBox::clicked, this, &frmTables::ckState_Click);
+    if (variant_ == TablesVariant::Main) connect(ckState, &QCheckBox::clicked, this, &frmTables::ckState_Click);
     connect(mnuAllowance, &QAction::triggered, this, &frmTables::mnuAllowance_Click);
     connect(mnuPercentage, &QAction::triggered, this, &frmTables::mnuPercentage_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmTables::mnuHelp_Click);
     connect(mnuTables, &QAction::triggered, this, &frmTables::mnuTables_Click);
     connect(mnuEIN, &QAction::triggered, this, &frmTables::mnuEIN_Click);
-    connect(mnuStateUTGuide, &QAction::triggered, this, &frmTables::mnuStateUTGuide_Click);
+    if (mnuStateUTGuide) connect(mnuStateUTGuide, &QAction::triggered, this, &frmTables::mnuStateUTGuide_Click);
 
     for (QLineEdit* box : TxtTables)
         box->installEventFilter(this);
@@ -340,7 +356,7 @@ void frmTables::chainTabOrder() {
         chain(cmdTables[index]);
     chain(cmdTables[CloseHelp]);
     for (int index : {SaveSettings, ReloadTables, LoadDefaultTable, Menu})
-        chain(cmdTables[index]);
+        if (cmdTables[index]) chain(cmdTables[index]);
     chain(fgTaxTable->view());
     chain(txtChangeRate);
     chain(cmdTables[TablesButton::SaveTaxTableChange]);
@@ -349,7 +365,7 @@ void frmTables::chainTabOrder() {
     chain(txtChangePercent);
     for (int index : {SavePercentageChange, ClearPercentageEntry, SelectSingle, SelectColumn,
                       TablesButton::SavePercentageTable, ClosePercentage})
-        chain(cmdTables[index]);
+        if (cmdTables[index]) chain(cmdTables[index]);
 }
 
 FlexGrid* frmTables::VisibleGrid() const {

@@ -31,6 +31,14 @@ inline constexpr int Menu = 0, SaveSettings = 1, SaveTaxTable = 2, SaveTaxTableC
                      ClosePercentage = 17, Count = 18;
 }
 
+// Which program carries the tax-table screen. The history creator's has the editing
+// commands only (buttons 0-13): no reload, no master copy, no close button on the
+// percentage frame, no state rule on the state check box, no unemployment guide, and the
+// EIN menu gives the telephone number instead of a web page. Set before the screen loads.
+enum class TablesVariant { Main, Creator };
+void SetTablesVariant(TablesVariant variant);
+TablesVariant CurrentTablesVariant();
+
 // The tax-table screen: from start-up on, it shows the program's tax settings
 // (TheTaxTables) and writes every change of its controls into them.
 class frmTables : public Screen {
@@ -50,7 +58,7 @@ public:
     // Value of one withholding allowance: Weekly .. "Daily or Misc".
     std::array<QLineEdit*, AllowanceBox::Count> txtAllowance{};
 
-    // The editing controls (TablesButton).
+    // The editing controls (TablesButton); the creator's variant has none above 13.
     std::array<QPushButton*, TablesButton::Count> cmdTables{};
     QLineEdit* txtChangeRate = nullptr;    // entry for a cell of the tax table
     QLineEdit* txtChangePercent = nullptr; // entry for a cell of the percentage table
@@ -64,7 +72,7 @@ public:
     QAction* mnuHelp = nullptr;
     QAction* mnuTables = nullptr;
     QAction* mnuEIN = nullptr;
-    QAction* mnuStateUTGuide = nullptr;
+    QAction* mnuStateUTGuide = nullptr; // null in the creator's variant
 
     // ---- The files behind the settings. Loads and saves report their own file errors. ----
     // Everything the screen holds, as read when the screen loads.
@@ -135,4 +143,5 @@ private:
     std::array<QString, 8> allowanceEntered_{};
     // The controls are being filled from the settings.
     bool showing_ = false;
+    const TablesVariant variant_;
 };

@@ -28,14 +28,14 @@
 #include <QVBoxLayout>
 
 void LoadCreatorPayroll() {
-    Form<Creator::frmPayroll>();
+    Form<creator::frmPayroll>();
 }
 
 void ShowCreatorPayroll() {
-    ShowScreen<Creator::frmPayroll>();
+    ShowScreen<creator::frmPayroll>();
 }
 
-namespace Creator {
+namespace creator {
 
 namespace {
 
@@ -86,7 +86,7 @@ int RunColumn(int col) {
     return col;
 }
 int RunAuxColumn(int col) {
-    return col == AuxColumn::Insurance ? AuxCol::Insurance : col;
+    return col == AuxColumn::Insurance ? ::AuxCol::Insurance : col;
 }
 
 bool IsSalaryOrDay(const QString& hours) {
@@ -732,4 +732,4 @@ void frmPayroll::DTPicker1_Change() {
     imgArrow->hide();
 }
 
-} // namespace Creator
+} // namespace creator

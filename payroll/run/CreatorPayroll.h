@@ -27,7 +27,7 @@ void LoadCreatorPayroll();
 // Shows the screen at its start frame (the creator's menu option "Enter a &Weekly Summary").
 void ShowCreatorPayroll();
 
-namespace Creator {
+namespace creator {
 
 // The buttons cmdPayroll, by what they do.
 namespace PayrollButton {
@@ -145,4 +145,4 @@ private:
     bool settingDate_ = false;
 };
 
-} // namespace Creator
+} // namespace creator

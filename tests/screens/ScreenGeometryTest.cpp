@@ -5,6 +5,10 @@
 // a row to the table at the end.
 #include "../payroll/shell/ShellFixture.h"
 
+// The creator's menu shares its header's name with the main program's.
+#include "../../creator/frmHistory.h"
+#include "../../creator/frmStartup.h"
+
 #include "CreatorPayroll.h"
 #include "FlexGrid.h"
 #include "Main.h"
@@ -300,18 +304,18 @@ const ScreenCase Screens[] = {
       Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(PayrollButton::CalculateTaxes);
                                                      s.cmdPayroll_Click(PayrollButton::Finalize); })},
      {}, {QStringLiteral("fraHide")}},
-    {"payroll creation", BusinessFile, Open<Creator::frmPayroll>(),
-     {Step<Creator::frmPayroll>("working frame",
-                                [](Creator::frmPayroll& s) { s.cmdPrintDeposit_Click(Creator::DepositButton::Start);
-                                                             s.cmdPayroll_Click(Creator::PayrollButton::PayAll);
-                                                             s.cmdPayroll_Click(Creator::PayrollButton::CalculateTaxes); }),
-      Step<Creator::frmPayroll>("hours and manual entry",
-                                [](Creator::frmPayroll& s) { s.fgEmployees->setCol(Creator::Col::Hours);
+    {"payroll creation", BusinessFile, Open<creator::frmPayroll>(),
+     {Step<creator::frmPayroll>("working frame",
+                                [](creator::frmPayroll& s) { s.cmdPrintDeposit_Click(creator::DepositButton::Start);
+                                                             s.cmdPayroll_Click(creator::PayrollButton::PayAll);
+                                                             s.cmdPayroll_Click(creator::PayrollButton::CalculateTaxes); }),
+      Step<creator::frmPayroll>("hours and manual entry",
+                                [](creator::frmPayroll& s) { s.fgEmployees->setCol(creator::Col::Hours);
                                                              s.fgEmployees_Click();
-                                                             s.fgAux->setCol(Creator::AuxColumn::Insurance);
+                                                             s.fgAux->setCol(creator::AuxColumn::Insurance);
                                                              s.fgAux_Click(); }),
-      Step<Creator::frmPayroll>("aux grid", [](Creator::frmPayroll& s) { s.cmdPayroll_Click(Creator::PayrollButton::ToggleAux); }),
-      Step<Creator::frmPayroll>("deposit frame", [](Creator::frmPayroll& s) { s.cmdPayroll_Click(Creator::PayrollButton::Continue); })},
+      Step<creator::frmPayroll>("aux grid", [](creator::frmPayroll& s) { s.cmdPayroll_Click(creator::PayrollButton::ToggleAux); }),
+      Step<creator::frmPayroll>("deposit frame", [](creator::frmPayroll& s) { s.cmdPayroll_Click(creator::PayrollButton::Continue); })},
      {}, {}},
     {"payroll reports", BusinessFile, Open<frmReports>(),
      {Step<frmReports>("941 grid", [](frmReports& s) { s.optReports_Click(3); s.cmdReports_Click(1); }),
@@ -319,6 +323,10 @@ const ScreenCase Screens[] = {
       Step<frmReports>("unemployment detail", [](frmReports& s) { s.optReports_Click(4); s.cmdReports_Click(1); }),
       Step<frmReports>("privacy shade", [](frmReports& s) { s.Image3_Click(); })},
      {}, {QStringLiteral("fraHide")}},
+    {"creator menu", NoMoreFiles, Open<creator::frmStartup>(), {}, {}, {}},
+    {"monthly summary entry", NoMoreFiles, Open<creator::frmHistory>(),
+     {Step<creator::frmHistory>("aux grid", [](creator::frmHistory& s) { s.cmdHistory_Click(creator::HistoryButton::ToggleAux); }),
+      Step<creator::frmHistory>("help", [](creator::frmHistory& s) { s.mnuHelp_Click(); })}, {}, {}},
 };
 // clang-format on
 

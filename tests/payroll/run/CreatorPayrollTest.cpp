@@ -119,33 +119,33 @@ TEST_F(CreatorRulesTest, RowIsCalculatedByTheCreatorsRules) {
 
 class CreatorScreenTest : public ProgramFolderTest {
 protected:
-    Creator::frmPayroll& open() {
+    creator::frmPayroll& open() {
         FillStore(ExampleSettings());
-        Creator::frmPayroll& f = ShowScreen<Creator::frmPayroll>();
-        f.cmdPrintDeposit_Click(Creator::DepositButton::Start);
+        creator::frmPayroll& f = ShowScreen<creator::frmPayroll>();
+        f.cmdPrintDeposit_Click(creator::DepositButton::Start);
         return f;
     }
-    static void click(Creator::frmPayroll& f, int row, int col) {
+    static void click(creator::frmPayroll& f, int row, int col) {
         f.fgEmployees->setRow(row);
         f.fgEmployees->setCol(col);
         f.fgEmployees_Click();
     }
-    static void postHours(Creator::frmPayroll& f, int row, const char* hours) {
-        click(f, row, Creator::Col::Hours);
+    static void postHours(creator::frmPayroll& f, int row, const char* hours) {
+        click(f, row, creator::Col::Hours);
         f.txtHours->setText(QString::fromUtf8(hours));
-        f.cmdPayroll_Click(Creator::PayrollButton::PostHours);
+        f.cmdPayroll_Click(creator::PayrollButton::PostHours);
     }
-    static void post(Creator::frmPayroll& f, int row, int col, const char* amount) {
+    static void post(creator::frmPayroll& f, int row, int col, const char* amount) {
         click(f, row, col);
         f.txtAmount->setText(QString::fromUtf8(amount));
-        f.cmdPayroll_Click(Creator::PayrollButton::PostAmount);
+        f.cmdPayroll_Click(creator::PayrollButton::PostAmount);
     }
 };
 
 // Hourly, salaried, daily and flat-rate rows; what the editing buttons leave of them.
 struct EditCase {
     const char* name;
-    std::function<void(Creator::frmPayroll&)> steps;
+    std::function<void(creator::frmPayroll&)> steps;
     const char* marks;  // "+" marked, "." not, one per row
     const char* hours;  // the Hours cells, "|" between rows
     const char* bold;   // "B" bold at size 12, "." plain at size 9
@@ -153,7 +153,7 @@ struct EditCase {
 };
 
 TEST_F(CreatorScreenTest, EditingButtonsFollowTheirRules) {
-    using namespace Creator;
+    using namespace creator;
     const EditCase cases[] = {
         {"set all hourly to forty",
          [](frmPayroll& f) {
@@ -215,7 +215,7 @@ TEST_F(CreatorScreenTest, EditingButtonsFollowTheirRules) {
 
 // $1,000.00: FICA $62.00, Medicare $14.50, FUTA $6.00, SUTA $27.00; the federal tax typed over.
 TEST_F(CreatorScreenTest, RunIsSavedOnceAsItsRecords) {
-    using namespace Creator;
+    using namespace creator;
     EmployeeRecord e = Hourly(1, "$40.00");
     e.InsurancePerPay = Money::fromDollars(20);
     testrecords::WriteEmployees({e});
