@@ -329,9 +329,9 @@ void frmPayroll::Form_Activate() {
 }
 
 void frmPayroll::LoadEmployees() {
-    int count = 0;
+    ResetRows(0); // an unreadable file lists no one rather than the last run's rows
     try {
-        count = EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
+        const int count = EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
         ResetRows(count);
         LoadRunRows(*this, count);
     } catch (const FileError& error) {
