@@ -16,8 +16,8 @@ const QString DailyTitle = QStringLiteral("Daily Employee");
 
 // ---- The engine ----------------------------------------------------------------------------
 
-PayEngine::PayEngine(PayRun& run, const TaxSettings& settings, PayQuestions questions)
-    : run_(run), settings_(settings), questions_(std::move(questions)) {
+PayEngine::PayEngine(PayRun& run, const TaxSettings& settings, PayQuestions questions, PayRules rules)
+    : run_(run), settings_(settings), questions_(std::move(questions)), rules_(rules) {
     PrepareSettings();
 }
 
@@ -87,6 +87,8 @@ std::optional<QString> PayEngine::AskEntry(int row, const QString& prompt, const
     for (;;) {
         const std::optional<QString> answer = questions_.Ask(fullPrompt, DailyTitle);
         if (!answer) return std::nullopt;
+        // Where a cancel has an answer of its own, an empty answer is one too.
+        if (rules_.CancelledDaysPayOne && answer->trimmed().isEmpty()) return std::nullopt;
         const auto value = ParseNumber(*answer);
         if (value && !value->isNegative()) return answer->trimmed();
         questions_.Tell(refusal, DailyTitle);
@@ -102,6 +104,11 @@ bool PayEngine::AskDays(int row) {
     }
     const auto days = AskEntry(row, QStringLiteral("Enter the Days Worked This Pay"),
                                QStringLiteral("Enter the Days Worked as a number\r\n(for example 3 or 2.5)"));
+    if (!days && rules_.CancelledDaysPayOne) {
+        questions_.Tell(QStringLiteral("You have cancelled the Days input\r\nDays have been set to one"), QString());
+        entry = run_.DaysWorked = QStringLiteral("1");
+        return true;
+    }
     if (!days) {
         questions_.Tell(QStringLiteral("You have cancelled the Days input\r\nEmployee will not be paid"), QString());
         MarkUnpaid(row);
@@ -149,7 +156,7 @@ bool PayEngine::ComputeGrossPay(int row, const EmployeeRecord& e) {
     } else if (kind == DayWord) {
         if (!AskDays(row)) return false;
         gross = rate.times(DaysOf(row));
-    } else if (kind == FlatWord) {
+    } else if (kind == FlatWord || Row(row).FlatPay) {
         const auto flat = FlatGross(row);
         if (!flat) return false;
         gross = *flat;
@@ -174,7 +181,7 @@ void PayEngine::Compute401k(int row) {
     PayRow& r = Row(row);
     Decimal percent = r.Percent401k;
     percent.scale += 2;
-    const Money deduction = r.Gross.times(percent).roundedToCents();
+    const Money deduction = r.Manual401k ? *r.Manual401k : r.Gross.times(percent).roundedToCents();
     r.Deduction401k = deduction;
     if (!settings_.Match401k) return;
     Decimal match = matchPercent_;

@@ -23,6 +23,22 @@ struct PayQuestions {
     std::function<void(const QString& text, const QString& title)> Tell;
 };
 
+// Where a calculation departs from the pay run's own rules. The defaults are the pay run's;
+// the records creator, which enters payrolls paid before the suite was in use, takes
+// ForRecordsCreator().
+struct PayRules {
+    // A cancelled (or empty) days answer pays one day instead of leaving the row unpaid.
+    bool CancelledDaysPayOne = false;
+    // The Additional Medicare Tax above the yearly threshold.
+    bool AdditionalMedicare = true;
+    // State and local tax are the rate boxes on the whole pay, each only when its
+    // "flat rate" box is ticked and limited by its wage maximum box as Social Security
+    // is; no state bracket table and no state of a fixed rate.
+    bool FlatStateAndLocal = false;
+
+    static PayRules ForRecordsCreator() { return {true, false, true}; }
+};
+
 // ---- The tax data of a calculation ---------------------------------------------------------
 // The store's display texts as they stand when the calculation starts.
 struct TaxSettings {
@@ -69,7 +85,7 @@ struct TaxableWage {
 // unrounded amounts go into the totals and the rows' gross and net pay.
 class PayEngine {
 public:
-    PayEngine(PayRun& run, const TaxSettings& settings, PayQuestions questions);
+    PayEngine(PayRun& run, const TaxSettings& settings, PayQuestions questions, PayRules rules = {});
 
     // The first rate or maximum that the calculation needs and cannot read, as words
     // for the user; empty when the settings are complete.
@@ -127,6 +143,7 @@ private:
     PayRun& run_;
     const TaxSettings& settings_;
     PayQuestions questions_;
+    PayRules rules_;
     // Read once per calculation from the settings' texts.
     std::array<std::array<Bracket, 7>, 17> federal_{};
     float socialSecurityRate_ = 0;

@@ -98,13 +98,15 @@ int PayRun::MarkedCount() const {
 }
 
 void PayRun::ClearManualTaxes(int row) {
-    if (row >= 0 && static_cast<std::size_t>(row) < Rows.size())
+    if (row >= 0 && static_cast<std::size_t>(row) < Rows.size()) {
         Rows[static_cast<std::size_t>(row)].ManualTaxes = {};
+        Rows[static_cast<std::size_t>(row)].Manual401k.reset();
+    }
 }
 
 void PayRun::ClearManualTaxes() {
-    for (PayRow& r : Rows)
-        r.ManualTaxes = {};
+    for (int row = 0; row < static_cast<int>(Rows.size()); ++row)
+        ClearManualTaxes(row);
 }
 
 Decimal PercentOf401k(float stored) {
@@ -141,6 +143,7 @@ PayRow PayRowOf(const EmployeeRecord& e) {
         row.Hours = DayWord;
     } else if (status == u"Flat Rate") {
         row.Hours = FlatWord;
+        row.FlatPay = true;
     }
     return row;
 }

@@ -71,6 +71,8 @@ struct PayRow {
     QString Number;
     // Hours worked, or the word of a row not paid by the hour; empty for an unknown status.
     QString Hours;
+    // Paid a flat amount per pay (asked at the calculation), whatever its Hours cell says.
+    bool FlatPay = false;
     BonusList BonusIn = BonusList::None;
     bool BonusMarked = false;
     Money BasePay;      // as loaded: the rate, or forty hours of it
@@ -85,6 +87,8 @@ struct PayRow {
     // Amounts typed over the calculated taxes (Federal .. Local); they stand through
     // every calculation until the row's amounts are cleared.
     std::array<std::optional<Money>, 6> ManualTaxes;
+    // A 401k deduction typed over the calculated one; it stands like the typed taxes.
+    std::optional<Money> Manual401k;
 
     // The deduction grid's amounts.
     std::optional<Money> ChildSupport;

@@ -42,6 +42,14 @@ int PaysPerYear(int frequency) {
     return frequency >= 0 && frequency <= 8 ? pays[frequency] : 52;
 }
 
+// A rate on the whole pay, limited by a yearly wage maximum (none when the box holds no
+// amount); nothing when the rate is not in use.
+Money FlatRateTax(bool inUse, float rate, const std::optional<Money>& maximum, Money gross, Money ytd) {
+    if (!inUse) return Money();
+    const Money wage = maximum ? WageUnderMaximum(ytd, gross, *maximum) : gross;
+    return wage.times(static_cast<double>(rate));
+}
+
 bool IsTableWord(const QString& text) {
     return text.trimmed().compare(u"Table", Qt::CaseInsensitive) == 0;
 }
@@ -141,8 +149,11 @@ QString PayEngine::SettingsProblem() const {
             .arg(QLatin1String(name));
     };
     const bool stateRateUsed =
-        !FlatStateRate(settings_.StateIndex) && (settings_.StateFlat || IsNumeric(boxes[7]));
-    const bool localRateUsed = (settings_.LocalFlat && IsNoMaximum(boxes[8])) || IsNumeric(boxes[8]);
+        rules_.FlatStateAndLocal ? settings_.StateFlat
+                                 : !FlatStateRate(settings_.StateIndex) && (settings_.StateFlat || IsNumeric(boxes[7]));
+    const bool localRateUsed = rules_.FlatStateAndLocal
+                                   ? settings_.LocalFlat
+                                   : (settings_.LocalFlat && IsNoMaximum(boxes[8])) || IsNumeric(boxes[8]);
     for (const QString& problem :
          {rateProblem(0, "Social Security Rate"), rateProblem(1, "Medicare Rate"),
           stateRateUsed ? rateProblem(2, "State Tax Rate") : QString(),
@@ -231,7 +242,7 @@ void PayEngine::ComputeFicaMedicare(int row, Money gross, Money ytd) {
 
     const Money medicare = gross.times(static_cast<double>(medicareRate_));
     Money additional;
-    if (ytd + gross > AdditionalMedicareThreshold) {
+    if (rules_.AdditionalMedicare && ytd + gross > AdditionalMedicareThreshold) {
         const Money above =
             ytd >= AdditionalMedicareThreshold ? gross : ytd + gross - AdditionalMedicareThreshold;
         additional = above.times(AdditionalMedicareRate);
@@ -243,6 +254,7 @@ void PayEngine::ComputeFicaMedicare(int row, Money gross, Money ytd) {
 }
 
 Money PayEngine::StateTax(Money taxable, Money gross, Money ytd, const EmployeeRecord& e) const {
+    if (rules_.FlatStateAndLocal) return FlatRateTax(settings_.StateFlat, stateRate_, stateMaximum_, gross, ytd);
     if (const auto flat = FlatStateRate(settings_.StateIndex)) return gross.times(*flat);
     const double rate = static_cast<double>(stateRate_);
     if (settings_.StateFlat && !stateMaximum_) return gross.times(rate);
@@ -260,6 +272,7 @@ void PayEngine::ComputeStateTax(int row, Money taxable, Money gross, const Emplo
 }
 
 Money PayEngine::LocalTax(Money taxable, Money gross, Money ytd) const {
+    if (rules_.FlatStateAndLocal) return FlatRateTax(settings_.LocalFlat, localRate_, localMaximum_, gross, ytd);
     const double rate = static_cast<double>(localRate_);
     // A withholding is never negative, however far the allowances exceed the pay.
     if (localNoMaximum_) return settings_.LocalFlat ? std::max(taxable, Money()).times(rate) : Money();

@@ -210,15 +210,27 @@ void frmPayroll::LoadAllowances() {
     Allowance = TheTaxTables().AllowanceAmounts();
 }
 
-void frmPayroll::LoadNonResidentTable() {
+void LoadNonResidentList(QComboBox& list) {
     // Without the table no nonresident amount is added.
-    cboNonResident->clear();
+    list.clear();
     if (!FileExists(NonResidentTaxTableFile)) return;
     TextInput table = OpenInput(NonResidentTaxTableFile);
     for (int i = 0; i < 8; ++i) {
         const QString amount = table.readText();
         if (table.isShort()) return ReportShortFile(NonResidentTaxTableFile);
-        cboNonResident->addItem(amount);
+        list.addItem(amount);
+    }
+}
+
+void frmPayroll::LoadNonResidentTable() {
+    LoadNonResidentList(*cboNonResident);
+}
+
+void LoadRunRows(PayRun& run, int count) {
+    RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
+    for (int n = 1; n <= count; ++n) {
+        CurrentEmployee = employees.get<EmployeeRecord>(n).value_or(EmployeeRecord{});
+        run.Row(n) = PayRowOf(CurrentEmployee);
     }
 }
 
@@ -242,11 +254,7 @@ bool frmPayroll::LoadEmployees() {
     for (FlexGrid* grid : {fgAux, fgEmployees})
         grid->setRows(count + 1);
     try {
-        RandomFile employees = OpenRandomFile(EmployeeFile, EmployeeRecord::Length);
-        for (int n = 1; n <= count; ++n) {
-            CurrentEmployee = employees.get<EmployeeRecord>(n).value_or(EmployeeRecord{});
-            Row(n) = PayRowOf(CurrentEmployee);
-        }
+        LoadRunRows(*this, count);
     } catch (const FileError& error) {
         ReportFileError(error);
     }
@@ -315,18 +323,23 @@ void frmPayroll::SetDepositPanels(bool toGrids) {
 
 // ---- The tax data ----------------------------------------------------------------------------------
 
-TaxSettings frmPayroll::CurrentTaxSettings() const {
+TaxSettings StoreTaxSettings(const std::array<Money, 9>& allowance, const QComboBox& nonResident) {
     TaxSettings settings;
-    Form<frmTables>(); // the tax settings are loaded with their screen
     const TaxTables& tables = TheTaxTables();
     settings.Tables = tables.Variables;
     settings.StateFlat = tables.StateFlat;
     settings.LocalFlat = tables.LocalFlat;
     settings.TaxTable = tables.TaxTable;
     settings.Percentage = tables.Percentage;
-    settings.Allowance = Allowance;
-    for (int i = 0; i < cboNonResident->count(); ++i)
-        settings.NonResident << cboNonResident->itemText(i);
+    settings.Allowance = allowance;
+    for (int i = 0; i < nonResident.count(); ++i)
+        settings.NonResident << nonResident.itemText(i);
+    return settings;
+}
+
+TaxSettings frmPayroll::CurrentTaxSettings() const {
+    Form<frmTables>(); // the tax settings are loaded with their screen
+    TaxSettings settings = StoreTaxSettings(Allowance, *cboNonResident);
     const frmSetup& setup = Form<frmSetup>();
     settings.Match401k = setup.ck401->isChecked();
     settings.MatchingPercent = setup.cboMatching->currentText();

@@ -57,6 +57,22 @@ namespace DepositLabel {
 inline constexpr int BalanceNeeded = 0, GeneralAccount = 1, Summary = 3, FirstCheck = 7, PrintSetup = 8;
 }
 
+// ---- Shared with the records creator's payroll screen ---------------------------------------
+// Fills the list with the eight nonresident add-on amounts of NonResidentTaxTable.txt; it
+// stays empty without the file. Throws FileError.
+void LoadNonResidentList(QComboBox& list);
+// The tax data of the tax-table store as it stands now, with these allowance amounts and
+// the add-ons of the nonresident list.
+TaxSettings StoreTaxSettings(const std::array<Money, 9>& allowance, const QComboBox& nonResident);
+// Rows 1..count of the run as a run starts them, from the records of Employees.txt.
+// Throws FileError.
+void LoadRunRows(PayRun& run, int count);
+// The caption beside a line of the payment summary, and the label that shows its amount.
+QString PaymentCaption(int line);
+QLabel* NewPaymentAmount(QWidget* parent, int line);
+// The frame of the nonresident add-ons, with its list.
+QGroupBox* NewNonResidentFrame(QWidget* parent, QComboBox*& list);
+
 // The pay-run screen: one payroll is prepared, calculated, printed and posted here.
 // Every visit starts a new run: the grids are rebuilt from Employees.txt, the first
 // employee is marked, both dates are today. The run (its rows, the sixteen totals) is

@@ -138,6 +138,27 @@ QPushButton* NewButton(QWidget* parent, const QString& name, const ButtonText& t
 
 } // namespace
 
+QString PaymentCaption(int line) {
+    return line >= 0 && line < 15 ? QString::fromUtf8(SummaryCaptions[line]) : QString();
+}
+
+QLabel* NewPaymentAmount(QWidget* parent, int line) {
+    auto* amount = NewControl<QLabel>(parent, ControlName(QStringLiteral("lblPayment"), line));
+    amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    amount->setFrameShape(QFrame::StyledPanel);
+    amount->setFrameShadow(QFrame::Sunken);
+    amount->setMinimumWidth(120);
+    return amount;
+}
+
+QGroupBox* NewNonResidentFrame(QWidget* parent, QComboBox*& list) {
+    auto* frame = NewControl<QGroupBox>(parent, QStringLiteral("fraNonResident"));
+    frame->setTitle(QStringLiteral("Non Resident Table"));
+    list = NewControl<QComboBox>(frame, QStringLiteral("cboNonResident"));
+    (new QVBoxLayout(frame))->addWidget(list);
+    return frame;
+}
+
 void frmPayroll::BuildMenus() {
     mnuScreens = menuBar()->addMenu(QStringLiteral("Toggle Screens"));
     mnuScreens->setObjectName(QStringLiteral("mnuScreens"));
@@ -250,10 +271,7 @@ void frmPayroll::BuildSidePanels() {
         memo->addWidget(cmdMemo[static_cast<std::size_t>(i)], 1 + i / 2, i % 2);
     }
 
-    fraNonResident = NewControl<QGroupBox>(face, QStringLiteral("fraNonResident"));
-    fraNonResident->setTitle(QStringLiteral("Non Resident Table"));
-    cboNonResident = NewControl<QComboBox>(fraNonResident, QStringLiteral("cboNonResident"));
-    (new QVBoxLayout(fraNonResident))->addWidget(cboNonResident);
+    fraNonResident = NewNonResidentFrame(face, cboNonResident);
 }
 
 void frmPayroll::BuildBonusPanel() {
@@ -314,11 +332,7 @@ QGridLayout* frmPayroll::BuildPaymentSummary() {
         caption = NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("Label1"), i + 20));
         caption->setText(QString::fromUtf8(SummaryCaptions[i]));
         QLabel*& amount = lblPayment[static_cast<std::size_t>(i)];
-        amount = NewControl<QLabel>(fraDepositSummary, ControlName(QStringLiteral("lblPayment"), i));
-        amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        amount->setFrameShape(QFrame::StyledPanel);
-        amount->setFrameShadow(QFrame::Sunken);
-        amount->setMinimumWidth(120);
+        amount = NewPaymentAmount(fraDepositSummary, i);
         summary->addWidget(caption, i + 1, 0);
         summary->addWidget(amount, i + 1, 1);
     }

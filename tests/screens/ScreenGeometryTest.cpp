@@ -10,6 +10,7 @@
 #include "../../creator/frmHistory.h"
 #include "../../creator/frmStartup.h"
 
+#include "CreatorPayroll.h"
 #include "FlexGrid.h"
 #include "Main.h"
 #include "RecordSupport.h"
@@ -343,6 +344,19 @@ const ScreenCase Screens[] = {
       Step<frmPayroll>("finish", [](frmPayroll& s) { s.imgShadeUp_Click(); s.cmdPayroll_Click(PayrollButton::CalculateTaxes);
                                                      s.cmdPayroll_Click(PayrollButton::Finalize); })},
      {}, {QStringLiteral("fraHide")}},
+    {"payroll creation", BusinessFile, Open<creator::frmPayroll>(),
+     {Step<creator::frmPayroll>("working frame",
+                                [](creator::frmPayroll& s) { s.cmdPrintDeposit_Click(creator::DepositButton::Start);
+                                                             s.cmdPayroll_Click(creator::PayrollButton::PayAll);
+                                                             s.cmdPayroll_Click(creator::PayrollButton::CalculateTaxes); }),
+      Step<creator::frmPayroll>("hours and manual entry",
+                                [](creator::frmPayroll& s) { s.fgEmployees->setCol(creator::Col::Hours);
+                                                             s.fgEmployees_Click();
+                                                             s.fgAux->setCol(creator::AuxColumn::Insurance);
+                                                             s.fgAux_Click(); }),
+      Step<creator::frmPayroll>("aux grid", [](creator::frmPayroll& s) { s.cmdPayroll_Click(creator::PayrollButton::ToggleAux); }),
+      Step<creator::frmPayroll>("deposit frame", [](creator::frmPayroll& s) { s.cmdPayroll_Click(creator::PayrollButton::Continue); })},
+     {}, {}},
     {"payroll reports", BusinessFile, Open<frmReports>(),
      {Step<frmReports>("941 grid", [](frmReports& s) { s.optReports_Click(3); s.cmdReports_Click(1); }),
       Step<frmReports>("W-2 grids", [](frmReports& s) { s.optReports_Click(0); s.cmdReports_Click(1); }),
