@@ -11,6 +11,7 @@
 #include "frmAbout.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
+#include "frmMain.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
 #include "frmReports.h"
@@ -305,6 +306,8 @@ const ScreenCase Screens[] = {
       Step<frmReports>("unemployment detail", [](frmReports& s) { s.optReports_Click(4); s.cmdReports_Click(1); }),
       Step<frmReports>("privacy shade", [](frmReports& s) { s.Image3_Click(); })},
      {}, {QStringLiteral("fraHide")}},
+    {"year end", BusinessFile, Open<frmMain>(),
+     {Step<frmMain>("W-2 grid", [](frmMain& s) { s.LoadW2Grid(); })}, {}, {}},
 };
 // clang-format on
 
