@@ -11,6 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace yearend {
 namespace {
 
@@ -64,9 +70,40 @@ void OffloadFile(const QString& live, const QString& update, const QString& offl
 
 // Whether the live records hold the run of records whole, starting at a record boundary.
 bool HoldsRun(const QByteArray& live, const QByteArray& run, int recordLength) {
-    for (qsizetype at = live.indexOf(run); at >= 0; at = live.indexOf(run, at + 1))
-        if (at % recordLength == 0) return true;
+    const QByteArrayView all(live);
+    const QByteArrayView first(run.constData(), recordLength);
+    for (qsizetype at = 0; at + run.size() <= all.size(); at += recordLength)
+        if (all.sliced(at, recordLength) == first && all.sliced(at, run.size()) == QByteArrayView(run)) return true;
     return false;
+}
+
+// Runs the work for employees 1 to count on a few threads at once, so that the syncs
+// of different employees' files overlap instead of queueing; each employee's own steps
+// keep their order. The first error is thrown once every employee has had its turn
+// (each one's files are left whole, so a rerun goes on from there). The work touches
+// only that employee's files: whatever may ask the user something (a file put back
+// from Backup) is done before, on this thread.
+template <class Work> void ForEachEmployee(std::int32_t count, const Work& work) {
+    std::atomic<std::int32_t> next{1};
+    std::mutex guard;
+    std::exception_ptr first;
+    const auto run = [&] {
+        for (std::int32_t i = next++; i <= count; i = next++) {
+            try {
+                work(i);
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(guard);
+                if (!first) first = std::current_exception();
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (std::int32_t k = 1; k < std::min<std::int32_t>(count, 8); ++k)
+            helpers.emplace_back(run);
+        run();
+    }
+    if (first) std::rethrow_exception(first);
 }
 
 // Appends the offload file's records after the live ones, then deletes it. A rerun
@@ -137,12 +174,14 @@ void OffloadYear(const QString& year, std::int32_t employeeCount) {
     DeleteFileAndBackup(EmployeeUpdateFile);
     MakeFolder(u"/Employees");
     for (std::int32_t i = 1; i <= employeeCount; ++i) {
-        const QString folder = EmployeeFolder(i);
-        MakeFolder(folder);
-        OffloadFile(PayRecordsFile(EmployeeNumber(i)), folder + EmployeeUpdateFile,
+        MakeFolder(EmployeeFolder(i));
+        FileExists(PayRecordsFile(EmployeeNumber(i)));
+    }
+    ForEachEmployee(employeeCount, [&](std::int32_t i) {
+        OffloadFile(PayRecordsFile(EmployeeNumber(i)), EmployeeFolder(i) + EmployeeUpdateFile,
                     work + u'/' + EmployeeNumber(i) + u'/' + PayOffloadName(year), PayRecord::Length,
                     Emptied::KeepEmptyFile, stays);
-    }
+    });
     // Only now is the year offloaded.
     MoveFileOver(DataPath(work), DataPath(YearFolder(year)));
 }
@@ -186,17 +225,18 @@ void RestoreYear(const QString& year, std::int32_t employeeCount) {
     const QString work = RestoringFolder(year);
     if (!Exists(work)) MoveFileOver(DataPath(YearFolder(year)), DataPath(work));
     RestoreFile(SummaryRecordsFile, work + u'/' + SummaryOffloadName(year), SummaryRecord::Length);
+    const auto folderOf = [&](std::int32_t i) { return work + u'/' + EmployeeNumber(i); };
     for (std::int32_t i = 1; i <= employeeCount; ++i) {
-        const QString folder = work + u'/' + EmployeeNumber(i);
-        if (!Exists(folder)) continue;
-        const QString offload = folder + u'/' + PayOffloadName(year);
-        if (Exists(offload)) {
-            MakeFolder(u"/Employees");
-            MakeFolder(EmployeeFolder(i));
-        }
-        RestoreFile(PayRecordsFile(EmployeeNumber(i)), offload, PayRecord::Length);
-        RemoveFolder(folder);
+        if (!Exists(folderOf(i) + u'/' + PayOffloadName(year))) continue;
+        MakeFolder(u"/Employees");
+        MakeFolder(EmployeeFolder(i));
+        FileExists(PayRecordsFile(EmployeeNumber(i)));
     }
+    ForEachEmployee(employeeCount, [&](std::int32_t i) {
+        if (!Exists(folderOf(i))) return;
+        RestoreFile(PayRecordsFile(EmployeeNumber(i)), folderOf(i) + u'/' + PayOffloadName(year), PayRecord::Length);
+        RemoveFolder(folderOf(i));
+    });
     RemoveFolder(work);
 }
 
