@@ -53,7 +53,7 @@ const Caption LabelCaptions[] = {
 
 // Column headings and widths (twips) of the W-2 grid.
 const char* const GridFormat = "^No|^SS|<Name|>Gross|>FIT|>FICA|>FICA|>Med|>St|>Local|>Ins";
-constexpr int ColumnWidths[] = {700, 1300, 2600, 1300, 1200, 1300, 1100, 1100, 1100, 1000, 1100};
+constexpr int ColumnWidths[] = {700, 1300, 3400, 1300, 1200, 1300, 1100, 1100, 1100, 1000, 1100};
 
 void ShowUnfinished(const FileError& error, const QString& action) {
     ReportFileError(error);
