@@ -193,6 +193,15 @@ TEST_F(YearOffload, AnInterruptionAtAnyStepLosesAndDoublesNothingWhenRunAgain) {
         restoreFaults.push_back(fault);
     restoreFaults.push_back({QStringLiteral("PayrollRecords 2025.restoring"), WriteStep::Rename});
     run(restoreFaults, frmMain::RestoreButton, restored);
+
+    // Stopped after the records were appended and before their offload file went: run
+    // again, the records are not appended twice.
+    const QString folder = QStringLiteral("Backup/PayrollRecords 2025");
+    const QString summaryOffload = folder + QStringLiteral("/SummaryOffload 2025.txt");
+    writeFile(QStringLiteral("SummaryRecords.txt"), readFile(QStringLiteral("SummaryRecords.txt")) + readFile(summaryOffload));
+    ASSERT_TRUE(QDir(dir.path()).rename(folder, folder + QStringLiteral(".restoring")));
+    click(frmMain::RestoreButton);
+    EXPECT_EQ(files(), restored);
 }
 
 TEST_F(YearOffload, TheYearListHoldsTheTenYearsBeforeThisOne) {
