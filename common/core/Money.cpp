@@ -215,6 +215,15 @@ std::optional<Decimal> ParseNumber(QStringView text) {
 
 bool IsNumeric(QStringView text) { return ParseNumber(text).has_value(); }
 
+bool IsNoMaximum(const QString& text) {
+    return text.trimmed().compare(u"None", Qt::CaseInsensitive) == 0;
+}
+
+std::optional<Money> MaximumOf(const QString& text) {
+    if (IsNoMaximum(text)) return std::nullopt;
+    return ParseMoney(text);
+}
+
 std::optional<Money> ParseMoney(QStringView text) {
     const auto d = ParseNumber(text);
     if (!d) return std::nullopt;

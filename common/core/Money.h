@@ -83,6 +83,10 @@ bool IsNumeric(QStringView text);
 std::optional<Money> ParseMoney(QStringView text);
 // The money value of a text, zero when it is not a number.
 Money MoneyOf(QStringView text);
+// A wage-maximum item that says "None": no maximum.
+bool IsNoMaximum(const QString& text);
+// A wage maximum: nullopt for "None" or a text that is not a number.
+std::optional<Money> MaximumOf(const QString& text);
 // The longest leading part of the text that reads as a number ("10.0%" gives 10.0);
 // zero when the text starts with no number.
 Decimal LeadingNumber(QStringView text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BusinessData.h"
+
 #include <array>
 #include <optional>
 
@@ -10,11 +12,6 @@
 // system fails; writers replace the file in one step, so a failed write keeps the
 // old file.
 
-// MyBusinessData.txt: name, street, apartment/suite/PO box, city, state, postal code,
-// telephone, fax/e-mail/web, FEIN/VAT, into or from the nine business globals.
-// Returns false, changing nothing, when the file is missing.
-bool ReadBusinessData();
-void WriteBusinessData();
 
 // PayrollInfo.txt: one flag per bank option 0, 1, 2; nullopt when the file is missing.
 using BankOptionFlags = std::array<bool, 3>;

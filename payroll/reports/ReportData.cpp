@@ -48,11 +48,6 @@ SummaryAmounts AmountsOf(const SummaryRecord& s) {
             s.TotalMatch401k, s.TotalInsurance};
 }
 
-std::optional<Money> MaximumOf(const QString& text) {
-    if (IsNoMaximum(text)) return std::nullopt;
-    return ParseMoney(text);
-}
-
 // An employee's wages by calendar year: paid in the range, and paid in the range's
 // first year before the range began.
 struct YearWages {
@@ -149,28 +144,6 @@ std::vector<int> FormColumns(int reportIndex) {
     default:
         return {};
     }
-}
-
-// ---- The W-2 year-to-date grid --------------------------------------------------------------
-
-std::vector<EmployeeYearRow> GatherEmployeeYear(std::optional<Money> socialSecurityMaximum, bool thisYear) {
-    std::vector<EmployeeYearRow> rows;
-    const int count = RecordCount(EmployeeFile, EmployeeRecord::Length);
-    if (count == 0) return rows;
-    const QByteArray all = AllRecords(EmployeeFile, EmployeeRecord::Length, count);
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int n = 0; n < count; ++n) {
-        auto e = RecordAt<EmployeeRecord>(all, n);
-        if (!thisYear && RecordCount(PayRecordsFile(QString::number(1001 + n)), PayRecord::Length) == 0)
-            for (const auto& field : YearToDateFields)
-                e.*(field.second) = Money();
-        Money ficaEarnings = e.YTDGross;
-        if (socialSecurityMaximum && ficaEarnings > *socialSecurityMaximum) ficaEarnings = *socialSecurityMaximum;
-        rows.push_back({TrimmedField(e.EmployeeNo), TrimmedField(e.SSN), TrimmedField(e.Name), e.YTDGross,
-                        e.YTDFederal + e.YTDExtraFederal, ficaEarnings, e.YTDFica, e.YTDMedicare, e.YTDState,
-                        e.YTDLocal, e.YTDInsurance});
-    }
-    return rows;
 }
 
 // ---- The unemployment detail -----------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EmployeeYear.h"
 #include "Money.h"
 
 #include <QDate>
@@ -48,27 +49,6 @@ SummaryReport GatherSummaryReport(QDate start, QDate end);
 
 // The period-grid columns (1..12) that the tax form of a report option needs.
 std::vector<int> FormColumns(int reportIndex);
-
-// ---- The W-2 year-to-date grid --------------------------------------------------------------
-struct EmployeeYearRow {
-    QString EmployeeNo;
-    QString SSN;
-    QString Name;
-    Money Gross;
-    Money Federal; // with the additional federal withholding
-    Money FicaEarnings;
-    Money Fica;
-    Money Medicare;
-    Money State;
-    Money Local;
-    Money Insurance;
-};
-
-// One row per record of Employees.txt from its year-to-date totals as they stand.
-// The Social Security wages stop at the maximum; no maximum ("None") leaves them whole.
-// An employee never paid through the program has only the totals typed for this year:
-// for another year (thisYear false) those show as zeros. Throws FileError.
-std::vector<EmployeeYearRow> GatherEmployeeYear(std::optional<Money> socialSecurityMaximum, bool thisYear = true);
 
 // ---- The unemployment detail -----------------------------------------------------------------
 struct UnemploymentRates {

@@ -48,15 +48,6 @@ void ClearCells(FlexGrid& grid, bool paint) {
         }
 }
 
-// What the printouts print: the cell texts of a grid, [row][col].
-GridCells CellsOf(const FlexGrid& grid) {
-    GridCells cells(static_cast<std::size_t>(grid.rows()));
-    for (int r = 0; r < grid.rows(); ++r)
-        for (int c = 0; c < grid.cols(); ++c)
-            cells[static_cast<std::size_t>(r)].push_back(grid.textMatrix(r, c));
-    return cells;
-}
-
 QString TaxText(int index) {
     return Form<frmTables>().TxtTables[static_cast<std::size_t>(index)]->text();
 }
@@ -348,11 +339,8 @@ int frmReports::LoadEmployeeData() {
     fraEmployees->show();
     fraReports->hide();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const EmployeeYearRow& e = rows[i];
         const int r = static_cast<int>(i) + 1;
-        const std::array<QString, 11> cells{e.EmployeeNo,  e.SSN,        e.Name,          Cash(e.Gross),
-                                            Cash(e.Federal), Cash(e.FicaEarnings), Cash(e.Fica), Cash(e.Medicare),
-                                            Cash(e.State),   Cash(e.Local),        Cash(e.Insurance)};
+        const std::array<QString, 11> cells = W2GridCells(rows[i]);
         for (int c = 0; c < 11; ++c)
             fgEmployeeData->setTextMatrix(r, c, cells[static_cast<std::size_t>(c)]);
     }

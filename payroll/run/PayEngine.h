@@ -64,8 +64,6 @@ struct TaxSettings {
 // A rate box's text as a fraction: "6.20%" gives 0.062. A text without the percent
 // sign is read whole. nullopt when no number is left.
 std::optional<Decimal> RateFromText(const QString& text);
-// A wage-maximum box that says "None": no maximum.
-bool IsNoMaximum(const QString& text);
 
 // The part of this pay's wage that lies under a yearly maximum.
 Money WageUnderMaximum(Money ytd, Money gross, Money maximum);

@@ -26,11 +26,6 @@ QString TextAt(const std::vector<std::vector<QString>>& table, int row, int col)
     return cells[static_cast<std::size_t>(col)];
 }
 
-std::optional<Money> MaximumOf(const QString& text) {
-    if (IsNoMaximum(text)) return std::nullopt;
-    return ParseMoney(text);
-}
-
 Decimal Fraction(Decimal percent) {
     percent.scale += 2;
     return percent;
@@ -63,10 +58,6 @@ std::optional<Decimal> RateFromText(const QString& text) {
     if (!rate || rate->scale > 16) return std::nullopt;
     rate->scale += 2;
     return rate;
-}
-
-bool IsNoMaximum(const QString& text) {
-    return text.trimmed().compare(u"None", Qt::CaseInsensitive) == 0;
 }
 
 Money WageUnderMaximum(Money ytd, Money gross, Money maximum) {

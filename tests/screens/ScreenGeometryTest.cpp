@@ -17,7 +17,8 @@
 #include "frmAbout.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
-#include "frmMain.h"
+#include "../../labels/frmMain.h"
+#include "../../yearend/frmMain.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
 #include "frmReports.h"
@@ -368,6 +369,8 @@ const ScreenCase Screens[] = {
      {Step<creator::frmHistory>("aux grid", [](creator::frmHistory& s) { s.cmdHistory_Click(creator::HistoryButton::ToggleAux); }),
       Step<creator::frmHistory>("help", [](creator::frmHistory& s) { s.mnuHelp_Click(); })}, {}, {}},
     {"labels", BusinessFile, OpenLabels, LabelTabs(), {}, {}},
+    {"year end", BusinessFile, Open<yearend::frmMain>(),
+     {Step<yearend::frmMain>("W-2 grid", [](yearend::frmMain& s) { s.LoadW2Grid(); })}, {}, {}},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "ReportPrinting.h"
 
 #include "Dates.h"
+#include "FlexGrid.h"
 #include "PrintRoutines.h"
 #include "Printer.h"
 
@@ -23,6 +24,10 @@ struct TableLayout {
     std::vector<Column> columns;
     // The grid ends in a totals row (the W-2 grid does not: its last employee stays plain).
     bool totalsRow = true;
+    double titleDrop = 0;
+    bool underlinedTitle = false;
+    bool ruledHeadings = false;
+    bool doubleSpaced = false;
 };
 
 QString CellOf(const GridCells& grid, std::size_t row, int col) {
@@ -31,25 +36,33 @@ QString CellOf(const GridCells& grid, std::size_t row, int col) {
 }
 
 void PrintHeadings(const TableLayout& layout) {
+    Printer& printer = ThePrinter();
+    if (layout.ruledHeadings) printer.print();
     SetPrintFont(6, true, false);
     for (const auto& [text, x] : layout.headings) {
         SetPrintPosition(x, 0);
-        ThePrinter().printSameLine(text);
+        printer.printSameLine(text);
     }
-    ThePrinter().print();
+    printer.print();
+    if (layout.ruledHeadings) {
+        printer.line(0.5 * TwipsPerInch, printer.currentY(), 10.25 * TwipsPerInch, printer.currentY());
+        printer.print();
+    }
 }
 
 void PrintTable(const TableLayout& layout, const GridCells& grid) {
     SetupPrinter(QStringLiteral("Landscape"));
     Printer& printer = ThePrinter();
-    SetPrintFont(14, true, false);
+    SetPrintFont(14, true, layout.underlinedTitle);
+    printer.setCurrentY(printer.currentY() + layout.titleDrop);
     printer.setCurrentX(printer.scaleWidth() / 2 - printer.textWidth(layout.title) / 2);
     printer.print(layout.title);
     SetPrintFont(10, false, false);
     SetPrintPosition(8.0f, 0);
     printer.print(layout.subTitle);
+    if (layout.ruledHeadings) printer.print();
     PrintBusinessHeading(0.5f);
-    printer.print();
+    if (!layout.ruledHeadings) printer.print();
     PrintHeadings(layout);
     for (std::size_t row = 1; row < grid.size(); ++row) {
         const bool bold = layout.totalsRow && row + 1 == grid.size();
@@ -64,6 +77,7 @@ void PrintTable(const TableLayout& layout, const GridCells& grid) {
             printer.printSameLine(CellOf(grid, row, column.gridCol));
         }
         printer.print();
+        if (layout.doubleSpaced) printer.print();
     }
     printer.endDoc();
 }
@@ -74,9 +88,21 @@ QString RangeText(QDate start, QDate end) {
 
 } // namespace
 
+GridCells CellsOf(const FlexGrid& grid) {
+    GridCells cells(static_cast<std::size_t>(grid.rows()));
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            cells[static_cast<std::size_t>(r)].push_back(grid.textMatrix(r, c));
+    return cells;
+}
+
 void PrintW2Summary(const GridCells& employees, QDate end) {
+    PrintW2Summary(employees, W2SummaryLook{QStringLiteral("For the Period Ending ") + ShortDateText(end)});
+}
+
+void PrintW2Summary(const GridCells& employees, const W2SummaryLook& look) {
     PrintTable({QStringLiteral("Employee W-2 Summary Report"),
-                QStringLiteral("For the Period Ending ") + ShortDateText(end),
+                look.subTitle,
                 {{QStringLiteral("Emp No"), 0.5f},
                  {QStringLiteral("SSI No"), 1.75f},
                  {QStringLiteral("Employee"), 2.75f},
@@ -89,7 +115,11 @@ void PrintW2Summary(const GridCells& employees, QDate end) {
                  {QStringLiteral("Local(YTD)"), 9.6f}},
                 {{0, 0.5f}, {1, 1.75f}, {2, 2.75f}, {3, 4.0f}, {4, 5.6f}, {5, 6.4f}, {6, 7.2f}, {7, 8.0f},
                  {8, 8.8f}, {9, 9.6f}},
-                false},
+                look.boldLastRow,
+                look.titleDrop,
+                look.underlinedTitle,
+                look.ruledHeadings,
+                look.doubleSpaced},
                employees);
 }
 
