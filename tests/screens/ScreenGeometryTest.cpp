@@ -32,7 +32,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
