@@ -114,12 +114,14 @@ ArchiveResult ReinstallPayrollFiles(const QString& root) {
 
 QString ArchiveReport(const ArchiveResult& result, bool reinstall) {
     using Kind = ArchiveResult::Kind;
-    const QString nothing = reinstall
-                                ? QStringLiteral("Nothing was restored: your payroll files are as they were.")
-                                : QStringLiteral("Nothing was archived.");
+    const QString nothing =
+        reinstall
+            ? QStringLiteral("Nothing was restored: your payroll files are as they were.")
+            : QStringLiteral("Nothing was archived: the archive in %1 is as it was.").arg(result.folder);
     switch (result.kind) {
     case Kind::FolderNotWritable:
-        return QStringLiteral("The folder %1 cannot be written to.\r\n%2").arg(result.folder, nothing);
+        return QStringLiteral("The folder %1 cannot be written to.\r\nNothing was archived.")
+            .arg(result.folder);
     case Kind::NoArchive:
         return QStringLiteral("There are no archived payroll files in %1.\r\n%2").arg(result.folder, nothing);
     case Kind::Done:
@@ -128,12 +130,7 @@ QString ArchiveReport(const ArchiveResult& result, bool reinstall) {
     }
     const SetCopyOutcome& outcome = result.outcome;
     QStringList lines;
-    if (outcome.copied.isEmpty())
-        lines << (result.kind == Kind::Done ? nothing
-                                            : (reinstall ? QStringLiteral("Nothing was restored from %1.")
-                                                         : QStringLiteral("Nothing was archived in %1."))
-                                                  .arg(result.folder));
-    else
+    if (!outcome.copied.isEmpty())
         lines << (reinstall ? QStringLiteral("Restored from %1:") : QStringLiteral("Archived in %1:"))
                      .arg(result.folder)
               << outcome.copied.join(QStringLiteral(", "));
@@ -145,6 +142,6 @@ QString ArchiveReport(const ArchiveResult& result, bool reinstall) {
     if (reinstall && !result.absent.isEmpty())
         lines << QStringLiteral("Not in the archive, kept as they were: %1")
                      .arg(result.absent.join(QStringLiteral(", ")));
-    if (result.kind == Kind::NotCopied && outcome.copied.isEmpty()) lines << nothing;
+    if (outcome.copied.isEmpty()) lines << nothing;
     return lines.join(QStringLiteral("\r\n"));
 }

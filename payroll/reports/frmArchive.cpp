@@ -76,9 +76,12 @@ void frmArchive::buildControls() {
     Drive1->setToolTip(QStringLiteral("Select a Drive Letter Here"));
     Drive1->setMinimumContentsLength(30);
     driveLabel->setBuddy(Drive1);
-    for (const ArchiveRoot& root : ArchiveRoots())
-        Drive1->addItem(QStringLiteral("%1 (%2)").arg(root.name, QDir::toNativeSeparators(root.path)),
-                        root.path);
+    Drive1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    for (const ArchiveRoot& root : ArchiveRoots()) {
+        const QString where = QDir::toNativeSeparators(root.path);
+        const bool named = !root.name.isEmpty() && root.name != root.path;
+        Drive1->addItem(named ? QStringLiteral("%1 (%2)").arg(root.name, where) : where, root.path);
+    }
     cmdFolder = Button(face, "cmdFolder", "&Folder...", "Choose any folder to copy to or from");
     drive->addWidget(Drive1, 1);
     drive->addWidget(cmdFolder);

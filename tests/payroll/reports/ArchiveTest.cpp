@@ -3,10 +3,12 @@
 #include "Records.h"
 #include "TestSupport.h"
 #include "frmArchive.h"
+#include "frmTables.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -202,6 +204,21 @@ TEST_F(ArchiveTest, BackupToAPickedFolderEndsWithRemoveTheDisk) {
     EXPECT_EQ(dialogs->shown[0].title, QStringLiteral("Routine Complete"));
     EXPECT_FALSE(IsLoaded<frmArchive>());
     EXPECT_EQ(set(QStringLiteral("Media/Archive/Payroll/")), set(QStringLiteral("/")));
+}
+
+TEST_F(ArchiveTest, ARestoreShowsTheRestoredTaxSettingsAtOnce) {
+    // The tax-table screen holds the tax data while the program runs: after a restore
+    // it must hold the restored data, or its next save would write the old back.
+    for (const char* name : {"TaxVariables.txt", "TaxTable.txt", "PercentageTable.txt"})
+        copyShipped(QString::fromLatin1(name));
+    const QByteArray variables = readFile(QStringLiteral("TaxVariables.txt"));
+    writeFile(archived(QStringLiteral("TaxVariables.txt")), QByteArray(variables).replace("6.20%", "6.40%"));
+    const QLineEdit& socialSecurity = *Form<frmTables>().TxtTables[0];
+    EXPECT_EQ(socialSecurity.text(), QStringLiteral("6.20%"));
+    frmArchive& screen = ShowScreen<frmArchive>();
+    screen.ChooseFolder(root());
+    EXPECT_TRUE(screen.Reinstall());
+    EXPECT_EQ(socialSecurity.text(), QStringLiteral("6.40%"));
 }
 
 } // namespace
