@@ -113,23 +113,26 @@ void frmArchive::buildControls() {
 }
 
 void frmArchive::optArchive_Click() {
-    optArchive->setChecked(true);
-    if (MsgBox(QStringLiteral("Archiving creates a copy of your\r\nFiles on a removable drive\r\n"
-                              "such as a Writeable CD Disc\r\nYou should Archive occasionally"),
-               MsgButtons::OKCancel, QStringLiteral("Archive Procedure")) != MsgAnswer::OK)
-        return ClearOption(optArchive);
-    cmdArchive->setEnabled(true);
-    cmdReinstall->setEnabled(false);
+    chooseWay(optArchive,
+              QStringLiteral("Archiving creates a copy of your\r\nFiles on a removable drive\r\n"
+                             "such as a Writeable CD Disc\r\nYou should Archive occasionally"),
+              QStringLiteral("Archive Procedure"));
 }
 
 void frmArchive::optReinstall_Click() {
-    optReinstall->setChecked(true);
-    if (MsgBox(QStringLiteral("Restores Common Payroll Files\r\nfrom Removable media Source\r\n"
-                              "(Latest Archived Disc)\r\n ALL Existing Files ARE REPLACED"),
-               MsgButtons::OKCancel, QStringLiteral("Restore")) != MsgAnswer::OK)
-        return ClearOption(optReinstall);
-    cmdArchive->setEnabled(false);
-    cmdReinstall->setEnabled(true);
+    chooseWay(optReinstall,
+              QStringLiteral("Restores Common Payroll Files\r\nfrom Removable media Source\r\n"
+                             "(Latest Archived Disc)\r\n ALL Existing Files ARE REPLACED"),
+              QStringLiteral("Restore"));
+}
+
+// The option's warning; its OK enables the option's own button only, its Cancel clears
+// the option and leaves the buttons as they were.
+void frmArchive::chooseWay(QRadioButton* option, const QString& warning, const QString& title) {
+    option->setChecked(true);
+    if (MsgBox(warning, MsgButtons::OKCancel, title) != MsgAnswer::OK) return ClearOption(option);
+    cmdArchive->setEnabled(option == optArchive);
+    cmdReinstall->setEnabled(option == optReinstall);
 }
 
 void frmArchive::cmdFolder_Click() {
@@ -152,19 +155,18 @@ QString frmArchive::ArchiveDrive() const {
 }
 
 void frmArchive::cmdArchive_Click() {
-    bool done = false;
-    {
-        WaitCursor wait;
-        done = Archive();
-    }
-    if (done) ShowRoutineComplete();
+    copyThenComplete(&frmArchive::Archive);
 }
 
 void frmArchive::cmdReinstall_Click() {
+    copyThenComplete(&frmArchive::Reinstall);
+}
+
+void frmArchive::copyThenComplete(bool (frmArchive::*copy)()) {
     bool done = false;
     {
         WaitCursor wait;
-        done = Reinstall();
+        done = (this->*copy)();
     }
     if (done) ShowRoutineComplete();
 }

@@ -42,6 +42,8 @@ public:
 
 private:
     void buildControls();
+    void chooseWay(QRadioButton* option, const QString& warning, const QString& title);
+    void copyThenComplete(bool (frmArchive::*copy)());
     void ShowRoutineComplete();
     void ReloadPayrollFiles();
 };
