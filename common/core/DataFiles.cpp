@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <exception>
 #include <filesystem>
 #include <limits>
@@ -93,13 +94,9 @@ constexpr WholeRule WholeRules[] = {
     {"NonResidentTaxTable.txt", 0, 8},
 };
 
-SetCopyOutcome copySet(const std::array<const char*, 11>& names) {
+SetCopyOutcome copyEachFile(const QString& source, const QString& target, const QStringList& names) {
     SetCopyOutcome outcome;
-    const QString source = folderPath(SourceFolder);
-    const QString target = folderPath(TargetFolder);
-    if (source.isEmpty() || target.isEmpty()) return outcome;
-    for (const char* entry : names) {
-        const QString name = QLatin1String(entry) + QLatin1String(".txt");
+    for (const QString& name : names) {
         if (!QFileInfo(source + name).isFile()) continue;
         // A damaged file never takes the place of the copy that could repair it.
         if (!ReadsWhole(source + name)) {
@@ -108,11 +105,82 @@ SetCopyOutcome copySet(const std::array<const char*, 11>& names) {
         }
         try {
             copyWhole(source + name, target + name);
+            outcome.copied << name;
         } catch (const FileError& error) {
             outcome.failed.push_back(error);
         }
     }
     return outcome;
+}
+
+// Puts back the targets replaced so far, last first; what cannot be put back stays in
+// copied and its failure is added.
+void takeBack(const QString& target, const std::vector<std::optional<QByteArray>>& before,
+              SetCopyOutcome& outcome) {
+    for (qsizetype i = outcome.copied.size() - 1; i >= 0; --i) {
+        const QString path = target + outcome.copied[i];
+        try {
+            if (before[static_cast<std::size_t>(i)])
+                ReplaceFile(path, *before[static_cast<std::size_t>(i)]);
+            else if (!QFile::remove(path))
+                throw FileError(path, problemText(QStringLiteral("It could not be removed"), SystemReason()));
+            outcome.copied.removeAt(i);
+        } catch (const FileError& error) {
+            outcome.failed.push_back(error);
+        }
+    }
+}
+
+// Every source is read and checked before any target is touched, every new copy is
+// written whole before the first one is renamed into place, and a rename that fails
+// puts back the targets already replaced: the target folder ends with all of the set's
+// present sources or with none of them.
+SetCopyOutcome copyTogether(const QString& source, const QString& target, const QStringList& names) {
+    SetCopyOutcome outcome;
+    std::vector<std::pair<QString, QByteArray>> sources;
+    for (const QString& name : names) {
+        if (!QFileInfo(source + name).isFile()) continue;
+        try {
+            if (!ReadsWhole(source + name))
+                outcome.damaged << name;
+            else
+                sources.emplace_back(name, readWholeFile(source + name));
+        } catch (const FileError& error) {
+            outcome.failed.push_back(error);
+        }
+    }
+    if (!outcome.damaged.isEmpty() || !outcome.failed.empty()) return outcome;
+    std::vector<std::optional<QByteArray>> before;
+    std::vector<StagedFile> staged;
+    try {
+        for (const auto& [name, bytes] : sources) {
+            const QString path = target + name;
+            before.push_back(QFileInfo(path).isFile() ? std::optional(readWholeFile(path)) : std::nullopt);
+            staged.emplace_back(path, bytes);
+        }
+        for (std::size_t i = 0; i < staged.size(); ++i) {
+            staged[i].commit();
+            outcome.copied << sources[i].first;
+        }
+    } catch (const FileError& error) {
+        outcome.failed.push_back(error);
+        takeBack(target, before, outcome);
+    }
+    return outcome;
+}
+
+QStringList setNames(std::initializer_list<const char*> entries) {
+    QStringList names;
+    for (const char* entry : entries)
+        names << QLatin1String(entry) + QLatin1String(".txt");
+    return names;
+}
+
+SetCopyOutcome copySet(const QStringList& names, SetCopy mode) {
+    const QString source = folderPath(SourceFolder);
+    const QString target = folderPath(TargetFolder);
+    if (source.isEmpty() || target.isEmpty()) return {};
+    return mode == SetCopy::Together ? copyTogether(source, target, names) : copyEachFile(source, target, names);
 }
 
 } // namespace
@@ -540,10 +608,15 @@ bool BusinessDataExists() {
     return business && payrollInfo;
 }
 
-SetCopyOutcome CopyPayrollFiles() {
-    SetCopyOutcome outcome = copySet(
-        {"MyBusinessData", "Deductions", "PayrollInfo", "TaxTable", "TaxVariables", "PercentageTable",
-         "SummaryRecords", "PayrollCheckRegister", "CheckRegister", "StateTaxes", "NonResidentTaxTable"});
+const QStringList& PayrollFileSet() {
+    static const QStringList names =
+        setNames({"MyBusinessData", "Deductions", "PayrollInfo", "TaxTable", "TaxVariables", "PercentageTable",
+                  "SummaryRecords", "PayrollCheckRegister", "CheckRegister", "StateTaxes", "NonResidentTaxTable"});
+    return names;
+}
+
+SetCopyOutcome CopyPayrollFiles(SetCopy mode) {
+    SetCopyOutcome outcome = copySet(PayrollFileSet(), mode);
     // The first backup of the tax variables becomes the master copy; once a master
     // exists the move fails and the master is never touched again.
     const QString backup = ProgramFolder() + QLatin1String("/Backup/");
@@ -553,8 +626,10 @@ SetCopyOutcome CopyPayrollFiles() {
 }
 
 SetCopyOutcome CopyStandardFiles() {
-    return copySet({"CompanyLogo", "CustomerData", "AuxHeadings", "LogoSettings", "Phone", "MyBusinessData",
-                    "PrintColors", "SoldItems", "MyWebSite", "TaxRecords", "SpeedNumbers"});
+    static const QStringList names =
+        setNames({"CompanyLogo", "CustomerData", "AuxHeadings", "LogoSettings", "Phone", "MyBusinessData",
+                  "PrintColors", "SoldItems", "MyWebSite", "TaxRecords", "SpeedNumbers"});
+    return copySet(names, SetCopy::EachFile);
 }
 
 void BackupOnExit() {

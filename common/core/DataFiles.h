@@ -184,19 +184,25 @@ void MakeFolders();
 // Both MyBusinessData.txt and PayrollInfo.txt exist (both are tested, so both are
 // restored from Backup when they can be).
 bool BusinessDataExists();
-// What a set copy left undone: the files whose source does not read whole (ReadsWhole),
-// so that the good copy in the target was kept ("TaxTable.txt"), and the copies that
-// failed (their old target kept).
+// How a set copy takes the set: file by file (a failed copy keeps its old target and the
+// others go on), or as one: every present source is read and checked first, and a
+// damaged or unreadable source or a failed write leaves every target as it was.
+enum class SetCopy { EachFile, Together };
+// What a set copy did: the files it replaced; the files whose source does not read whole
+// (ReadsWhole), so that the target's copy was kept ("TaxTable.txt"; file by file, only
+// those whose target copy is good); the copies that failed (their old target kept).
 struct SetCopyOutcome {
+    QStringList copied;
     QStringList damaged;
     std::vector<FileError> failed;
 };
 // The set copies copy from SourceFolder to TargetFolder, skip missing sources and
-// sources that do not read whole, and go on after a failed copy; a target is replaced
-// only by a complete copy. The payroll set copy then turns the program folder's
-// Backup/TaxVariables.txt into Backup/MasterTaxVariables.txt, which works only while
-// no master exists.
-SetCopyOutcome CopyPayrollFiles();
+// sources that do not read whole; a target is replaced only by a complete copy. The
+// payroll set copy then turns the program folder's Backup/TaxVariables.txt into
+// Backup/MasterTaxVariables.txt, which works only while no master exists.
+SetCopyOutcome CopyPayrollFiles(SetCopy mode = SetCopy::EachFile);
+// The names of the payroll set, in the order the copy takes them ("MyBusinessData.txt" ...).
+const QStringList& PayrollFileSet();
 SetCopyOutcome CopyStandardFiles();
 // The standard set from the program folder to its Backup folder; a failed copy is shown.
 void BackupOnExit();

@@ -134,17 +134,11 @@ std::optional<QString> SyncOpenFile(int handle, const QString& path) {
     return std::nullopt;
 }
 
-void ReplaceFile(const QString& path, const QByteArray& bytes) {
-    const QString target = whereItLies(path);
+StagedFile::StagedFile(const QString& path, const QByteArray& bytes) : path_(path), target_(whereItLies(path)) {
     struct stat old {};
-    const bool hadOld = ::stat(encoded(target).constData(), &old) == 0;
-    const auto fail = [&](const QString& reason) {
-        throw FileError(
-            path, hadOld ? QStringLiteral("It could not be written; the old file was kept (%1).").arg(reason)
-                         : QStringLiteral("It could not be written (%1).").arg(reason));
-    };
+    hadOld_ = ::stat(encoded(target_).constData(), &old) == 0;
     if (WriteFaultAt(path, WriteStep::Open)) fail(reasonOf(ENOSPC));
-    Temporary copy(target, hadOld ? old.st_mode & 07777 : PrivateFileMode);
+    Temporary copy(target_, hadOld_ ? old.st_mode & 07777 : PrivateFileMode);
     if (copy.handle() < 0) fail(SystemReason());
 
     const std::optional<std::int64_t> limit = WriteFaultLimit(path);
@@ -154,10 +148,33 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
     if (const auto failed = SyncOpenFile(copy.handle(), path)) fail(*failed);
     if (WriteFaultAt(path, WriteStep::Flush)) fail(reasonOf(EIO));
     if (!copy.close()) fail(SystemReason());
-    if (WriteFaultAt(path, WriteStep::Rename)) fail(reasonOf(EIO));
-    if (::rename(encoded(copy.name()).constData(), encoded(target).constData()) != 0) fail(SystemReason());
+    temporary_ = copy.name();
     copy.renamed();
-    syncFolder(target);
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : path_(std::move(other.path_)), target_(std::move(other.target_)),
+      temporary_(std::exchange(other.temporary_, QString())), hadOld_(other.hadOld_) {}
+
+StagedFile::~StagedFile() {
+    if (!temporary_.isEmpty()) ::unlink(encoded(temporary_).constData());
+}
+
+void StagedFile::fail(const QString& reason) const {
+    throw FileError(path_, hadOld_ ? QStringLiteral("It could not be written; the old file was kept (%1).").arg(reason)
+                                   : QStringLiteral("It could not be written (%1).").arg(reason));
+}
+
+void StagedFile::commit() {
+    if (temporary_.isEmpty()) return;
+    if (WriteFaultAt(path_, WriteStep::Rename)) fail(reasonOf(EIO));
+    if (::rename(encoded(temporary_).constData(), encoded(target_).constData()) != 0) fail(SystemReason());
+    temporary_.clear();
+    syncFolder(target_);
+}
+
+void ReplaceFile(const QString& path, const QByteArray& bytes) {
+    StagedFile(path, bytes).commit();
 }
 
 void MoveFileOver(const QString& from, const QString& to) {

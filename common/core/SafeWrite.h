@@ -23,6 +23,26 @@ inline constexpr unsigned PrivateFolderMode = 0700;
 // says so. A replaced file keeps its mode; a new one is private.
 void ReplaceFile(const QString& path, const QByteArray& bytes);
 
+// ReplaceFile in two halves, so that several files can be written before any of them is
+// replaced: the constructor writes and syncs the temporary copy (throwing FileError as
+// ReplaceFile does), commit() renames it over the file. A copy never committed is removed.
+class StagedFile {
+public:
+    StagedFile(const QString& path, const QByteArray& bytes);
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&&) = delete;
+    ~StagedFile();
+    void commit();
+
+private:
+    [[noreturn]] void fail(const QString& reason) const;
+
+    QString path_;
+    QString target_;
+    QString temporary_;
+    bool hadOld_ = false;
+};
+
 // Gives the file at `from` the name `to` in one step, replacing a file of that name, and
 // brings the folder's entry to the disk: a reader sees the old file or the new one, never
 // neither. Throws FileError naming `from`; a failure leaves both files as they were.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QString>
@@ -42,3 +43,12 @@ inline void SelectWholeTextOnFocus(QLineEdit* box) {
     };
     box->installEventFilter(new Selector(box));
 }
+
+// Shows the hourglass for the length of a long step.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};

@@ -3,6 +3,7 @@
 #include "Globals.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -37,6 +38,10 @@ std::optional<QString> InputBox(const QString& prompt, const QString& title, con
 }
 
 void Beep() { Dialogs().beep(); }
+
+std::optional<QString> PickFolder(const QString& title, const QString& start) {
+    return Dialogs().folderDialog(title, start);
+}
 
 void AlarmBeep() {
     if (AlarmsOn) Beep();
@@ -84,6 +89,12 @@ std::optional<int> QtDialogHandler::printDialog(QPrinter* printer) {
     return printer->copyCount();
 }
 
+std::optional<QString> QtDialogHandler::folderDialog(const QString& title, const QString& start) {
+    const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), shownTitle(title), start);
+    if (folder.isEmpty()) return std::nullopt;
+    return folder;
+}
+
 ScriptedDialogs& ScriptedDialogs::answer(MsgAnswer a) {
     pending.emplace_back(a);
     return *this;
@@ -96,6 +107,11 @@ ScriptedDialogs& ScriptedDialogs::answerInput(std::optional<QString> text) {
 
 ScriptedDialogs& ScriptedDialogs::answerPrintDialog(bool accept, int copies) {
     pending.emplace_back(PrintAnswer{accept, copies});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerFolder(std::optional<QString> folder) {
+    pending.emplace_back(FolderAnswer{folder.has_value(), folder.value_or(QString())});
     return *this;
 }
 
@@ -133,6 +149,18 @@ std::optional<int> ScriptedDialogs::printDialog(QPrinter*) {
     }
     ++unanswered;
     return 1;
+}
+
+std::optional<QString> ScriptedDialogs::folderDialog(const QString& title, const QString&) {
+    shown.push_back({Kind::FolderDialog, {}, title, MsgButtons::OKCancel});
+    if (!pending.empty() && std::holds_alternative<FolderAnswer>(pending.front())) {
+        const FolderAnswer answer = std::get<FolderAnswer>(pending.front());
+        pending.pop_front();
+        if (!answer.chosen) return std::nullopt;
+        return answer.folder;
+    }
+    ++unanswered;
+    return std::nullopt;
 }
 
 std::vector<QString> ScriptedDialogs::messages() const {

@@ -26,6 +26,8 @@ public:
     // The print dialog. printer is the real printer being set up, or null when the
     // recording printer is in use. Returns the copies chosen, nullopt on Cancel.
     virtual std::optional<int> printDialog(QPrinter* printer) = 0;
+    // A folder chooser opening at start; nullopt when the user cancels.
+    virtual std::optional<QString> folderDialog(const QString& title, const QString& start) = 0;
 };
 
 // Installs a handler; returns the one it replaces. The default shows real Qt dialogs.
@@ -37,6 +39,8 @@ MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, const
 std::optional<QString> InputBox(const QString& prompt, const QString& title = {},
                                 const QString& defaultText = {});
 void Beep();
+// Lets the user choose a folder; its full path, or nullopt when cancelled.
+std::optional<QString> PickFolder(const QString& title, const QString& start = {});
 // Beeps only when the user has alarms on (AlarmsOn).
 void AlarmBeep();
 // The program title shown when a message has none (the application name).
@@ -50,11 +54,12 @@ public:
                                  const QString& defaultText) override;
     void beep() override;
     std::optional<int> printDialog(QPrinter* printer) override;
+    std::optional<QString> folderDialog(const QString& title, const QString& start) override;
 };
 
 // Answers from a queue and records everything shown, for tests. A message with
 // only an OK button needs no scripted answer. A question, input box or print
-// dialog with no matching answer at the front of the queue is counted in
+// dialog or folder chooser with no matching answer at the front of the queue is counted in
 // `unanswered` and gets the cautious answer (Cancel, No, cancelled input); an
 // unscripted print dialog is accepted with one copy. The test fixtures fail a test
 // that leaves a question unanswered or a scripted answer unused.
@@ -64,9 +69,13 @@ public:
         bool accept = true;
         int copies = 1;
     };
-    using Answer = std::variant<MsgAnswer, std::optional<QString>, PrintAnswer>;
+    struct FolderAnswer {
+        bool chosen = false;
+        QString folder;
+    };
+    using Answer = std::variant<MsgAnswer, std::optional<QString>, PrintAnswer, FolderAnswer>;
 
-    enum class Kind { Message, Input, PrintDialog };
+    enum class Kind { Message, Input, PrintDialog, FolderDialog };
     struct Shown {
         Kind kind;
         QString text; // message text or input prompt, CR LF kept as given
@@ -77,12 +86,14 @@ public:
     ScriptedDialogs& answer(MsgAnswer a);
     ScriptedDialogs& answerInput(std::optional<QString> text);
     ScriptedDialogs& answerPrintDialog(bool accept, int copies = 1);
+    ScriptedDialogs& answerFolder(std::optional<QString> folder);
 
     MsgAnswer message(const QString& text, MsgButtons buttons, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     void beep() override { ++beeps; }
     std::optional<int> printDialog(QPrinter* printer) override;
+    std::optional<QString> folderDialog(const QString& title, const QString& start) override;
 
     std::vector<Shown> shown;
     std::deque<Answer> pending;

@@ -1,16 +1,19 @@
 #include "FlexGrid.h"
 
+#include <QAbstractTableModel>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -38,11 +41,139 @@ QColor VbColor(quint32 bbggrr) {
                   static_cast<int>((bbggrr >> 16) & 0xFF));
 }
 
+// The cells behind the grid: the texts in one block, row by row with the heading row
+// first, and the rarer colours and fonts by cell. Filling a grid of many thousand cells
+// is then a matter of storing their texts.
+class FlexGridModel : public QAbstractTableModel {
+public:
+    struct Style {
+        QColor back; // invalid: the grid's own colour
+        QColor fore;
+        std::optional<QFont> font;
+    };
+
+    explicit FlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        return cellData(index.row() + 1, index.column(), role);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= cols_) return {};
+        return cellData(0, section, role);
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    // Rows are counted without the heading row; cells are addressed with it (row 0).
+    void setDataRows(int rows) {
+        if (rows == rows_) return;
+        if (rows > rows_) {
+            beginInsertRows({}, rows_, rows - 1);
+            rows_ = rows;
+            texts_.resize(slot(rows_ + 1, 0));
+            endInsertRows();
+            return;
+        }
+        beginRemoveRows({}, rows, rows_ - 1);
+        rows_ = rows;
+        texts_.resize(slot(rows_ + 1, 0));
+        dropStyles([rows](int row, int) { return row > rows; });
+        endRemoveRows();
+    }
+    void setColumns(int cols) {
+        if (cols == cols_) return;
+        std::vector<QString> texts(std::size_t(rows_ + 1) * std::size_t(cols));
+        for (int r = 0; r <= rows_; ++r)
+            for (int c = 0; c < std::min(cols, cols_); ++c)
+                texts[std::size_t(r) * std::size_t(cols) + std::size_t(c)] = std::move(texts_[slot(r, c)]);
+        if (cols > cols_)
+            beginInsertColumns({}, cols_, cols - 1);
+        else
+            beginRemoveColumns({}, cols, cols_ - 1);
+        const bool more = cols > cols_;
+        cols_ = cols;
+        texts_ = std::move(texts);
+        alignments_.resize(std::size_t(cols), Qt::AlignLeft | Qt::AlignVCenter);
+        dropStyles([cols](int, int col) { return col >= cols; });
+        if (more)
+            endInsertColumns();
+        else
+            endRemoveColumns();
+    }
+
+    const QString& text(int row, int col) const { return texts_[slot(row, col)]; }
+    void setText(int row, int col, const QString& text) {
+        QString& cell = texts_[slot(row, col)];
+        if (cell == text) return;
+        cell = text;
+        changed(row, col);
+    }
+    Qt::Alignment alignment(int col) const { return alignments_[std::size_t(col)]; }
+    void setAlignment(int col, Qt::Alignment alignment) {
+        alignments_[std::size_t(col)] = alignment;
+        Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
+        if (rows_ > 0) Q_EMIT dataChanged(index(0, col), index(rows_ - 1, col), {Qt::TextAlignmentRole});
+    }
+    const Style* style(int row, int col) const {
+        const auto it = styles_.constFind(key(row, col));
+        return it == styles_.cend() ? nullptr : &*it;
+    }
+    template <class Change> void changeStyle(int row, int col, Change&& change) {
+        change(styles_[key(row, col)]);
+        changed(row, col);
+    }
+
+private:
+    std::size_t slot(int row, int col) const {
+        return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
+    }
+    static quint64 key(int row, int col) { return (quint64(quint32(row)) << 32) | quint32(col); }
+    template <class Gone> void dropStyles(Gone&& gone) {
+        for (auto it = styles_.begin(); it != styles_.end();)
+            it = gone(int(it.key() >> 32), int(it.key() & 0xFFFFFFFFu)) ? styles_.erase(it) : std::next(it);
+    }
+    void changed(int row, int col) {
+        if (row == 0) return Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
+        const QModelIndex cell = index(row - 1, col);
+        Q_EMIT dataChanged(cell, cell);
+    }
+    QVariant cellData(int row, int col, int role) const {
+        const Style* shown = style(row, col);
+        switch (role) {
+        case Qt::DisplayRole:
+            return text(row, col);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(int(alignment(col)));
+        case Qt::BackgroundRole:
+            if (shown && shown->back.isValid()) return QBrush(shown->back);
+            return {};
+        case Qt::ForegroundRole:
+            if (shown && shown->fore.isValid()) return QBrush(shown->fore);
+            return {};
+        case Qt::FontRole:
+            if (shown && shown->font) return *shown->font;
+            return {};
+        default:
+            return {};
+        }
+    }
+
+    int rows_ = 0;
+    int cols_ = 0;
+    std::vector<QString> texts_;
+    std::vector<Qt::Alignment> alignments_;
+    QHash<quint64, Style> styles_;
+};
+
 // The table inside the grid: fixed columns take no clicks and the cursor keys
 // never move into them.
-class FlexGridTable : public QTableWidget {
+class FlexGridTable : public QTableView {
 public:
-    explicit FlexGridTable(FlexGrid* grid) : QTableWidget(grid), grid_(grid) {}
+    explicit FlexGridTable(FlexGrid* grid) : QTableView(grid), grid_(grid) {}
     void refreshGeometry() { updateGeometries(); }
 
 protected:
@@ -52,16 +183,16 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (inFixedColumn(event->position().toPoint())) return event->accept();
-        QTableWidget::mousePressEvent(event);
+        QTableView::mousePressEvent(event);
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override {
         if (inFixedColumn(event->position().toPoint())) return event->accept();
-        QTableWidget::mouseDoubleClickEvent(event);
+        QTableView::mouseDoubleClickEvent(event);
     }
     // Typing over the grid does not jump to a cell that starts with the typed text.
     void keyboardSearch(const QString&) override {}
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
-        const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+        const QModelIndex next = QTableView::moveCursor(action, modifiers);
         if (next.isValid() && next.column() < grid_->fixedCols_) return currentIndex();
         return next;
     }
@@ -77,7 +208,7 @@ namespace {
 // while the rest of a row or column selection is highlighted.
 class FlexGridDelegate : public QStyledItemDelegate {
 public:
-    FlexGridDelegate(QTableWidget* view, const int* fixedCols)
+    FlexGridDelegate(QTableView* view, const int* fixedCols)
         : QStyledItemDelegate(view), view_(view), fixedCols_(fixedCols) {}
 
 protected:
@@ -101,7 +232,7 @@ protected:
     }
 
 private:
-    QTableWidget* view_;
+    QTableView* view_;
     const int* fixedCols_;
 };
 
@@ -110,6 +241,8 @@ private:
 FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent) {
     auto* table = new FlexGridTable(this);
     view_ = table;
+    model_ = new FlexGridModel(view_);
+    view_->setModel(model_);
     view_->setObjectName(QStringLiteral("table"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -129,13 +262,13 @@ FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent) {
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->setItemDelegate(new FlexGridDelegate(view_, &fixedCols_));
 
-    connect(view_, &QTableWidget::currentCellChanged, this,
-            [this](int r, int c, int, int) { onViewCurrentChanged(r, c); });
-    connect(view_, &QTableWidget::cellClicked, this, [this](int r, int c) {
-        if (c >= fixedCols_) Q_EMIT clicked(r + 1, c);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onViewCurrentChanged(current.row(), current.column()); });
+    connect(view_, &QTableView::clicked, this, [this](const QModelIndex& cell) {
+        if (cell.column() >= fixedCols_) Q_EMIT clicked(cell.row() + 1, cell.column());
     });
-    connect(view_, &QTableWidget::cellDoubleClicked, this, [this](int r, int c) {
-        if (c >= fixedCols_) Q_EMIT doubleClicked(r + 1, c);
+    connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& cell) {
+        if (cell.column() >= fixedCols_) Q_EMIT doubleClicked(cell.row() + 1, cell.column());
     });
 
     setCols(2);
@@ -155,23 +288,22 @@ void FlexGrid::setFormatString(const QString& format) {
     const QFontMetrics metrics(view_->horizontalHeader()->font());
     for (int c = 0; c < fields.size(); ++c) {
         QString heading = fields[c];
-        alignments_[c] = AlignmentOf(heading.isEmpty() ? QChar() : heading.front());
+        model_->setAlignment(c, AlignmentOf(heading.isEmpty() ? QChar() : heading.front()));
         if (!heading.isEmpty() && QStringLiteral("<^>").contains(heading.front())) heading.remove(0, 1);
-        ensureItem(0, c)->setText(heading);
-        applyAlignment(c);
+        model_->setText(0, c, heading);
         view_->setColumnHidden(c, false);
         view_->setColumnWidth(c, metrics.horizontalAdvance(heading) + HeadingPadding);
     }
 }
 
 int FlexGrid::rows() const {
-    return view_->rowCount() + 1;
+    return model_->rowCount() + 1;
 }
 
 void FlexGrid::setRows(int rows) {
     rows = std::max(rows, 1);
     syncing_ = true;
-    view_->setRowCount(rows - 1);
+    model_->setDataRows(rows - 1);
     syncing_ = false;
     for (auto it = twips_.begin(); it != twips_.end();)
         it = it.key() >= rows ? twips_.erase(it) : std::next(it);
@@ -180,19 +312,14 @@ void FlexGrid::setRows(int rows) {
 }
 
 int FlexGrid::cols() const {
-    return view_->columnCount();
+    return model_->columnCount();
 }
 
 void FlexGrid::setCols(int cols) {
     cols = std::max(cols, 1);
-    const int old = view_->columnCount();
     syncing_ = true;
-    view_->setColumnCount(cols);
+    model_->setColumns(cols);
     syncing_ = false;
-    alignments_.resize(static_cast<std::size_t>(cols), Qt::AlignLeft | Qt::AlignVCenter);
-    // Without an item of its own a heading would show the column's number.
-    for (int c = old; c < cols; ++c)
-        ensureItem(0, c);
     fixedCols_ = std::min(fixedCols_, cols - 1);
     col_ = std::clamp(col_, fixedCols_, cols - 1);
     syncView();
@@ -208,46 +335,22 @@ bool FlexGrid::validCell(int row, int col) const {
     return row >= 0 && row < rows() && col >= 0 && col < cols();
 }
 
-QTableWidgetItem* FlexGrid::itemAt(int row, int col) const {
-    if (!validCell(row, col)) return nullptr;
-    return row == 0 ? view_->horizontalHeaderItem(col) : view_->item(row - 1, col);
-}
-
-QTableWidgetItem* FlexGrid::ensureItem(int row, int col) {
-    if (!validCell(row, col)) {
-        qWarning("FlexGrid %s: no cell (%d, %d)", qPrintable(objectName()), row, col);
-        return nullptr;
-    }
-    if (QTableWidgetItem* existing = itemAt(row, col)) return existing;
-    auto* item = new QTableWidgetItem;
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setTextAlignment(alignments_[static_cast<std::size_t>(col)]);
-    if (row == 0)
-        view_->setHorizontalHeaderItem(col, item);
-    else
-        view_->setItem(row - 1, col, item);
-    return item;
-}
-
-void FlexGrid::applyAlignment(int col) {
-    const Qt::Alignment alignment = alignments_[static_cast<std::size_t>(col)];
-    for (int r = 0; r < rows(); ++r)
-        if (QTableWidgetItem* item = itemAt(r, col)) item->setTextAlignment(alignment);
-}
-
 Qt::Alignment FlexGrid::colAlignment(int col) const {
     if (col < 0 || col >= cols()) return Qt::AlignLeft | Qt::AlignVCenter;
-    return alignments_[static_cast<std::size_t>(col)];
+    return model_->alignment(col);
 }
 
 QString FlexGrid::textMatrix(int row, int col) const {
-    const QTableWidgetItem* item = itemAt(row, col);
-    return item ? item->text() : QString();
+    return validCell(row, col) ? model_->text(row, col) : QString();
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
-    if (itemAt(row, col) == nullptr && text.isEmpty() && validCell(row, col)) return;
-    if (QTableWidgetItem* item = ensureItem(row, col)) item->setText(text);
+    if (!validCell(row, col)) return warnNoCell(row, col);
+    model_->setText(row, col, text);
+}
+
+void FlexGrid::warnNoCell(int row, int col) const {
+    qWarning("FlexGrid %s: no cell (%d, %d)", qPrintable(objectName()), row, col);
 }
 
 void FlexGrid::setRow(int row) {
@@ -269,9 +372,9 @@ void FlexGrid::moveCurrent(int row, int col) {
 
 void FlexGrid::syncView() {
     if (row_ < 1 || row_ >= rows() || col_ >= cols()) return;
-    if (view_->currentRow() == row_ - 1 && view_->currentColumn() == col_) return;
+    if (view_->currentIndex() == model_->index(row_ - 1, col_)) return;
     syncing_ = true;
-    view_->setCurrentCell(row_ - 1, col_);
+    view_->setCurrentIndex(model_->index(row_ - 1, col_));
     syncing_ = false;
 }
 
@@ -339,29 +442,33 @@ void FlexGrid::setHeightTwips(int twips) {
 }
 
 QColor FlexGrid::cellBackColor(int row, int col) const {
-    if (const QTableWidgetItem* item = itemAt(row, col); item && item->data(Qt::BackgroundRole).isValid())
-        return item->background().color();
+    if (const auto* style = validCell(row, col) ? model_->style(row, col) : nullptr;
+        style && style->back.isValid())
+        return style->back;
     return row == 0 || col < fixedCols_ ? view_->palette().color(QPalette::Button)
                                         : view_->palette().color(QPalette::Base);
 }
 
 void FlexGrid::setCellBackColor(int row, int col, const QColor& colour) {
-    if (QTableWidgetItem* item = ensureItem(row, col)) item->setBackground(colour);
+    if (!validCell(row, col)) return warnNoCell(row, col);
+    model_->changeStyle(row, col, [&colour](FlexGridModel::Style& style) { style.back = colour; });
 }
 
 QColor FlexGrid::cellForeColor(int row, int col) const {
-    if (const QTableWidgetItem* item = itemAt(row, col); item && item->data(Qt::ForegroundRole).isValid())
-        return item->foreground().color();
+    if (const auto* style = validCell(row, col) ? model_->style(row, col) : nullptr;
+        style && style->fore.isValid())
+        return style->fore;
     return view_->palette().color(row == 0 ? QPalette::ButtonText : QPalette::Text);
 }
 
 void FlexGrid::setCellForeColor(int row, int col, const QColor& colour) {
-    if (QTableWidgetItem* item = ensureItem(row, col)) item->setForeground(colour);
+    if (!validCell(row, col)) return warnNoCell(row, col);
+    model_->changeStyle(row, col, [&colour](FlexGridModel::Style& style) { style.fore = colour; });
 }
 
 QFont FlexGrid::cellFont(int row, int col) const {
-    const QTableWidgetItem* item = itemAt(row, col);
-    if (item && item->data(Qt::FontRole).isValid()) return item->font();
+    if (const auto* style = validCell(row, col) ? model_->style(row, col) : nullptr; style && style->font)
+        return *style->font;
     return row == 0 ? view_->horizontalHeader()->font() : view_->font();
 }
 
@@ -371,11 +478,7 @@ double FlexGrid::cellFontSize(int row, int col) const {
 
 void FlexGrid::setCellFontSize(int row, int col, double points) {
     if (points <= 0) return;
-    if (QTableWidgetItem* item = ensureItem(row, col)) {
-        QFont font = cellFont(row, col);
-        font.setPointSizeF(points);
-        item->setFont(font);
-    }
+    setCellFont(row, col, [points](QFont& font) { font.setPointSizeF(points); });
 }
 
 bool FlexGrid::cellFontBold(int row, int col) const {
@@ -383,11 +486,14 @@ bool FlexGrid::cellFontBold(int row, int col) const {
 }
 
 void FlexGrid::setCellFontBold(int row, int col, bool bold) {
-    if (QTableWidgetItem* item = ensureItem(row, col)) {
-        QFont font = cellFont(row, col);
-        font.setBold(bold);
-        item->setFont(font);
-    }
+    setCellFont(row, col, [bold](QFont& font) { font.setBold(bold); });
+}
+
+template <class Change> void FlexGrid::setCellFont(int row, int col, Change&& change) {
+    if (!validCell(row, col)) return warnNoCell(row, col);
+    QFont font = cellFont(row, col);
+    change(font);
+    model_->changeStyle(row, col, [&font](FlexGridModel::Style& style) { style.font = font; });
 }
 
 void FlexGrid::setSelectionMode(int mode) {
@@ -398,7 +504,7 @@ void FlexGrid::setSelectionMode(int mode) {
     view_->clearSelection();
     if (row_ >= 1 && row_ < rows()) {
         syncing_ = true;
-        view_->setCurrentCell(row_ - 1, col_);
+        view_->setCurrentIndex(model_->index(row_ - 1, col_));
         syncing_ = false;
     }
 }

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
+class FlexGridModel;
 
 // Screen sizes in the screens' own unit: 1440 twips to the inch, so 15 twips to a
 // logical pixel (96 per inch). Every conversion goes through these two.
@@ -85,8 +85,9 @@ public:
     // 0 free (one cell), 1 whole rows, 2 whole columns.
     void setSelectionMode(int mode);
 
-    // The table inside the control (for event delivery and the wheel hook).
-    QTableWidget* view() const { return view_; }
+    // The table inside the control (for event delivery and the wheel hook). Its model
+    // tells every change of a cell (dataChanged) and of a heading (headerDataChanged).
+    QTableView* view() const { return view_; }
 
 Q_SIGNALS:
     // A mouse click on a data cell; the clicked cell is already the current cell.
@@ -101,9 +102,8 @@ private:
     friend class FlexGridTable;
 
     bool validCell(int row, int col) const;
-    QTableWidgetItem* itemAt(int row, int col) const;
-    QTableWidgetItem* ensureItem(int row, int col);
-    void applyAlignment(int col);
+    void warnNoCell(int row, int col) const;
+    template <class Change> void setCellFont(int row, int col, Change&& change);
     void moveCurrent(int row, int col);
     void syncView();
     void onViewCurrentChanged(int viewRow, int col);
@@ -111,8 +111,8 @@ private:
     QFont cellFont(int row, int col) const;
     static int rememberedTwips(const QHash<int, int>& remembered, int key, int pixels);
 
-    QTableWidget* view_ = nullptr;
-    std::vector<Qt::Alignment> alignments_;
+    QTableView* view_ = nullptr;
+    FlexGridModel* model_ = nullptr;
     int fixedCols_ = 0;
     int selectionMode_ = SelectionFree;
     int row_ = 1;

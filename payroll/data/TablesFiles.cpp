@@ -11,7 +11,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QAbstractItemModel>
+#include <QTableView>
 
 namespace {
 
@@ -45,7 +46,7 @@ void frmTables::bindTables() {
     connect(ckState, &QCheckBox::toggled, this, [&tables](bool on) { tables.StateFlat = on; });
     connect(ckLocal, &QCheckBox::toggled, this, [&tables](bool on) { tables.LocalFlat = on; });
     const auto bindGrid = [this](FlexGrid* grid, std::vector<std::vector<QString>>& table) {
-        connect(grid->view(), &QTableWidget::itemChanged, this, [this, grid, &table] {
+        connect(grid->view()->model(), &QAbstractItemModel::dataChanged, this, [this, grid, &table] {
             if (showing_) return;
             for (int r = 1; r <= TaxTables::TableRows; ++r)
                 for (int c = 1; c <= TaxTables::TableCols; ++c)

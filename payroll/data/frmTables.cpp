@@ -16,7 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -23,7 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "frmReports.h"
 
+#include "Controls.h"
 #include "Dates.h"
 #include "Dialogs.h"
 #include "FileErrors.h"
@@ -13,7 +14,6 @@
 #include "WebPage.h"
 #include "frmTables.h"
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QGroupBox>
@@ -51,15 +51,6 @@ void ClearCells(FlexGrid& grid, bool paint) {
 QString TaxText(int index) {
     return Form<frmTables>().TxtTables[static_cast<std::size_t>(index)]->text();
 }
-
-// Shows the hourglass for the length of a load.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -124,7 +124,7 @@ QLabel* NewPicture(QWidget* parent, const QString& name, QStyle::StandardPixmap 
 
 // The width that shows every column of a grid, with room for its vertical scroll bar.
 int AllColumnsWidth(const FlexGrid& grid) {
-    const QTableWidget* view = grid.view();
+    const QTableView* view = grid.view();
     return view->horizontalHeader()->length() + 2 * view->frameWidth() +
            view->verticalScrollBar()->sizeHint().width();
 }

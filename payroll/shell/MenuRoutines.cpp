@@ -1,6 +1,7 @@
 #include "MenuRoutines.h"
 
 #include "Screen.h"
+#include "frmArchive.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
@@ -18,7 +19,7 @@ template <class F> void Show() {
 
 constexpr std::array<ShowRoutine, RoutineCount> Routines = {
     Show<frmEmployees>,
-    nullptr, // frmArchive
+    Show<frmArchive>,
     Show<frmPayroll>,
     Show<frmReports>,
     Show<frmEmpReports>,

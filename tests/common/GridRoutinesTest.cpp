@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 

@@ -15,6 +15,7 @@
 #include "Main.h"
 #include "RecordSupport.h"
 #include "frmAbout.h"
+#include "frmArchive.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
 #include "../../labels/frmMain.h"
@@ -42,6 +43,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -330,6 +332,7 @@ const ScreenCase Screens[] = {
       Step<frmEmployees>("taxes", [](frmEmployees& s) { s.mnuTaxes_Click(); }),
       Step<frmEmployees>("new employee", [](frmEmployees& s) { s.mnuAdd_Click(); })}, {}, {}},
     {"new employee worksheet", BusinessFile, Open<frmNewEmployee>(), {}, {}, {}},
+    {"backup and restore", BusinessFile, Open<frmArchive>(), {}, {}, {}},
     {"employee reports", BusinessFile, Open<frmEmpReports>(),
      {Step<frmEmpReports>("report", [](frmEmpReports& s) { for (int i : {6, 1}) s.cmdEmplloyee_Click(i); })}, {}, {}},
     {"pay run", BusinessFile, Open<frmPayroll>(),

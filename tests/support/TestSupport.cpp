@@ -27,7 +27,8 @@ QString ShownDialogs(const ScriptedDialogs& d) {
     for (const ScriptedDialogs::Shown& s : d.shown) {
         const char* kind = s.kind == ScriptedDialogs::Kind::Message ? "message"
                            : s.kind == ScriptedDialogs::Kind::Input ? "input"
-                                                                    : "print dialog";
+                           : s.kind == ScriptedDialogs::Kind::PrintDialog ? "print dialog"
+                                                                          : "folder dialog";
         list += QStringLiteral("\n  %1 \"%2\"").arg(QLatin1String(kind), s.text);
     }
     return list;
