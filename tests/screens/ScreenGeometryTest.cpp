@@ -8,11 +8,13 @@
 #include "FlexGrid.h"
 #include "Main.h"
 #include "RecordSupport.h"
+#include "Register.h"
 #include "frmAbout.h"
 #include "frmEmpReports.h"
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmPurge.h"
 #include "frmReports.h"
 #include "frmSetup.h"
 #include "frmSplash.h"
@@ -262,6 +264,17 @@ std::vector<ScreenState> SetupTabs() {
         SetupTab(frmSetup::MatchingTab, "401 k"), SetupTab(frmSetup::AssistanceTab, "Program Assistance")};
 }
 
+// Three paychecks of today in the register, listed for voiding.
+void ListTodaysPaychecks(frmPurge& s) {
+    QByteArray checks;
+    for (int check : {2044, 2045, 2046})
+        checks += PaycheckEntry(check, Today(), QStringLiteral("Abigail Montgomery-Fairweather"),
+                                Money::fromCents(123456789)).encode();
+    WriteWholeFile(s.RegisterFile, checks);
+    s.fraVoidChecks->show();
+    s.LoadDatePaychecks();
+}
+
 // One row a screen, one step a line.
 // clang-format off
 const ScreenCase Screens[] = {
@@ -305,6 +318,8 @@ const ScreenCase Screens[] = {
       Step<frmReports>("unemployment detail", [](frmReports& s) { s.optReports_Click(4); s.cmdReports_Click(1); }),
       Step<frmReports>("privacy shade", [](frmReports& s) { s.Image3_Click(); })},
      {}, {QStringLiteral("fraHide")}},
+    {"payroll purge", BusinessFile | Checkbooks, Open<frmPurge>(),
+     {Step<frmPurge>("void frame", ListTodaysPaychecks)}, {}, {}},
 };
 // clang-format on
 

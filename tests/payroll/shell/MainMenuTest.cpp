@@ -8,6 +8,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmPurge.h"
 #include "frmReports.h"
 #include "frmSetup.h"
 #include "frmSplash.h"
@@ -15,6 +16,7 @@
 #include "frmTables.h"
 
 #include <QAction>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -133,7 +135,7 @@ TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
     WriteEmployees({Employee(1)});
     writeSummaryRecords(1);
     frmStartup& menu = startAtTheMenu();
-    for (int routine : {Routine::BackupRestore, Routine::DeletePayroll}) {
+    for (int routine : {Routine::BackupRestore}) {
         dialogs->clear();
         menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
         menu.cmdStart->click();
@@ -153,6 +155,25 @@ TEST_F(MainMenuTest, PayrollReportsOpenFromTheMenuAndReturnToIt) {
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmReports")});
     Form<frmReports>().cmdReports[0]->click();
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+}
+
+TEST_F(MainMenuTest, PurgingTheOnlyPayrollRunClosesThePayrollReports) {
+    WriteEmployees({Employee(1)});
+    writeSummaryRecords(1);
+    frmStartup& menu = startAtTheMenu();
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::PayrollReports]->isEnabled());
+    menu.optProgramRoutine[Routine::DeletePayroll]->setChecked(true);
+    menu.cmdStart->click();
+    ASSERT_EQ(visibleScreens(), QStringList{QStringLiteral("frmPurge")});
+    frmPurge& purge = Form<frmPurge>();
+    EXPECT_EQ(purge.DTPicker1->date(), fixedToday());
+    purge.DTPicker1->setDate(QDate(2026, 6, 12));
+    dialogs->answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+    purge.cmdPurge[PurgeButton::PurgeDated]->click();
+    // No check of that date in the register: straight back to the menu.
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+    EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
+    EXPECT_FALSE(menu.optProgramRoutine[Routine::PayrollReports]->isEnabled());
 }
 
 TEST_F(MainMenuTest, DoubleClickOnAnOptionStartsItsRoutine) {
