@@ -134,7 +134,9 @@ std::optional<QString> SyncOpenFile(int handle, const QString& path) {
     return std::nullopt;
 }
 
-void ReplaceFile(const QString& path, const QByteArray& bytes) {
+namespace {
+
+void replaceFile(const QString& path, const QByteArray& bytes, bool synced) {
     const QString target = whereItLies(path);
     struct stat old {};
     const bool hadOld = ::stat(encoded(target).constData(), &old) == 0;
@@ -151,23 +153,35 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
     const std::int64_t size = limit ? std::min<std::int64_t>(*limit, bytes.size()) : bytes.size();
     if (!writeAll(copy.handle(), bytes.constData(), size)) fail(SystemReason());
     if (size < bytes.size()) fail(reasonOf(ENOSPC));
-    if (const auto failed = SyncOpenFile(copy.handle(), path)) fail(*failed);
+    if (synced) {
+        if (const auto failed = SyncOpenFile(copy.handle(), path)) fail(*failed);
+    }
     if (WriteFaultAt(path, WriteStep::Flush)) fail(reasonOf(EIO));
     if (!copy.close()) fail(SystemReason());
     if (WriteFaultAt(path, WriteStep::Rename)) fail(reasonOf(EIO));
     if (::rename(encoded(copy.name()).constData(), encoded(target).constData()) != 0) fail(SystemReason());
     copy.renamed();
-    syncFolder(target);
+    if (synced) syncFolder(target);
 }
 
-void MoveFileOver(const QString& from, const QString& to) {
+} // namespace
+
+void ReplaceFile(const QString& path, const QByteArray& bytes) {
+    replaceFile(path, bytes, true);
+}
+
+void WriteUnsynced(const QString& path, const QByteArray& bytes) {
+    replaceFile(path, bytes, false);
+}
+
+void MoveFileOver(const QString& from, const QString& to, bool syncNow) {
     const QString target = whereItLies(to);
     const auto fail = [&](const QString& reason) {
         throw FileError(from, QStringLiteral("It could not be renamed to %1 (%2).").arg(to, reason));
     };
     if (WriteFaultAt(to, WriteStep::Rename)) fail(reasonOf(EIO));
     if (::rename(encoded(from).constData(), encoded(target).constData()) != 0) fail(SystemReason());
-    syncFolder(target);
+    if (syncNow) syncFolder(target);
 }
 
 void RemoveLeftoverTemporaries(const QString& folder) {
@@ -210,6 +224,16 @@ std::vector<std::optional<QString>> syncAll(const std::vector<AppendBatch::Pendi
 }
 
 } // namespace
+
+void SyncFiles(const QStringList& paths) {
+    std::vector<AppendBatch::Pending> files;
+    for (const QString& path : paths)
+        files.push_back({path, 0});
+    const std::vector<std::optional<QString>> reasons = syncAll(files);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (reasons[i])
+            throw FileError(files[i].path, QStringLiteral("It could not be saved to the disk (%1).").arg(*reasons[i]));
+}
 
 AppendBatch::AppendBatch() : outer_(currentBatch()) {
     currentBatch() = this;

@@ -23,10 +23,18 @@ inline constexpr unsigned PrivateFolderMode = 0700;
 // says so. A replaced file keeps its mode; a new one is private.
 void ReplaceFile(const QString& path, const QByteArray& bytes);
 
+// Replaces the file as ReplaceFile does, but without waiting for the disk: for a file that
+// is renamed into place only once SyncFiles has brought it there.
+void WriteUnsynced(const QString& path, const QByteArray& bytes);
+// Brings the files or folders to the disk, several at a time, so that the file system
+// commits them together. Throws FileError naming the first that failed.
+void SyncFiles(const QStringList& paths);
+
 // Gives the file at `from` the name `to` in one step, replacing a file of that name, and
-// brings the folder's entry to the disk: a reader sees the old file or the new one, never
-// neither. Throws FileError naming `from`; a failure leaves both files as they were.
-void MoveFileOver(const QString& from, const QString& to);
+// brings the folder's entry to the disk (unless the caller syncs the folder itself later,
+// for many files at once): a reader sees the old file or the new one, never neither.
+// Throws FileError naming `from`; a failure leaves both files as they were.
+void MoveFileOver(const QString& from, const QString& to, bool syncNow = true);
 
 // The name part that marks a temporary file of ReplaceFile: "Employees.txt.partial-Xy12Ab".
 inline constexpr char TemporaryMark[] = ".partial-";

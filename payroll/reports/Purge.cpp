@@ -66,11 +66,10 @@ void DeleteFilesIn(const QString& relativeFolder) {
 // ---- The dated purge -----------------------------------------------------------------------
 
 DatedPurge PurgeDatedPayroll(QDate payDate) {
-    DatedPurge purged;
-    purged.runs = RewriteFile(SummaryRecordsFile, SummaryUpdateFile, SummaryRecord::Length,
-                              OtherDays(payDate, SummaryDateOffset), Emptied::RemoveFile)
-                      .left;
     DeleteFileAndBackup(u"/EmployeeUpdate.txt");
+    std::vector<RewriteJob> jobs;
+    jobs.push_back({SummaryRecordsFile, SummaryUpdateFile, SummaryRecord::Length,
+                    OtherDays(payDate, SummaryDateOffset), Emptied::RemoveFile, {}});
 
     EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
     std::map<std::int32_t, QByteArray> leftByEmployee;
@@ -78,16 +77,20 @@ DatedPurge PurgeDatedPayroll(QDate payDate) {
     for (std::int32_t n = 1; n <= EmployeeCount; ++n) {
         const QString number = EmployeeNumberOf(n);
         MakeFolder(QStringLiteral("/Employees/") + number);
-        purged.paychecks += RewriteFile(PayRecordsFile(number), EmployeeUpdateFile(number), PayRecord::Length,
-                                        OtherDays(payDate, PayDateOffset), Emptied::KeepEmptyFile,
-                                        [&](const QByteArray& left) {
-                                            if (!left.isEmpty()) leftByEmployee[n] = left;
-                                        })
-                                .left;
+        jobs.push_back({PayRecordsFile(number), EmployeeUpdateFile(number), PayRecord::Length,
+                        OtherDays(payDate, PayDateOffset), Emptied::KeepEmptyFile,
+                        [&leftByEmployee, n](const QByteArray& left) {
+                            if (!left.isEmpty()) leftByEmployee[n] = left;
+                        }});
     }
+    // Every file is written before any is replaced, and the disk is waited for once.
+    const std::vector<RewriteCount> counts = RewriteFiles(jobs);
 
-    const int year = Today().year();
-    TakeOutOfYTDs(leftByEmployee, year);
+    DatedPurge purged;
+    purged.runs = counts.front().left;
+    for (std::size_t i = 1; i < counts.size(); ++i)
+        purged.paychecks += counts[i].left;
+    TakeOutOfYTDs(leftByEmployee, Today().year());
     MakeYTDs(Today());
     return purged;
 }

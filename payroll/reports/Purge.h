@@ -24,9 +24,10 @@ struct DatedPurge {
 // Takes every record of the pay date out of SummaryRecords.txt (no file is left when every
 // record goes) and out of the pay history of each employee of Employees.txt (an emptied
 // or missing history is left as an empty PayRecords.txt); the other records stay in their
-// order. Each file is replaced in one step, so a purge stopped part-way leaves every file
-// whole, either still holding the date or rid of it: running it again for the same date
-// finishes it. The employees' year-to-date totals are brought up to date afterwards.
+// order. Every update file is written before any live file is replaced, and each is
+// replaced in one step, so a purge stopped part-way leaves every file whole, either still
+// holding the date or rid of it: running it again for the same date finishes it. The
+// employees' year-to-date totals are brought up to date afterwards.
 DatedPurge PurgeDatedPayroll(QDate payDate);
 
 // ---- The complete purge --------------------------------------------------------------------

@@ -97,6 +97,9 @@ void frmPurge::buildControls() {
         "^Void|^Check   |^Pay Date      |<Name                                       |^Amount     "
         "|^Category                      |^Status              |>Rec"));
     fgRegister->setSelectionMode(FlexGrid::SelectionByRow);
+    // A payee's whole name and a large check are wider than their headings.
+    fgRegister->setColWidth(RegisterCol::Name, fgRegister->colWidth(RegisterCol::Name) * 5 / 4);
+    fgRegister->setColWidth(RegisterCol::Amount, fgRegister->colWidth(RegisterCol::Amount) * 3 / 2);
     connect(fgRegister, &FlexGrid::clicked, this, &frmPurge::fgRegister_Click);
     frame->addWidget(fgRegister, 0, 0, 1, 3);
 
@@ -110,7 +113,7 @@ void frmPurge::buildControls() {
     hints->addWidget(Label1[0]);
     hints->addWidget(Label1[1]);
     frame->addLayout(hints, 1, 0);
-    frame->addWidget(cmdPurge[PurgeButton::ExitWithoutVoiding], 1, 1, Qt::AlignBottom);
+    frame->addWidget(cmdPurge[PurgeButton::ExitWithoutVoiding], 1, 1, Qt::AlignBottom | Qt::AlignHCenter);
     auto* voiding = new QHBoxLayout;
     voiding->addWidget(Label1[2]);
     voiding->addWidget(cmdPurge[PurgeButton::VoidChecks]);
