@@ -256,8 +256,9 @@ void frmPurge::voidCheckEntries() {
     VoidedChecks voided;
     if (!ReportFileErrors([&] { voided = VoidPaychecks(RegisterFile, chosen); })) return;
 
-    const bool payrollAccount = Form<frmSetup>().BankOption() == BankChoice::SeparateAccount;
-    const bool credited = ReportFileErrors([&] {
+    // The account of the register the checks were voided in.
+    const bool payrollAccount = RegisterFile == PayrollRegisterFile;
+    const bool credited = voided.total == Money() || ReportFileErrors([&] {
         CreditAccount(payrollAccount, voided.total);
         if (payrollAccount)
             ShowPayrollAccount();

@@ -177,6 +177,7 @@ TEST_F(PurgeTest, EveryNoOfTheConfirmationsLeavesEveryFileAsItWas) {
         {PurgeButton::PurgeAll, {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::No}},
         {PurgeButton::PurgeDated, {MsgAnswer::No}},
         {PurgeButton::PurgeDated, {MsgAnswer::Yes, MsgAnswer::No}},
+        {PurgeButton::ExitWithoutVoiding, {MsgAnswer::No}},
     };
     writeFolder(QStringLiteral("5 15"), {"5 15", "15"});
     writeFile(QStringLiteral("Backup/SummaryRecords.txt"), readFile(SummaryRecordsFile));
