@@ -9,7 +9,6 @@
 #include "RewriteFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <map>
 
@@ -97,9 +96,9 @@ DatedPurge PurgeDatedPayroll(QDate payDate) {
 
 // ---- The complete purge --------------------------------------------------------------------
 
-// The order matters when a step fails: the totals go first, while the pay records they
-// are rebuilt from are still there (the rebuild keeps the totals of an employee without
-// pay records, so zeroing them later could never be undone by it); the summary goes last,
+// The order matters when a step fails: the totals go first, while the pay records are still
+// there (were the pay histories to go first and the clearing fail, the old totals would stay
+// for good: the rebuild keeps the totals of an employee without pay records); the summary goes last,
 // so that the main menu keeps offering the reports, and the user keeps seeing that the
 // purge is not done, until every pay history is gone. Each backup copy goes before its
 // live file, so that no record the purge removed can come back from Backup.
