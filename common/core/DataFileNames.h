@@ -13,6 +13,12 @@ inline const QString SummaryRecordsFile = QStringLiteral("/SummaryRecords.txt");
 inline QString PayRecordsFile(const QString& employeeNo) {
     return QStringLiteral("/Employees/") + employeeNo + QStringLiteral("/PayRecords.txt");
 }
+// The update files that a record file is rewritten through: the summary's in the
+// program folder, a pay history's in its employee's folder.
+inline const QString SummaryUpdateFile = QStringLiteral("/SummaryUpdate.txt");
+inline QString EmployeeUpdateFile(const QString& employeeNo) {
+    return QStringLiteral("/Employees/") + employeeNo + QStringLiteral("/EmployeeUpdate.txt");
+}
 inline QString PictureFile(const QString& employeeNo) {
     return QStringLiteral("/Pictures/") + employeeNo + QStringLiteral("/Picture.jpg");
 }

@@ -145,6 +145,8 @@ public:
     RecordFileImage(QStringView name, int recordLength);
     std::int32_t count() const;
     std::optional<QByteArray> read(std::int32_t recordNumber) const;
+    // The file as read and changed since (sweeps take their records from it in memory).
+    const QByteArray& bytes() const { return bytes_; }
     void write(std::int32_t recordNumber, const QByteArray& record);
     // Writes the file when a record was written since it was read. Throws FileError; the
     // file then stays as it was.

@@ -9,8 +9,11 @@
 #include <QByteArrayView>
 #include <QStringView>
 
+#include <QString>
+
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // What becomes of a live file that no record stays in.
 enum class Emptied {
@@ -39,3 +42,20 @@ using LeavingRecords = std::function<void(const QByteArray& records)>;
 // FileError; the live file then stays as it was.
 RewriteCount RewriteFile(QStringView liveName, QStringView updateName, int recordLength, const RecordRule& stays,
                          Emptied emptied, const LeavingRecords& leaving = {});
+
+// One file of a rewrite of many files together.
+struct RewriteJob {
+    QString liveName;
+    QString updateName;
+    int recordLength = 0;
+    RecordRule stays;
+    Emptied emptied = Emptied::KeepEmptyFile;
+    LeavingRecords leaving;
+};
+// Rewrites the files as RewriteFile does, each one whole, with the disk waited for once for
+// all of them: every update file is written, then all are brought to the disk together,
+// then the records that leave are handed over, then each live file is replaced, then the
+// folders are brought to the disk together and only then are the backup copies dropped. A
+// failure before the first replacement leaves every live file as it was; one after it
+// leaves each live file either as it was or rewritten. Throws FileError.
+std::vector<RewriteCount> RewriteFiles(const std::vector<RewriteJob>& jobs);

@@ -134,7 +134,8 @@ std::optional<QString> SyncOpenFile(int handle, const QString& path) {
     return std::nullopt;
 }
 
-StagedFile::StagedFile(const QString& path, const QByteArray& bytes) : path_(path), target_(whereItLies(path)) {
+StagedFile::StagedFile(const QString& path, const QByteArray& bytes, bool synced)
+    : path_(path), target_(whereItLies(path)), synced_(synced) {
     struct stat old {};
     hadOld_ = ::stat(encoded(target_).constData(), &old) == 0;
     if (WriteFaultAt(path, WriteStep::Open)) fail(reasonOf(ENOSPC));
@@ -145,7 +146,9 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes) : path_(pat
     const std::int64_t size = limit ? std::min<std::int64_t>(*limit, bytes.size()) : bytes.size();
     if (!writeAll(copy.handle(), bytes.constData(), size)) fail(SystemReason());
     if (size < bytes.size()) fail(reasonOf(ENOSPC));
-    if (const auto failed = SyncOpenFile(copy.handle(), path)) fail(*failed);
+    if (synced_) {
+        if (const auto failed = SyncOpenFile(copy.handle(), path)) fail(*failed);
+    }
     if (WriteFaultAt(path, WriteStep::Flush)) fail(reasonOf(EIO));
     if (!copy.close()) fail(SystemReason());
     temporary_ = copy.name();
@@ -154,7 +157,7 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes) : path_(pat
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : path_(std::move(other.path_)), target_(std::move(other.target_)),
-      temporary_(std::exchange(other.temporary_, QString())), hadOld_(other.hadOld_) {}
+      temporary_(std::exchange(other.temporary_, QString())), hadOld_(other.hadOld_), synced_(other.synced_) {}
 
 StagedFile::~StagedFile() {
     if (!temporary_.isEmpty()) ::unlink(encoded(temporary_).constData());
@@ -170,21 +173,25 @@ void StagedFile::commit() {
     if (WriteFaultAt(path_, WriteStep::Rename)) fail(reasonOf(EIO));
     if (::rename(encoded(temporary_).constData(), encoded(target_).constData()) != 0) fail(SystemReason());
     temporary_.clear();
-    syncFolder(target_);
+    if (synced_) syncFolder(target_);
 }
 
 void ReplaceFile(const QString& path, const QByteArray& bytes) {
     StagedFile(path, bytes).commit();
 }
 
-void MoveFileOver(const QString& from, const QString& to) {
+void WriteUnsynced(const QString& path, const QByteArray& bytes) {
+    StagedFile(path, bytes, false).commit();
+}
+
+void MoveFileOver(const QString& from, const QString& to, bool syncNow) {
     const QString target = whereItLies(to);
     const auto fail = [&](const QString& reason) {
         throw FileError(from, QStringLiteral("It could not be renamed to %1 (%2).").arg(to, reason));
     };
     if (WriteFaultAt(to, WriteStep::Rename)) fail(reasonOf(EIO));
     if (::rename(encoded(from).constData(), encoded(target).constData()) != 0) fail(SystemReason());
-    syncFolder(target);
+    if (syncNow) syncFolder(target);
 }
 
 void RemoveLeftoverTemporaries(const QString& folder) {
@@ -227,6 +234,16 @@ std::vector<std::optional<QString>> syncAll(const std::vector<AppendBatch::Pendi
 }
 
 } // namespace
+
+void SyncFiles(const QStringList& paths) {
+    std::vector<AppendBatch::Pending> files;
+    for (const QString& path : paths)
+        files.push_back({path, 0});
+    const std::vector<std::optional<QString>> reasons = syncAll(files);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (reasons[i])
+            throw FileError(files[i].path, QStringLiteral("It could not be saved to the disk (%1).").arg(*reasons[i]));
+}
 
 AppendBatch::AppendBatch() : outer_(currentBatch()) {
     currentBatch() = this;

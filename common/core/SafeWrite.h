@@ -24,11 +24,12 @@ inline constexpr unsigned PrivateFolderMode = 0700;
 void ReplaceFile(const QString& path, const QByteArray& bytes);
 
 // ReplaceFile in two halves, so that several files can be written before any of them is
-// replaced: the constructor writes and syncs the temporary copy (throwing FileError as
-// ReplaceFile does), commit() renames it over the file. A copy never committed is removed.
+// replaced: the constructor writes the temporary copy and, when synced, brings it to the
+// disk (throwing FileError as ReplaceFile does); commit() renames it over the file. A
+// copy never committed is removed.
 class StagedFile {
 public:
-    StagedFile(const QString& path, const QByteArray& bytes);
+    StagedFile(const QString& path, const QByteArray& bytes, bool synced = true);
     StagedFile(StagedFile&& other) noexcept;
     StagedFile& operator=(StagedFile&&) = delete;
     ~StagedFile();
@@ -41,12 +42,20 @@ private:
     QString target_;
     QString temporary_;
     bool hadOld_ = false;
+    bool synced_ = true;
 };
+// Replaces the file as ReplaceFile does, but without waiting for the disk: for a file that
+// is renamed into place only once SyncFiles has brought it there.
+void WriteUnsynced(const QString& path, const QByteArray& bytes);
+// Brings the files or folders to the disk, several at a time, so that the file system
+// commits them together. Throws FileError naming the first that failed.
+void SyncFiles(const QStringList& paths);
 
 // Gives the file at `from` the name `to` in one step, replacing a file of that name, and
-// brings the folder's entry to the disk: a reader sees the old file or the new one, never
-// neither. Throws FileError naming `from`; a failure leaves both files as they were.
-void MoveFileOver(const QString& from, const QString& to);
+// brings the folder's entry to the disk (unless the caller syncs the folder itself later,
+// for many files at once): a reader sees the old file or the new one, never neither.
+// Throws FileError naming `from`; a failure leaves both files as they were.
+void MoveFileOver(const QString& from, const QString& to, bool syncNow = true);
 
 // The name part that marks a temporary file of ReplaceFile: "Employees.txt.partial-Xy12Ab".
 inline constexpr char TemporaryMark[] = ".partial-";

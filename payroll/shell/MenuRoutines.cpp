@@ -6,6 +6,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmPurge.h"
 #include "frmReports.h"
 #include "frmTables.h"
 
@@ -25,7 +26,7 @@ constexpr std::array<ShowRoutine, RoutineCount> Routines = {
     Show<frmEmpReports>,
     Show<frmTables>,
     Show<frmNewEmployee>,
-    nullptr, // frmPurge
+    Show<frmPurge>,
 };
 
 } // namespace

@@ -189,10 +189,7 @@ void frmStartup::cmdStart_Click() {
     const int routine = SelectedRoutine();
     if (routine < 0) return;
     const ShowRoutine showScreen = RoutineScreen(routine);
-    if (showScreen == nullptr) {
-        MsgBox(QStringLiteral("This routine is not available in this version."));
-        return;
-    }
+    if (showScreen == nullptr) return;
     Hide();
     showScreen();
 }

@@ -73,6 +73,30 @@ TEST_F(RewriteFileTest, AFailureAtAnyStepLeavesTheLiveFileAndItsBackupAsTheyWere
     EXPECT_FALSE(exists(QStringLiteral("Update.txt")));
 }
 
+TEST_F(RewriteFileTest, FilesRewrittenTogetherAreReplacedOnlyOnceEveryUpdateFileIsWritten) {
+    std::vector<WriteFault> faults = FaultsAtEveryStep(QStringLiteral("Update2.txt"));
+    faults.push_back(WriteFault{QStringLiteral("Live2.txt"), WriteStep::Rename});
+    for (const WriteFault& fault : faults) {
+        for (const char* name : {"Live1.txt", "Live2.txt", "Backup/Live1.txt", "Backup/Live2.txt"})
+            writeFile(QString::fromLatin1(name), "A001A002B003");
+        InjectWriteFault(fault);
+        std::vector<RewriteJob> jobs;
+        for (const char* n : {"1", "2"})
+            jobs.push_back({QStringLiteral("/Live%1.txt").arg(QLatin1String(n)),
+                            QStringLiteral("/Update%1.txt").arg(QLatin1String(n)), 4, KeepAllButB,
+                            Emptied::RemoveFile, {}});
+        EXPECT_THROW(RewriteFiles(jobs), FileError) << Described(fault);
+        InjectWriteFault(std::nullopt);
+        // Only a failed replacement of the second leaves the first replaced, its backup dropped.
+        const bool firstDone = fault.step == WriteStep::Rename && fault.fileName == u"Live2.txt";
+        EXPECT_EQ(readFile(QStringLiteral("Live1.txt")), firstDone ? "A001A002" : "A001A002B003") << Described(fault);
+        EXPECT_EQ(exists(QStringLiteral("Backup/Live1.txt")), !firstDone) << Described(fault);
+        EXPECT_EQ(readFile(QStringLiteral("Live2.txt")), "A001A002B003") << Described(fault);
+        EXPECT_EQ(readFile(QStringLiteral("Backup/Live2.txt")), "A001A002B003") << Described(fault);
+        EXPECT_FALSE(exists(QStringLiteral("Update1.txt")) || exists(QStringLiteral("Update2.txt")));
+    }
+}
+
 TEST_F(RewriteFileTest, ARestoreFromBackupIsToldThroughTheNotice) {
     writeFile(QStringLiteral("Backup/Employees.txt"), "A001");
     const RestoreNotice before = SetRestoreNotice(TellRestoredFromBackup);

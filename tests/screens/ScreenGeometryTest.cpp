@@ -14,6 +14,7 @@
 #include "FlexGrid.h"
 #include "Main.h"
 #include "RecordSupport.h"
+#include "Register.h"
 #include "frmAbout.h"
 #include "frmArchive.h"
 #include "frmEmpReports.h"
@@ -22,6 +23,7 @@
 #include "../../yearend/frmMain.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmPurge.h"
 #include "frmReports.h"
 #include "frmSetup.h"
 #include "frmSplash.h"
@@ -310,6 +312,17 @@ std::vector<ScreenState> LabelTabs() {
             LabelTab(labels::frmMain::EmployeeTab, "employees")};
 }
 
+// Three paychecks of today in the register, listed for voiding.
+void ListTodaysPaychecks(frmPurge& s) {
+    QByteArray checks;
+    for (int check : {2044, 2045, 2046})
+        checks += PaycheckEntry(check, Today(), QStringLiteral("Abigail Montgomery-Fairweather"),
+                                Money::fromCents(123456789)).encode();
+    WriteWholeFile(s.RegisterFile, checks);
+    s.fraVoidChecks->show();
+    s.LoadDatePaychecks();
+}
+
 // One row a screen, one step a line.
 // clang-format off
 const ScreenCase Screens[] = {
@@ -374,6 +387,8 @@ const ScreenCase Screens[] = {
     {"labels", BusinessFile, OpenLabels, LabelTabs(), {}, {}},
     {"year end", BusinessFile, Open<yearend::frmMain>(),
      {Step<yearend::frmMain>("W-2 grid", [](yearend::frmMain& s) { s.LoadW2Grid(); })}, {}, {}},
+    {"payroll purge", BusinessFile | Checkbooks, Open<frmPurge>(),
+     {Step<frmPurge>("void frame", ListTodaysPaychecks)}, {}, {}},
 };
 // clang-format on
 

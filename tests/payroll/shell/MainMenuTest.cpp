@@ -8,6 +8,7 @@
 #include "frmEmployees.h"
 #include "frmNewEmployee.h"
 #include "frmPayroll.h"
+#include "frmPurge.h"
 #include "frmReports.h"
 #include "frmSetup.h"
 #include "frmSplash.h"
@@ -15,6 +16,7 @@
 #include "frmTables.h"
 
 #include <QAction>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -61,7 +63,6 @@ protected:
     }
 };
 
-const QString NotAvailable = QStringLiteral("This routine is not available in this version.");
 
 } // namespace
 
@@ -118,7 +119,8 @@ TEST_F(MainMenuTest, EachRoutineInThisVersionShowsItsScreen) {
         {Routine::BackupRestore, QStringLiteral("frmArchive")},
         {Routine::EmployeeReports, QStringLiteral("frmEmpReports")},
         {Routine::TaxFiles, QStringLiteral("frmTables")},
-        {Routine::NewEmployeeWorksheet, QStringLiteral("frmNewEmployee")}};
+        {Routine::NewEmployeeWorksheet, QStringLiteral("frmNewEmployee")},
+        {Routine::DeletePayroll, QStringLiteral("frmPurge")}};
     WriteEmployees({Employee(1)});
     frmStartup& menu = startAtTheMenu();
     for (const auto& [routine, screen] : routines) {
@@ -127,21 +129,6 @@ TEST_F(MainMenuTest, EachRoutineInThisVersionShowsItsScreen) {
         EXPECT_EQ(visibleScreens(), QStringList{screen}) << routine;
         ActiveScreen()->Hide();
         ShowScreen<frmStartup>();
-    }
-}
-
-TEST_F(MainMenuTest, RoutinesNotInThisVersionSaySoAndKeepTheMenu) {
-    WriteEmployees({Employee(1)});
-    writeSummaryRecords(1);
-    frmStartup& menu = startAtTheMenu();
-    for (int routine : {Routine::DeletePayroll}) {
-        dialogs->clear();
-        menu.optProgramRoutine[std::size_t(routine)]->setChecked(true);
-        menu.cmdStart->click();
-        ASSERT_EQ(dialogs->shown.size(), 1u) << routine;
-        EXPECT_EQ(dialogs->shown[0].text, NotAvailable);
-        EXPECT_EQ(dialogs->shown[0].title, QString());
-        EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")}) << routine;
     }
 }
 
@@ -154,6 +141,25 @@ TEST_F(MainMenuTest, PayrollReportsOpenFromTheMenuAndReturnToIt) {
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmReports")});
     Form<frmReports>().cmdReports[0]->click();
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+}
+
+TEST_F(MainMenuTest, PurgingTheOnlyPayrollRunClosesThePayrollReports) {
+    WriteEmployees({Employee(1)});
+    writeSummaryRecords(1);
+    frmStartup& menu = startAtTheMenu();
+    EXPECT_TRUE(menu.optProgramRoutine[Routine::PayrollReports]->isEnabled());
+    menu.optProgramRoutine[Routine::DeletePayroll]->setChecked(true);
+    menu.cmdStart->click();
+    ASSERT_EQ(visibleScreens(), QStringList{QStringLiteral("frmPurge")});
+    frmPurge& purge = Form<frmPurge>();
+    EXPECT_EQ(purge.DTPicker1->date(), fixedToday());
+    purge.DTPicker1->setDate(QDate(2026, 6, 12));
+    dialogs->answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
+    purge.cmdPurge[PurgeButton::PurgeDated]->click();
+    // No check of that date in the register: straight back to the menu.
+    EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+    EXPECT_FALSE(exists(QStringLiteral("SummaryRecords.txt")));
+    EXPECT_FALSE(menu.optProgramRoutine[Routine::PayrollReports]->isEnabled());
 }
 
 TEST_F(MainMenuTest, DoubleClickOnAnOptionStartsItsRoutine) {
