@@ -86,10 +86,29 @@ void PaintingBackend::beginJob(PageOrientation orientation, int copies) {
     if (target.outputFormat() == QPrinter::PdfFormat &&
         !QFileInfo(target.outputFileName()).absoluteDir().exists())
         throw PrintError(QStringLiteral("The folder of %1 does not exist").arg(target.outputFileName()));
+    if (target.outputFormat() == QPrinter::PdfFormat) nameThePdf(target);
     target.setPageLayout(layoutFor(orientation));
     target.setCopyCount(copies);
     if (!painter_.begin(&target))
         throw PrintError(QStringLiteral("The printer could not start the document"));
+}
+
+// A PDF file holds one document: the second job of a print action (a report's second
+// part, the next sheet of labels, the next voided check) goes to a file of its own beside
+// the first ("Report.pdf", "Report-2.pdf", ...) instead of writing over it.
+void PaintingBackend::nameThePdf(QPrinter& target) {
+    const QString chosen = target.outputFileName();
+    if (chosen != pdfSeries_ && chosen != pdfLast_) {
+        pdfSeries_ = chosen;
+        pdfJobs_ = 0;
+    }
+    if (++pdfJobs_ > 1) {
+        const QFileInfo first(pdfSeries_);
+        const QString suffix = first.suffix().isEmpty() ? QString() : u'.' + first.suffix();
+        target.setOutputFileName(
+            first.dir().filePath(first.completeBaseName() + u'-' + QString::number(pdfJobs_) + suffix));
+    }
+    pdfLast_ = target.outputFileName();
 }
 
 void PaintingBackend::newPage(PageOrientation orientation) {

@@ -43,7 +43,12 @@ private:
     QPageLayout layoutFor(PageOrientation orientation) const;
     QPointF device(QPointF twips) const;
     double deviceLength(double twips) const;
+    void nameThePdf(QPrinter& target);
 
     mutable std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
+    // The jobs printed in a row to one PDF file name, and the name the last one went to.
+    QString pdfSeries_;
+    QString pdfLast_;
+    int pdfJobs_ = 0;
 };

@@ -290,6 +290,20 @@ TEST_F(PdfPrinterTest, PaintingBackendWritesAPdf) {
     }
 }
 
+TEST_F(PdfPrinterTest, EachJobToAPdfGoesToAFileOfItsOwn) {
+    PrinterScope scope(std::make_unique<PaintingBackend>(MakePdfPrinter(path(QStringLiteral("/Report.pdf")))));
+    for (const char* text : {"first job", "second job", "third job"}) {
+        ThePrinter().print(QString::fromLatin1(text));
+        ThePrinter().endDoc();
+    }
+    for (const char* file : {"/Report.pdf", "/Report-2.pdf", "/Report-3.pdf"})
+        EXPECT_TRUE(readFile(QString::fromLatin1(file)).startsWith("%PDF")) << file;
+    const QString second = PopplerOutput(QStringLiteral("pdftotext"), {path(QStringLiteral("/Report-2.pdf")), QStringLiteral("-")});
+    if (!second.isEmpty()) {
+        EXPECT_TRUE(second.contains(QStringLiteral("second job"))) << second.toStdString();
+    }
+}
+
 TEST_F(PdfPrinterTest, PaintingBackendMeasuresInTwipsLikeTheRecordingPrinter) {
     PaintingBackend painting(MakePdfPrinter(path(QStringLiteral("/Unused.pdf"))));
     RecordingBackend recording;
