@@ -13,7 +13,7 @@ void YearEndMain() {
     }
     SetFileErrorReporter(ReportFileError);
     SetRestoreNotice(TellRestoredFromBackup);
-    ReportFileErrors([] { ShowScreen<yearend::frmMain>(); });
+    ReportFileErrors([] { ShowScreen<yearend::frmMain>().TellUnfinishedYears(); });
 }
 
 void EndProgram() {

@@ -10,7 +10,8 @@
 inline const QString YearEndProgramName = QStringLiteral("Quadrelle");
 
 // Refuses a second copy in the same program folder (the process then ends), sets up
-// how file errors and restores from Backup are told, and shows frmMain.
+// how file errors and restores from Backup are told, and shows frmMain, telling each
+// year whose offload or restore stopped part-way.
 void YearEndMain();
 
 // Unloads every screen, the last loaded first, and ends the program; no backup copy is

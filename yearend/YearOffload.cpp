@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <exception>
@@ -79,10 +80,11 @@ bool HoldsRun(const QByteArray& live, const QByteArray& run, int recordLength) {
 
 // Runs the work for employees 1 to count on a few threads at once, so that the syncs
 // of different employees' files overlap instead of queueing; each employee's own steps
-// keep their order. The first error is thrown once every employee has had its turn
-// (each one's files are left whole, so a rerun goes on from there). The work touches
-// only that employee's files: whatever may ask the user something (a file put back
-// from Backup) is done before, on this thread.
+// keep their order. The workers never ask or tell the user anything: they keep their
+// failures, and the first is thrown here once every employee has had its turn (each
+// one's files are left whole, so a rerun goes on from there), for the screen to tell.
+// The work touches only that employee's files: whatever may tell the user something (a
+// file put back from Backup) is done before, on this thread (LiveFilesThere).
 template <class Work> void ForEachEmployee(std::int32_t count, const Work& work) {
     std::atomic<std::int32_t> next{1};
     std::mutex guard;
@@ -126,12 +128,31 @@ bool Temporary(const QString& fileName) {
     return fileName.contains(QLatin1String(TemporaryMark));
 }
 
-void RemoveFolder(const QString& name) {
-    if (!Exists(name)) return;
+// Only this program writes into the year folders, one copy at a time: every temporary
+// file in one is a leftover.
+void RemoveTemporaries(const QString& name) {
     const QDir folder(DataPath(name));
     for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
         if (Temporary(file)) QFile::remove(folder.filePath(file));
+}
+
+void RemoveFolder(const QString& name) {
+    if (!Exists(name)) return;
+    RemoveTemporaries(name);
     if (!QDir().rmdir(DataPath(name))) throw FileError(DataPath(name), QStringLiteral("The folder could not be removed."));
+}
+
+// Every live file the work reads is there, or put back from Backup, before anything
+// changes: one that cannot be put back stops it with every file as it was. The pay
+// histories of the employees for whom `wanted` is true.
+template <class Wanted> void LiveFilesThere(std::int32_t employeeCount, const Wanted& wanted) {
+    FileExistsOrThrow(SummaryRecordsFile);
+    for (std::int32_t i = 1; i <= employeeCount; ++i) {
+        if (!wanted(i)) continue;
+        MakeFolder(u"/Employees");
+        MakeFolder(EmployeeFolder(i));
+        FileExistsOrThrow(PayRecordsFile(EmployeeNumber(i)));
+    }
 }
 
 // The folder of the year's files as it stands: being restored, or offloaded.
@@ -161,22 +182,39 @@ bool YearOffloaded(const QString& year) {
     return Exists(YearFolder(year)) || Exists(RestoringFolder(year));
 }
 
+QString UnfinishedAction(const QString& year) {
+    // A restore finishes an unfinished offload of its year first: the offload is what is
+    // left to do.
+    if (Exists(OffloadingFolder(year))) return QStringLiteral("Offload");
+    if (Exists(RestoringFolder(year))) return QStringLiteral("Restore");
+    return {};
+}
+
+QStringList UnfinishedYears() {
+    static const QRegularExpression work(QStringLiteral("^PayrollRecords (\\d+)\\.(offloading|restoring)$"));
+    QStringList years;
+    for (const QString& name : QDir(DataPath(u"/Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QRegularExpressionMatch match = work.match(name);
+        if (match.hasMatch() && !years.contains(match.captured(1))) years << match.captured(1);
+    }
+    return years;
+}
+
 void OffloadYear(const QString& year, std::int32_t employeeCount) {
+    LiveFilesThere(employeeCount, [](std::int32_t) { return true; });
     const QString work = OffloadingFolder(year);
     const RecordRule stays = OtherYears(year);
     MakeFolder(u"/Backup");
     MakeFolder(work);
-    for (std::int32_t i = 1; i <= employeeCount; ++i)
+    RemoveTemporaries(work);
+    for (std::int32_t i = 1; i <= employeeCount; ++i) {
         MakeFolder(QString(work + u'/' + EmployeeNumber(i)));
+        RemoveTemporaries(work + u'/' + EmployeeNumber(i));
+    }
 
     OffloadFile(SummaryRecordsFile, SummaryUpdateFile, work + u'/' + SummaryOffloadName(year), SummaryRecord::Length,
                 Emptied::RemoveFile, stays);
     DeleteFileAndBackup(EmployeeUpdateFile);
-    MakeFolder(u"/Employees");
-    for (std::int32_t i = 1; i <= employeeCount; ++i) {
-        MakeFolder(EmployeeFolder(i));
-        FileExists(PayRecordsFile(EmployeeNumber(i)));
-    }
     ForEachEmployee(employeeCount, [&](std::int32_t i) {
         OffloadFile(PayRecordsFile(EmployeeNumber(i)), EmployeeFolder(i) + EmployeeUpdateFile,
                     work + u'/' + EmployeeNumber(i) + u'/' + PayOffloadName(year), PayRecord::Length,
@@ -223,15 +261,13 @@ RestoreCheck CheckRestore(const QString& year, std::int32_t employeeCount) {
 
 void RestoreYear(const QString& year, std::int32_t employeeCount) {
     const QString work = RestoringFolder(year);
+    const QString current = CurrentFolder(year);
+    LiveFilesThere(employeeCount, [&](std::int32_t i) {
+        return Exists(current + u'/' + EmployeeNumber(i) + u'/' + PayOffloadName(year));
+    });
     if (!Exists(work)) MoveFileOver(DataPath(YearFolder(year)), DataPath(work));
     RestoreFile(SummaryRecordsFile, work + u'/' + SummaryOffloadName(year), SummaryRecord::Length);
     const auto folderOf = [&](std::int32_t i) { return work + u'/' + EmployeeNumber(i); };
-    for (std::int32_t i = 1; i <= employeeCount; ++i) {
-        if (!Exists(folderOf(i) + u'/' + PayOffloadName(year))) continue;
-        MakeFolder(u"/Employees");
-        MakeFolder(EmployeeFolder(i));
-        FileExists(PayRecordsFile(EmployeeNumber(i)));
-    }
     ForEachEmployee(employeeCount, [&](std::int32_t i) {
         if (!Exists(folderOf(i))) return;
         RestoreFile(PayRecordsFile(EmployeeNumber(i)), folderOf(i) + u'/' + PayOffloadName(year), PayRecord::Length);

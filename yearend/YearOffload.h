@@ -27,6 +27,12 @@ QString PayOffloadName(const QString& year);     // "PayrollRecords 2025.txt"
 
 // The year has been offloaded (also when its restore is unfinished).
 bool YearOffloaded(const QString& year);
+// What finishes an offload or a restore of the year that stopped part-way: "Offload" or
+// "Restore"; empty when neither is unfinished. Until then the live files hold only part
+// of the year.
+QString UnfinishedAction(const QString& year);
+// The years whose offload or restore stopped part-way, oldest first.
+QStringList UnfinishedYears();
 
 // Offloads the year for the first employeeCount employees, or finishes an offload of it
 // that stopped part-way. The caller has refused a year already offloaded. Throws

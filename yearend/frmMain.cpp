@@ -63,6 +63,11 @@ void ShowUnfinished(const FileError& error, const QString& action) {
                .arg(action));
 }
 
+// An offload or restore of the year that stopped part-way, and what finishes it.
+QString UnfinishedText(const QString& year, const QString& action) {
+    return QStringLiteral("The %1 of %2 did not finish.\r\nChoose %2 and click %1 again to finish it.").arg(action, year);
+}
+
 } // namespace
 
 frmMain::frmMain() : Screen(QStringLiteral("frmMain"), QStringLiteral("Annual")) {
@@ -83,6 +88,9 @@ frmMain::frmMain() : Screen(QStringLiteral("frmMain"), QStringLiteral("Annual"))
     cboYear = NewControl<QComboBox>(face, QStringLiteral("cboYear"));
     cboYear->setMinimumContentsLength(6);
     lbl(1)->setBuddy(cboYear);
+    connect(cboYear, &QComboBox::currentTextChanged, this, [this](const QString& year) {
+        if (!fillingYears_) TellUnfinished(year);
+    });
 
     fraEmployees = NewControl<QGroupBox>(face, QStringLiteral("fraEmployees"));
     fraEmployees->setTitle(QStringLiteral("Employee Earnings and Withholdings"));
@@ -121,11 +129,27 @@ frmMain::frmMain() : Screen(QStringLiteral("frmMain"), QStringLiteral("Annual"))
 }
 
 void frmMain::Form_Load() {
+    fillingYears_ = true;
     cboYear->clear();
     const int thisYear = Today().year();
     for (int year = thisYear - 1; year >= thisYear - YearsListed; --year)
         cboYear->addItem(QString::number(year));
     cboYear->setCurrentIndex(0);
+    fillingYears_ = false;
+}
+
+void frmMain::TellUnfinishedYears() {
+    QStringList lines;
+    for (const QString& year : yearend::UnfinishedYears())
+        lines << UnfinishedText(year, yearend::UnfinishedAction(year));
+    if (!lines.isEmpty()) MsgBox(lines.join(QStringLiteral("\r\n")));
+}
+
+bool frmMain::TellUnfinished(const QString& year, const QString& refused) {
+    const QString action = yearend::UnfinishedAction(year);
+    if (action.isEmpty()) return false;
+    MsgBox(UnfinishedText(year, action) + refused);
+    return true;
 }
 
 QString frmMain::chosenYear() const {
@@ -202,6 +226,9 @@ void frmMain::Restore() {
 }
 
 void frmMain::PrintReports() {
+    // Part of the year's records are in the live files and part in the year folder: its
+    // totals would be wrong.
+    if (TellUnfinished(chosenYear(), QStringLiteral("\r\nUntil then its W-2 Summary cannot be printed."))) return;
     LoadW2Grid();
     RunPrintJob([this] {
         ShowPrinterDialog();

@@ -32,6 +32,8 @@ public:
     // The landscape "Employee W-2 Summary Report" of the grid; the caller has shown
     // the print dialog.
     void PrintW2Summary();
+    // Tells each year whose offload or restore stopped part-way, and how to finish it.
+    void TellUnfinishedYears();
 
     QComboBox* cboYear = nullptr;
     std::array<QPushButton*, 4> cmdOffload{};
@@ -45,9 +47,14 @@ protected:
 
 private:
     QString chosenYear() const;
+    // Tells that the year's offload or restore is unfinished, followed by `refused`;
+    // false when it is not.
+    bool TellUnfinished(const QString& year, const QString& refused = {});
     void Offload();
     void Restore();
     void PrintReports();
+
+    bool fillingYears_ = false;
 };
 
 // The Social Security wage maximum, the seventh item of TaxVariables.txt; nullopt for

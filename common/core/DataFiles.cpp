@@ -210,7 +210,7 @@ QString DataPath(QStringView relativeName) {
 }
 
 FileError::FileError(const QString& fileName, const QString& problem)
-    : std::runtime_error(composeMessage(fileName, problem).toStdString()), fileName_(fileName),
+    : std::runtime_error(composeMessage(fileName, problem).toStdString()), fileName_(fileName), problem_(problem),
       message_(composeMessage(fileName, problem)) {}
 
 QString ShownFileName(QStringView relativeName) {
@@ -264,7 +264,7 @@ RestoreNotice SetRestoreNotice(RestoreNotice notice) {
     return notice;
 }
 
-bool FileExists(QStringView name) {
+bool FileExistsOrThrow(QStringView name) {
     const QString relative = normalisedName(name);
     const QString live = ProgramFolder() + relative;
     if (QFileInfo(live).isFile()) return true;
@@ -272,8 +272,20 @@ bool FileExists(QStringView name) {
     if (!QFileInfo(backup).isFile()) return false;
     try {
         copyWhole(backup, live);
-        if (restoreNoticeSlot()) restoreNoticeSlot()(name);
-        return true;
+    } catch (const FileError& error) {
+        QString why = error.problem();
+        if (!why.isEmpty()) why[0] = why[0].toLower();
+        throw FileError(live, QStringLiteral("It is missing, and its copy in the Backup folder could not be put "
+                                             "back: %1")
+                                  .arg(why));
+    }
+    if (restoreNoticeSlot()) restoreNoticeSlot()(name);
+    return true;
+}
+
+bool FileExists(QStringView name) {
+    try {
+        return FileExistsOrThrow(name);
     } catch (const FileError& error) {
         reportUncaught(error);
         return false;
@@ -308,7 +320,7 @@ void RestoreFromBackup(QStringView name) {
 }
 
 std::int16_t RecordCount(QStringView name, std::int16_t recordLength) {
-    if (!FileExists(name)) return 0;
+    if (!FileExistsOrThrow(name)) return 0;
     const QString path = DataPath(name);
     const std::int64_t count = roundedCount(QFileInfo(path).size(), recordLength);
     if (count > std::numeric_limits<std::int16_t>::max())
@@ -501,7 +513,7 @@ RandomFile OpenRandomFile2(QStringView name, int recordLength) {
 RecordFileImage::RecordFileImage(QStringView name, int recordLength)
     : path_(DataPath(name)), recordLength_(recordLength) {
     if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
-    if (FileExists(name)) bytes_ = readWholeFile(path_);
+    if (FileExistsOrThrow(name)) bytes_ = readWholeFile(path_);
 }
 
 std::int32_t RecordFileImage::count() const {

@@ -31,9 +31,12 @@ public:
     FileError(const QString& fileName, const QString& problem);
     const QString& fileName() const { return fileName_; }
     const QString& userMessage() const { return message_; }
+    // What went wrong, without the file's name.
+    const QString& problem() const { return problem_; }
 
 private:
     QString fileName_;
+    QString problem_;
     QString message_;
 };
 // The name of a data file as messages show it: "Employees/1001/PayRecords.txt".
@@ -54,6 +57,11 @@ bool DamageTold(QStringView name);
 // copied back silently. A copy back that fails is reported (SetFileErrorReporter) and
 // gives false.
 bool FileExists(QStringView name);
+// FileExists for a routine that goes on to change, move, count or add up the file's
+// records: a missing file whose copy in Backup cannot be put back is not taken as missing
+// (its records are in Backup) but throws FileError naming it and why, before the caller
+// has changed anything.
+bool FileExistsOrThrow(QStringView name);
 // Told by FileExists when it has put a missing file back from Backup, with the name as
 // passed. Kestrova restores silently; the other programs tell the user. Returns the
 // notice it replaces.
@@ -67,7 +75,7 @@ bool ReadsWhole(const QString& path);
 // stays as it was when the copy fails.
 void RestoreFromBackup(QStringView name);
 // File length / record length, rounded to the nearest whole number (ties to even);
-// 0 when FileExists finds nothing. Counts are 16-bit: a larger file throws FileError.
+// 0 when FileExistsOrThrow finds nothing. Counts are 16-bit: a larger file throws FileError.
 std::int16_t RecordCount(QStringView name, std::int16_t recordLength);
 
 // ---- Sequential files -------------------------------------------------------------------
@@ -138,7 +146,8 @@ private:
 RandomFile OpenRandomFile(QStringView name, int recordLength);
 
 // A record file read whole, changed in memory and written back whole by save(), so that
-// every record changed lands together or none does. A missing file reads as empty.
+// every record changed lands together or none does. A missing file reads as empty; one
+// that cannot be put back from Backup, or read whole, throws FileError (FileExistsOrThrow).
 // Records are numbered, read and written as in RandomFile.
 class RecordFileImage {
 public:

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QThread>
 
 namespace {
 
@@ -30,6 +31,16 @@ std::unique_ptr<DialogHandler> SetDialogHandler(std::unique_ptr<DialogHandler> h
 DialogHandler& Dialogs() { return *handlerSlot(); }
 
 MsgAnswer MsgBox(const QString& text, MsgButtons buttons, const QString& title) {
+    // A box opened by a worker thread would wait for an answer while the screen thread
+    // waits for the worker: the screen thread shows the message once it is free again,
+    // and the worker goes on as if the user had declined.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app && QThread::currentThread() != app->thread()) {
+        QMetaObject::invokeMethod(
+            app, [text, buttons, title] { Dialogs().message(text, buttons, title); }, Qt::QueuedConnection);
+        if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    }
     return Dialogs().message(text, buttons, title);
 }
 

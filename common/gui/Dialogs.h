@@ -34,7 +34,9 @@ public:
 std::unique_ptr<DialogHandler> SetDialogHandler(std::unique_ptr<DialogHandler> handler);
 DialogHandler& Dialogs();
 
-// Texts may hold CR LF line breaks; an empty title shows the program's title.
+// Texts may hold CR LF line breaks; an empty title shows the program's title. Asked off
+// the screen thread, the message is shown later by the screen thread and the answer is
+// at once the one that changes nothing (OK, No or Cancel).
 MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, const QString& title = {});
 std::optional<QString> InputBox(const QString& prompt, const QString& title = {},
                                 const QString& defaultText = {});

@@ -290,7 +290,11 @@ void frmEmpReports::BuildReport() {
     fgReport->setRows(1);
     for (int row = 1; row < fgEmployees->rows(); ++row)
         if (!fgEmployees->textMatrix(row, 0).isEmpty()) {
-            if (!ReportFileErrors([&] { AddEmployeeRows(row); })) break;
+            // A history that cannot be read whole leaves no report to print in part.
+            if (!ReportFileErrors([&] { AddEmployeeRows(row); })) {
+                fgReport->setRows(1);
+                break;
+            }
         }
 }
 

@@ -142,10 +142,13 @@ void frmPurge::backToMenu() {
 }
 
 void frmPurge::cmdPurge_Click(int index) {
-    ReportFileErrors([] {
+    const bool counted = ReportFileErrors([] {
         EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
         RecordNumber = RecordCount(SummaryRecordsFile, SummaryRecord::Length);
     });
+    // A file that cannot be counted (missing, and its copy in Backup cannot be put back)
+    // is not purged as if it were empty.
+    if (!counted && (index == PurgeButton::PurgeAll || index == PurgeButton::PurgeDated)) return;
     switch (index) {
     case PurgeButton::Menu:
         backToMenu();

@@ -250,13 +250,15 @@ bool frmReports::eventFilter(QObject* watched, QEvent* event) {
 // ---- Loading ----------------------------------------------------------------------------------------
 
 void frmReports::LoadReportData() {
-    cmdReports[2]->setEnabled(true);
+    // Printing is offered only for a report whose files were read whole.
+    cmdReports[2]->setEnabled(false);
     const int index = ReportIndex();
     if (index == W2Report) LoadEmployeeData();
     if (index == UnemploymentDetailReport)
         LoadUnemploymentDetail();
     else
         LoadSummaryReport(index);
+    cmdReports[2]->setEnabled(true);
 }
 
 void frmReports::ZeroReportTotals() {
