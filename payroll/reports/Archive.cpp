@@ -1,6 +1,7 @@
 #include "Archive.h"
 
 #include "Globals.h"
+#include "SafeWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +88,7 @@ ArchiveResult ArchivePayrollFiles(const QString& root) {
     }
     const QString folder = ArchiveFolder(root);
     if (!QFileInfo(folder).isWritable()) return NotWritable(folder);
+    RemoveLeftoverTemporaries(folder);
     SourceFolder = ProgramFolder() + u'/';
     TargetFolder = folder + u'/';
     ArchiveResult result = Copied(QDir::toNativeSeparators(folder));
@@ -104,6 +106,7 @@ ArchiveResult ReinstallPayrollFiles(const QString& root) {
         result.folder = QDir::toNativeSeparators(folder);
         return result;
     }
+    RemoveLeftoverTemporaries(folder);
     SourceFolder = folder + u'/';
     TargetFolder = ProgramFolder() + u'/';
     const QStringList absent = result.absent;

@@ -204,6 +204,74 @@ TEST_F(YearOffload, AnInterruptionAtAnyStepLosesAndDoublesNothingWhenRunAgain) {
     EXPECT_EQ(files(), restored);
 }
 
+// A pay history found only in Backup whose copy back fails: the offload stops on the
+// screen thread with the file named, before any record moves.
+TEST_F(YearOffload, ALiveFileThatCannotBePutBackStopsTheOffloadBeforeAnyRecordMoves) {
+    payHistories();
+    runs({D(2024, 11, 1), D(2025, 1, 3)});
+    makeFolder(QStringLiteral("Backup/Employees"));
+    makeFolder(QStringLiteral("Backup/Employees/1002"));
+    ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("Employees/1002/PayRecords.txt"),
+                                        QStringLiteral("Backup/Employees/1002/PayRecords.txt")));
+    const auto before = files();
+    InjectWriteFault(WriteFault{QStringLiteral("1002/PayRecords.txt"), WriteStep::Open});
+    click(yearend::frmMain::OffloadButton);
+    InjectWriteFault(std::nullopt);
+    EXPECT_EQ(files(), before);
+    EXPECT_FALSE(exists(QStringLiteral("Backup/PayrollRecords 2025.offloading")));
+    ASSERT_FALSE(dialogs->shown.empty());
+    EXPECT_EQ(dialogs->shown.front().title, QStringLiteral("File Error"));
+    EXPECT_TRUE(dialogs->shown.front().text.contains(QStringLiteral("Employees/1002/PayRecords.txt")));
+    for (const QString& text : dialogs->messages())
+        EXPECT_NE(text, OffLoaded);
+}
+
+// An offload or restore stopped part-way is told at the start and when its year is
+// chosen, its W-2 summary is refused, and the run that finishes it leaves no leftover.
+TEST_F(YearOffload, AnUnfinishedOffloadOrRestoreIsToldAndRefusesTheW2UntilFinished) {
+    struct Case {
+        const char* label;
+        bool restore;
+        const char* fault;
+        const char* action;
+    };
+    const Case cases[] = {{"offload", false, "1002/EmployeeUpdate.txt", "Offload"},
+                          {"restore", true, "1001/PayRecords.txt", "Restore"}};
+    for (const Case& c : cases) {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path() + QStringLiteral("/Backup"));
+        payHistories();
+        runs({D(2024, 11, 1), D(2025, 1, 3)});
+        if (c.restore) click(yearend::frmMain::OffloadButton);
+        InjectWriteFault(WriteFault{QString::fromLatin1(c.fault), WriteStep::Open});
+        click(c.restore ? yearend::frmMain::RestoreButton : yearend::frmMain::OffloadButton);
+        InjectWriteFault(std::nullopt);
+        const QString work = QStringLiteral("Backup/PayrollRecords 2025") +
+                             (c.restore ? QStringLiteral(".restoring") : QStringLiteral(".offloading"));
+        const QString leftover = work + QStringLiteral("/1001/PayrollRecords 2025.txt.partial-AbC123");
+        writeFile(leftover, "cut off");
+        const QString told = QStringLiteral("The %1 of 2025 did not finish.\r\nChoose 2025 and click %1 again to "
+                                            "finish it.")
+                                 .arg(QLatin1String(c.action));
+        dialogs->shown.clear();
+        yearend::frmMain& s = screen();
+        s.TellUnfinishedYears();
+        s.cboYear->setCurrentText(QStringLiteral("2024"));
+        s.cboYear->setCurrentText(QStringLiteral("2025"));
+        s.cmdOffload_Click(yearend::frmMain::PrintButton);
+        EXPECT_EQ(dialogs->messages(),
+                  (std::vector<QString>{told, told,
+                                        told + QStringLiteral("\r\nUntil then its W-2 Summary cannot be printed.")}))
+            << c.label;
+        dialogs->shown.clear();
+        click(c.restore ? yearend::frmMain::RestoreButton : yearend::frmMain::OffloadButton);
+        EXPECT_EQ(dialogs->messages(), std::vector<QString>{c.restore ? Restored : OffLoaded}) << c.label;
+        EXPECT_TRUE(yearend::UnfinishedYears().isEmpty()) << c.label;
+        EXPECT_FALSE(exists(QStringLiteral("Backup/PayrollRecords 2025/1001/PayrollRecords 2025.txt.partial-AbC123")))
+            << c.label;
+    }
+}
+
 TEST_F(YearOffload, TheYearListHoldsTheTenYearsBeforeThisOne) {
     yearend::frmMain& s = screen(QString());
     ASSERT_EQ(s.cboYear->count(), 10);
