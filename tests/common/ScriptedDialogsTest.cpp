@@ -1,7 +1,11 @@
 #include "Dialogs.h"
 #include "TestSupport.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest-spi.h>
+
+#include <thread>
 
 namespace {
 
@@ -24,6 +28,22 @@ TEST(ScriptedDialogsCheck, UnansweredQuestionOrUnusedAnswerFailsTheTest) {
             c.dialogs->answerInput(QStringLiteral("40"));
         },
         "0 question(s) without a scripted answer, 1 scripted answer(s) left unused");
+}
+
+// A worker never waits for an answer: its message waits for the screen thread instead.
+TEST(ScriptedDialogsCheck, AMessageAskedByAWorkerIsShownByTheScreenThreadLater) {
+    Case c;
+    MsgAnswer answers[2]{};
+    std::thread([&answers] {
+        answers[0] = MsgBox(QStringLiteral("Stopped"));
+        answers[1] = MsgBox(QStringLiteral("Go on?"), MsgButtons::YesNo);
+    }).join();
+    EXPECT_EQ(answers[0], MsgAnswer::OK);
+    EXPECT_EQ(answers[1], MsgAnswer::No);
+    EXPECT_TRUE(c.dialogs->shown.empty());
+    c.dialogs->answer(MsgAnswer::No);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.dialogs->messages(), (std::vector<QString>{QStringLiteral("Stopped"), QStringLiteral("Go on?")}));
 }
 
 } // namespace
