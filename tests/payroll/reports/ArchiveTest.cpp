@@ -6,6 +6,7 @@
 #include "frmTables.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -157,6 +158,23 @@ TEST_F(ArchiveTest, AnArchiveThatCannotFinishLeavesTheOldArchiveAsItWas) {
 }
 
 // ---- The screen ----------------------------------------------------------------------------------
+
+// A write to the medium cut off by the end of the process leaves a temporary copy there;
+// the next archive or reinstall that works there removes it.
+TEST_F(ArchiveTest, LeftoversOnTheMediumAreRemovedByTheNextRunThere) {
+    for (const bool reinstall : {false, true}) {
+        writeArchive('A');
+        const QString leftover = archived(QStringLiteral("TaxTable.txt.partial-AbC123"));
+        writeFile(leftover, "cut off");
+        QFile file(path(leftover));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        file.close();
+        const ArchiveResult result = reinstall ? ReinstallPayrollFiles(root()) : ArchivePayrollFiles(root());
+        EXPECT_EQ(result.kind, ArchiveResult::Kind::Done) << reinstall;
+        EXPECT_TRUE(leftovers(QStringLiteral("Media/Archive/Payroll")).isEmpty()) << reinstall;
+    }
+}
 
 TEST_F(ArchiveTest, EachOptionWarnsAndItsOKChoosesTheButton) {
     struct Case {
