@@ -130,14 +130,20 @@ TEST_F(PurgeTest, ADatedPurgeKeepsTheOtherDatesInOrderNumberedFromOne) {
 TEST_F(PurgeTest, ADatedPurgeStoppedAtAnyStepFinishesWhenRunAgain) {
     std::vector<WriteFault> faults = FaultsAtEveryStep(QStringLiteral("SummaryUpdate.txt"));
     faults.push_back({QStringLiteral("SummaryRecords.txt"), WriteStep::Rename});
-    // A pay history in the middle of the employee list.
-    for (const WriteFault& fault : FaultsAtEveryStep(QStringLiteral("1002/EmployeeUpdate.txt")))
-        faults.push_back(fault);
+    // A pay history in the middle of the employee list, and the year-to-date totals.
+    for (const QString& file : {QStringLiteral("1002/EmployeeUpdate.txt"), QStringLiteral("Employees.txt")})
+        for (const WriteFault& fault : FaultsAtEveryStep(file))
+            faults.push_back(fault);
     faults.push_back({QStringLiteral("1002/PayRecords.txt"), WriteStep::Rename});
-    const std::vector<QString> histories = {"5 12 19", "12 5 12", "19 12"};
+    // The first employee's only paycheck is of the date; the last one was never paid here.
+    const std::vector<QString> histories = {"12", "12 5 12", "19 5 12", "x"};
+    EmployeeRecord typed = Employee(4);
+    typed.YTDGross = Money::fromDollars(700);
     for (const WriteFault& fault : faults) {
         SCOPED_TRACE(Described(fault));
         writeFolder(QStringLiteral("5 12 19 12"), histories);
+        WriteEmployees({Employee(1), Employee(2), Employee(3), typed});
+        MakeYTDs(June(15));
         InjectWriteFault(fault);
         EXPECT_THROW(PurgeDatedPayroll(June(12)), FileError);
         InjectWriteFault(std::nullopt);
@@ -146,22 +152,32 @@ TEST_F(PurgeTest, ADatedPurgeStoppedAtAnyStepFinishesWhenRunAgain) {
         EXPECT_TRUE(historyOnFile(2) == u"12.1 5.2 12.3" || historyOnFile(2) == u"5.2");
         PurgeDatedPayroll(June(12));
         EXPECT_EQ(runsOnFile(), QStringLiteral("5.1 19.3"));
-        EXPECT_EQ(historyOnFile(1), QStringLiteral("5.1 19.3"));
+        EXPECT_EQ(historyOnFile(1), QString());
         EXPECT_EQ(historyOnFile(2), QStringLiteral("5.2"));
-        EXPECT_EQ(historyOnFile(3), QStringLiteral("19.1"));
+        EXPECT_EQ(historyOnFile(3), QStringLiteral("19.1 5.2"));
+        // The totals are those of the pay records left, whatever the first try got to.
+        const Money left[] = {Money(), Money::fromDollars(2), Money::fromDollars(3), Money::fromDollars(700)};
+        for (int n = 1; n <= 4; ++n)
+            EXPECT_EQ(ReadEmployee(n).YTDGross, left[n - 1]) << n;
     }
 }
 
-TEST_F(PurgeTest, ADatedPurgeTakesThePurgedPaychecksOutOfTheYearToDateTotals) {
+TEST_F(PurgeTest, ADatedPurgeLeavesTheTotalsOfThePayRecordsLeft) {
+    // Typed on the screen, then one paycheck added; and typed for one never paid here.
     EmployeeRecord typed = Employee(2);
-    typed.YTDGross = Money::fromDollars(900 + 1); // typed on the screen, then one paycheck added
-    WriteEmployees({Employee(1), typed});
+    typed.YTDGross = Money::fromDollars(900 + 1);
+    EmployeeRecord neverPaid = Employee(3);
+    neverPaid.YTDGross = Money::fromDollars(700);
+    WriteEmployees({Employee(1), typed, neverPaid});
     writeHistory(1, QStringLiteral("5 12"));
     writeHistory(2, QStringLiteral("12"));
+    writeHistory(3, QStringLiteral("x"));
     PurgeDatedPayroll(June(12));
     EXPECT_EQ(ReadEmployee(1).YTDGross, Money::fromDollars(1));
     EXPECT_EQ(ReadEmployee(1).YTDFica, Money::fromCents(303));
-    EXPECT_EQ(ReadEmployee(2).YTDGross, Money::fromDollars(900));
+    EXPECT_EQ(ReadEmployee(2).YTDGross, Money());
+    EXPECT_EQ(ReadEmployee(2).YTDFica, Money());
+    EXPECT_EQ(ReadEmployee(3).YTDGross, Money::fromDollars(700));
 }
 
 // ---- The screen's questions ------------------------------------------------------------------
