@@ -396,6 +396,121 @@ TEST_F(VoidTest, VoidingTwoOfThreeMarksExactlyThoseAndCreditsTheChosenAccount) {
     }
 }
 
+TEST_F(VoidTest, TheAccountIsCreditedAsItsFileHoldsItWholeOrNothingChanges) {
+    struct Case {
+        const char* label;
+        int bankOption;
+        const QString& checkbook;
+        const char* content; // written after the listing; nullptr: no file
+        const char* after;   // nullptr: the void is refused
+    };
+    const Case cases[] = {
+        {"general, empty", BankChoice::GeneralAccount, CheckbookInfoFile, "", nullptr},
+        {"general, short", BankChoice::GeneralAccount, CheckbookInfoFile, "\"Gen\",\"1\",\"$1,000.00\"\r\n", nullptr},
+        {"payroll, missing", BankChoice::SeparateAccount, PayrollCheckbookInfoFile, nullptr, nullptr},
+        {"payroll, short", BankChoice::SeparateAccount, PayrollCheckbookInfoFile, "\"Pay\",\"2\",\"$2,000.00\"\r\n",
+         nullptr},
+        // Changed since the setup screen read it: Ambleton's own items stay.
+        {"general, changed", BankChoice::GeneralAccount, CheckbookInfoFile,
+         "\"Gen\",\"1\",\"$900.00\",\"205\",\"$0.00\",0,0,0,\"Amb\",7\r\n",
+         "\"Gen\",\"1\",\"$1,500.10\",\"205\",\"$0.00\",0,0,0,\"Amb\",7\r\n"},
+        {"payroll, changed", BankChoice::SeparateAccount, PayrollCheckbookInfoFile,
+         "\"Pay\",\"2\",\"$1,000.00\",\"305\",\"$0.00\",#TRUE#\r\n",
+         "\"Pay\",\"2\",\"$1,600.10\",\"305\",\"$0.00\",#TRUE#\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        frmPurge& purge = purgeWithVoiding(c.bankOption);
+        if (c.content)
+            writeFile(c.checkbook, c.content);
+        else
+            QFile::remove(path(c.checkbook));
+        const QMap<QString, QByteArray> before = folderBytes();
+        purge.fgRegister_Click(1, 0);
+        purge.fgRegister_Click(3, 0);
+        dialogs->answer(MsgAnswer::No);
+        purge.cmdPurge_Click(PurgeButton::VoidChecks);
+        if (c.after) {
+            EXPECT_EQ(readFile(c.checkbook), QByteArray(c.after));
+        } else {
+            EXPECT_TRUE(folderBytes() == before);
+            ASSERT_EQ(dialogs->shown.size(), 1u);
+            EXPECT_TRUE(dialogs->shown[0].text.endsWith(
+                QStringLiteral("No check was voided, and your Checkbook Balance is as it was.")));
+        }
+        UnloadAllScreens();
+        dialogs->clear();
+    }
+}
+
+TEST_F(VoidTest, ACreditStoppedAtAnyStepIsMadeOnceAtTheNextVisit) {
+    const QString owedFile = QStringLiteral("VoidCredit.txt");
+    struct Case {
+        int bankOption;
+        const char* account;
+        const char* balanceAfter;
+    };
+    const Case cases[] = {{BankChoice::GeneralAccount, "CheckbookInfo.txt", "$1,600.10"},
+                          {BankChoice::SeparateAccount, "PayrollCheckbookInfo.txt", "$2,600.10"}};
+    for (const Case& c : cases) {
+        const QString registerFile = RegisterFileOf(c.bankOption);
+        std::vector<WriteFault> faults;
+        for (const QString& file : {owedFile, registerFile.mid(1), QString::fromLatin1(c.account)})
+            for (const WriteFault& fault : FaultsAtEveryStep(file))
+                faults.push_back(fault);
+        for (const WriteFault& fault : faults) {
+            SCOPED_TRACE(Described(fault));
+            frmPurge& purge = purgeWithVoiding(c.bankOption);
+            purge.fgRegister_Click(1, 0);
+            purge.fgRegister_Click(3, 0);
+            InjectWriteFault(fault);
+            dialogs->answer(MsgAnswer::No);
+            purge.cmdPurge_Click(PurgeButton::VoidChecks);
+            InjectWriteFault(std::nullopt);
+            const QByteArray owed = exists(owedFile) ? readFile(owedFile) : QByteArray();
+            UnloadAllScreens();
+            dialogs->clear();
+
+            // The next visit makes the credit; checks the register never took are voided again.
+            ShowScreen<frmPurge>();
+            std::vector<ListedPaycheck> again = DatePaychecks(registerFile, June(12));
+            std::erase_if(again, [](const ListedPaycheck& p) { return p.recordNumber == 4; });
+            VoidPaychecks(registerFile, again);
+            // A stop after the credit, before its file went: the next visit credits nothing more.
+            if (!owed.isEmpty()) {
+                writeFile(owedFile, owed);
+                UnloadAllScreens();
+                ShowScreen<frmPurge>();
+            }
+            const CheckbookRead account =
+                c.bankOption == BankChoice::GeneralAccount ? ReadCheckbookInfo() : ReadPayrollCheckbookInfo();
+            EXPECT_EQ(account.Info.Balance, QString::fromLatin1(c.balanceAfter));
+            EXPECT_FALSE(exists(owedFile));
+            EXPECT_TRUE(DatePaychecks(registerFile, June(12)).size() == 1);
+            UnloadAllScreens();
+            dialogs->clear();
+        }
+    }
+    // The balance changed since by another program: whether it holds the credit cannot be
+    // told, and the user is sent where the account is really kept.
+    frmPurge& purge = purgeWithVoiding(BankChoice::GeneralAccount);
+    purge.fgRegister_Click(1, 0);
+    InjectWriteFault(WriteFault{QStringLiteral("CheckbookInfo.txt"), WriteStep::Rename});
+    dialogs->answer(MsgAnswer::No);
+    purge.cmdPurge_Click(PurgeButton::VoidChecks);
+    InjectWriteFault(std::nullopt);
+    EXPECT_TRUE(dialogs->shown[0].text.endsWith(QStringLiteral("the next time you open the Payroll Purge screen.")));
+    UnloadAllScreens();
+    dialogs->clear();
+    writeFile(CheckbookInfoFile, "\"Gen\",\"1\",\"$950.00\",\"201\",\"$0.00\",0,0,0\r\n");
+    ShowScreen<frmPurge>();
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_TRUE(dialogs->shown[0].text.endsWith(
+        QStringLiteral("add $500.00 in Ambleton, which keeps your general checking account.")));
+    EXPECT_EQ(ReadCheckbookInfo().Info.Balance, QStringLiteral("$950.00"));
+    EXPECT_FALSE(exists(owedFile));
+}
+
 TEST_F(VoidTest, VoidIsPrintedOnEachCheckAsAOnePageJobOfItsOwn) {
     struct Case {
         bool acceptDialog;
