@@ -115,7 +115,8 @@ CheckbookInfo ReadWholeAccount(bool payrollAccount) {
     if (!FileExists(name)) throw FileError(DataPath(name), QStringLiteral("It is missing."));
     const CheckbookRead read = payrollAccount ? ReadPayrollCheckbookInfo() : ReadCheckbookInfo();
     if (read.Short)
-        throw FileError(DataPath(name), QStringLiteral("It ends before all the items of the account: it is damaged."));
+        throw FileError(DataPath(name),
+                        QStringLiteral("It ends before all the items of the account: it is damaged."));
     return read.Info;
 }
 

@@ -55,7 +55,7 @@ DatedPurge PurgeDatedPayroll(QDate payDate) {
         const QString number = EmployeeNumberOf(n);
         MakeFolder(QStringLiteral("/Employees/") + number);
         jobs.push_back({PayRecordsFile(number), EmployeeUpdateFile(number), PayRecord::Length,
-                        OtherDays(payDate, PayDateOffset), Emptied::KeepEmptyFile, {}});
+                        OtherDays(payDate, PayDateOffset), Emptied::KeepEmptyFile, LeavingRecords()});
     }
     // The totals go first, as the pay histories will read without the date: the rebuild
     // keeps the totals of an employee without pay records, so an employee whose history a
@@ -179,7 +179,8 @@ bool ChecksVoided(const OwedCredit& owed) {
     const RecordFileImage entries(owed.registerFile, RegisterEntry::Length);
     return std::ranges::all_of(owed.checks, [&entries](const auto& check) {
         const std::optional<RegisterEntry> entry = entries.get<RegisterEntry>(check.first);
-        return entry && TrimmedField(entry->CheckNo) == check.second && TrimmedField(entry->Status) == VoidStatus;
+        return entry && TrimmedField(entry->CheckNo) == check.second &&
+               TrimmedField(entry->Status) == VoidStatus;
     });
 }
 

@@ -70,19 +70,22 @@ void TellEarlierCredit(const AccountCredit& credit) {
     ShowCreditedAccount(credit.payrollAccount);
     const QString amount = CurrencyText(credit.amount);
     if (credit.made == CreditMade::Credited)
-        MsgBox(QStringLiteral("Your Checkbook Balance has been credited %1 for the checks of %2 voided earlier")
-                   .arg(amount, credit.checkDate),
-               MsgButtons::OK, QStringLiteral("Purging Completed"));
+        MsgBox(
+            QStringLiteral("Your Checkbook Balance has been credited %1 for the checks of %2 voided earlier")
+                .arg(amount, credit.checkDate),
+            MsgButtons::OK, QStringLiteral("Purging Completed"));
     else if (credit.made == CreditMade::Unsure)
-        MsgBox(QStringLiteral("The checks of %1 were voided earlier, but their credit of %2 may not have reached "
-                              "your Checkbook Balance: the balance has changed since (it is now %3).\r\n"
-                              "Check it, and if the credit is not in it, add %2 %4.")
+        MsgBox(QStringLiteral(
+                   "The checks of %1 were voided earlier, but their credit of %2 may not have reached "
+                   "your Checkbook Balance: the balance has changed since (it is now %3).\r\n"
+                   "Check it, and if the credit is not in it, add %2 %4.")
                    .arg(credit.checkDate, amount, credit.balance, AccountPlace(credit.payrollAccount)),
                MsgButtons::OK, QStringLiteral("Void Checks"));
 }
 
-const QString CreditStaysOwed = QStringLiteral("The credit stays owed to your Checkbook Balance, and is made the next "
-                                               "time you open the Payroll Purge screen.");
+const QString CreditStaysOwed =
+    QStringLiteral("The credit stays owed to your Checkbook Balance, and is made the next "
+                   "time you open the Payroll Purge screen.");
 
 // A purge that a file error stopped part-way: what it was, and that running it again
 // finishes it (every step of it can run twice).
@@ -308,8 +311,9 @@ void frmPurge::voidCheckEntries() {
     if (voided.earlier) TellEarlierCredit(*voided.earlier);
     if (voided.credit) ShowCreditedAccount(voided.credit->payrollAccount);
     if (!voided.creditFailure.isEmpty()) {
-        MsgBox(QStringLiteral("The checks are voided in the Check Register, but your Checkbook Balance could not be "
-                              "credited ") +
+        MsgBox(QStringLiteral(
+                   "The checks are voided in the Check Register, but your Checkbook Balance could not be "
+                   "credited ") +
                    CurrencyText(voided.total) + QStringLiteral(":\r\n") + voided.creditFailure +
                    QStringLiteral("\r\n\r\n") + CreditStaysOwed,
                MsgButtons::OK, QStringLiteral("Purging Completed"));

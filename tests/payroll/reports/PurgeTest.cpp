@@ -406,10 +406,11 @@ TEST_F(VoidTest, TheAccountIsCreditedAsItsFileHoldsItWholeOrNothingChanges) {
     };
     const Case cases[] = {
         {"general, empty", BankChoice::GeneralAccount, CheckbookInfoFile, "", nullptr},
-        {"general, short", BankChoice::GeneralAccount, CheckbookInfoFile, "\"Gen\",\"1\",\"$1,000.00\"\r\n", nullptr},
-        {"payroll, missing", BankChoice::SeparateAccount, PayrollCheckbookInfoFile, nullptr, nullptr},
-        {"payroll, short", BankChoice::SeparateAccount, PayrollCheckbookInfoFile, "\"Pay\",\"2\",\"$2,000.00\"\r\n",
+        {"general, short", BankChoice::GeneralAccount, CheckbookInfoFile, "\"Gen\",\"1\",\"$1,000.00\"\r\n",
          nullptr},
+        {"payroll, missing", BankChoice::SeparateAccount, PayrollCheckbookInfoFile, nullptr, nullptr},
+        {"payroll, short", BankChoice::SeparateAccount, PayrollCheckbookInfoFile,
+         "\"Pay\",\"2\",\"$2,000.00\"\r\n", nullptr},
         // Changed since the setup screen read it: Ambleton's own items stay.
         {"general, changed", BankChoice::GeneralAccount, CheckbookInfoFile,
          "\"Gen\",\"1\",\"$900.00\",\"205\",\"$0.00\",0,0,0,\"Amb\",7\r\n",
@@ -499,7 +500,8 @@ TEST_F(VoidTest, ACreditStoppedAtAnyStepIsMadeOnceAtTheNextVisit) {
     dialogs->answer(MsgAnswer::No);
     purge.cmdPurge_Click(PurgeButton::VoidChecks);
     InjectWriteFault(std::nullopt);
-    EXPECT_TRUE(dialogs->shown[0].text.endsWith(QStringLiteral("the next time you open the Payroll Purge screen.")));
+    EXPECT_TRUE(
+        dialogs->shown[0].text.endsWith(QStringLiteral("the next time you open the Payroll Purge screen.")));
     UnloadAllScreens();
     dialogs->clear();
     writeFile(CheckbookInfoFile, "\"Gen\",\"1\",\"$950.00\",\"201\",\"$0.00\",0,0,0\r\n");
