@@ -110,6 +110,16 @@ CheckbookRead ReadPayrollCheckbookInfo() {
     return read;
 }
 
+CheckbookInfo ReadWholeAccount(bool payrollAccount) {
+    const QString& name = payrollAccount ? PayrollCheckbookInfoFile : CheckbookInfoFile;
+    if (!FileExists(name)) throw FileError(DataPath(name), QStringLiteral("It is missing."));
+    const CheckbookRead read = payrollAccount ? ReadPayrollCheckbookInfo() : ReadCheckbookInfo();
+    if (read.Short)
+        throw FileError(DataPath(name),
+                        QStringLiteral("It ends before all the items of the account: it is damaged."));
+    return read.Info;
+}
+
 void WriteCheckbookInfo(const CheckbookInfo& info) {
     DelimitedWriter line;
     line.write({Item::text(info.Bank), Item::text(info.Account), Item::text(BalanceText(info.Balance)),

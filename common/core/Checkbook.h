@@ -36,6 +36,10 @@ CheckbookInfo NewCheckbook();
 // checkbook. A save replaces the file in one step, so a failed save keeps the old file.
 CheckbookRead ReadCheckbookInfo();
 CheckbookRead ReadPayrollCheckbookInfo();
+// The account's file read afresh for a change of its balance: the payroll account, or
+// else the general account. Throws FileError, naming the file, when it is missing or
+// does not hold all its items, so that a file not read whole is never written back.
+CheckbookInfo ReadWholeAccount(bool payrollAccount);
 // Keeps whatever Ambleton stores after the eight items this program knows, byte for
 // byte, as the file holds it at the moment of saving.
 void WriteCheckbookInfo(const CheckbookInfo& info);

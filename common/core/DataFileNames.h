@@ -36,6 +36,9 @@ inline const QString PayrollCheckbookInfoFile = QStringLiteral("/PayrollCheckboo
 inline const QString TempRegisterFile = QStringLiteral("\\TempRegister.txt");
 inline const QString PayrollRegisterFile = QStringLiteral("\\PayrollCheckRegister.txt");
 inline const QString GeneralRegisterFile = QStringLiteral("\\CheckRegister.txt");
+// The purge's own: a credit owed to an account for paychecks voided in its register,
+// from before the register is written until the account is credited.
+inline const QString OwedCreditFile = QStringLiteral("/VoidCredit.txt");
 
 // Tax tables.
 inline const QString TaxVariablesFile = QStringLiteral("/TaxVariables.txt");

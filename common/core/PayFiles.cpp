@@ -25,10 +25,11 @@ static_assert(PayDateOffset >= 0 &&
               std::ranges::none_of(AmountOffsets, [](int offset) { return offset < 0; }));
 
 // Adds up the amounts of the first count pay records of the file that fall in the
-// year. The file is read in one go and only the date and the amounts of each record
-// are taken from its bytes; CurrentPayRecord ends holding the last record, as if
-// each record had been read into it in turn.
-Totals yearTotals(const QString& payRecords, int count, int year) {
+// year, but for those of the day left out (when it is not null). The file is read in
+// one go and only the date and the amounts of each record are taken from its bytes;
+// CurrentPayRecord ends holding the last record, as if each record had been read into
+// it in turn.
+Totals yearTotals(const QString& payRecords, int count, int year, QDate leftOut) {
     Totals totals{};
     QByteArray bytes = OpenRandomFile2(payRecords, PayRecord::Length).readAll();
     // The count is rounded: a last record that the end cuts short reads with zeros.
@@ -37,7 +38,8 @@ Totals yearTotals(const QString& payRecords, int count, int year) {
     const QByteArrayView all(bytes);
     for (int n = 0; n < count; ++n) {
         const QByteArrayView record = all.sliced(qsizetype{n} * PayRecord::Length, PayRecord::Length);
-        if (YearOfOle(StoredDate(record, PayDateOffset)) != year) continue;
+        const double payDate = StoredDate(record, PayDateOffset);
+        if (YearOfOle(payDate) != year || (!leftOut.isNull() && DateOfOle(payDate) == leftOut)) continue;
         for (size_t i = 0; i < totals.size(); ++i)
             totals[i] += StoredMoney(record, AmountOffsets[i]);
     }
@@ -46,14 +48,14 @@ Totals yearTotals(const QString& payRecords, int count, int year) {
 }
 
 // Rebuilds the totals of the first EmployeeCount records of the employee file in memory.
-void RebuildYTDs(RecordFileImage& employees, int year) {
+void RebuildYTDs(RecordFileImage& employees, int year, QDate leftOut = {}) {
     for (std::int32_t r = 1; r <= EmployeeCount; ++r) {
         CurrentEmployee = employees.get<EmployeeRecord>(r).value_or(EmployeeRecord{});
         const QString payRecords = PayRecordsFile(TrimmedField(CurrentEmployee.EmployeeNo));
         const int count = RecordCount(payRecords, PayRecord::Length);
         // Never paid: the totals typed on the employee screen stay.
         if (count == 0) continue;
-        const Totals totals = yearTotals(payRecords, count, year);
+        const Totals totals = yearTotals(payRecords, count, year, leftOut);
         for (size_t i = 0; i < totals.size(); ++i)
             CurrentEmployee.*(YearToDateFields[i].second) = totals[i];
         employees.put(r, CurrentEmployee);
@@ -63,10 +65,14 @@ void RebuildYTDs(RecordFileImage& employees, int year) {
 } // namespace
 
 void MakeYTDs(QDate date) {
+    MakeYTDsWithout(date, QDate());
+}
+
+void MakeYTDsWithout(QDate date, QDate leftOut) {
     EmployeeCount = RecordCount(EmployeeFile, EmployeeRecord::Length);
     if (EmployeeCount == 0) return;
     RecordFileImage employees(EmployeeFile, EmployeeRecord::Length);
-    RebuildYTDs(employees, date.year());
+    RebuildYTDs(employees, date.year(), leftOut);
     employees.save();
 }
 

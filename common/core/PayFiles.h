@@ -17,6 +17,9 @@
 // but none in that year gets zeros.
 void MakeYTDs(QDate date);
 void MakeYTDs(double oleDate);
+// MakeYTDs as the pay histories will read once the pay records of the day left out are
+// gone: an employee all of whose pay records are of that day gets zeros.
+void MakeYTDsWithout(QDate date, QDate leftOut);
 // Sets the eleven year-to-date totals of every employee record to zero.
 void ClearYTDs();
 

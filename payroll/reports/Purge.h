@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The undoing of payroll data without a window: a payroll made in error taken out of the
@@ -27,7 +28,8 @@ struct DatedPurge {
 // order. Every update file is written before any live file is replaced, and each is
 // replaced in one step, so a purge stopped part-way leaves every file whole, either still
 // holding the date or rid of it: running it again for the same date finishes it. The
-// employees' year-to-date totals are brought up to date afterwards.
+// employees' year-to-date totals are rebuilt first, without the date's pay records: an
+// employee whose pay records all go gets zeros; one without any keeps his totals.
 DatedPurge PurgeDatedPayroll(QDate payDate);
 
 // ---- The complete purge --------------------------------------------------------------------
@@ -54,16 +56,47 @@ struct ListedPaycheck {
 // CheckDate that does not read as a date lists nothing. No register: none.
 std::vector<ListedPaycheck> DatePaychecks(const QString& registerFile, QDate checkDate);
 
+// What became of a credit to the account of a register for paychecks voided in it.
+enum class CreditMade {
+    Credited,
+    AlreadyMade, // by a void that stopped before it could tell
+    // The account's balance is neither the one it had when the checks were voided nor
+    // that one with the credit: changed since, so whether it holds the credit cannot
+    // be told. Nothing is written; the user is to check it.
+    Unsure,
+};
+struct AccountCredit {
+    bool payrollAccount = false; // else the general account
+    Money amount;
+    QString checkDate; // of the voided checks, as the register states it
+    CreditMade made = CreditMade::Credited;
+    QString balance; // the account's balance as it stands now
+};
+
 struct VoidedChecks {
     Money total; // the voided amounts, as the register states them
     int voided = 0;
     // The checks that were no longer in the register as listed (another program changed
     // it since): left alone and not credited.
     QStringList changed;
+    // Why the account could not be credited once the checks were voided: the credit
+    // stays owed (SettleOwedCredit). Empty when it was credited or nothing was owed.
+    QString creditFailure;
+    std::optional<AccountCredit> credit;
+    // The credit an earlier void left owed, made first (SettleOwedCredit).
+    std::optional<AccountCredit> earlier;
 };
 // Marks the chosen paychecks "Void" at their own record numbers, every other byte of each
-// entry kept, all in one write of the register.
+// entry kept, all in one write of the register, and credits their sum to the account of
+// the register, its file read afresh and whole. An account file that is missing or not
+// whole, or a credit of an earlier void still owed that cannot be made, throws FileError
+// before anything changes. The credit is kept owed in a file of the purge's own from
+// before the register is written until the account is credited, so that a failure or a
+// stop in between never loses it.
 VoidedChecks VoidPaychecks(const QString& registerFile, const std::vector<ListedPaycheck>& chosen);
-// Adds the amount to the balance of the account (the payroll account when payrollAccount,
-// else the general account as its file holds it now) and saves the account's file.
-void CreditAccount(bool payrollAccount, Money amount);
+// Makes the credit that a stopped void left owed, exactly once: when its checks are void
+// in the register and the account's balance is still the one it had, the account is
+// credited; when the balance holds the credit already, nothing more is. A void whose
+// register was never written owed nothing. Returns nothing when no credit was owed.
+// Throws FileError (the credit then stays owed).
+std::optional<AccountCredit> SettleOwedCredit();

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -49,6 +50,42 @@ const QString VoidChecksTitle = QStringLiteral("Void Checks");
 bool Yes(const QString& text, const QString& title) {
     return MsgBox(text, MsgButtons::YesNo, title) == MsgAnswer::Yes;
 }
+
+// Where the user really changes each account's balance.
+QString AccountPlace(bool payrollAccount) {
+    return payrollAccount ? QStringLiteral("on the Payroll Checkbook tab of the Setup screen")
+                          : QStringLiteral("in Ambleton, which keeps your general checking account");
+}
+
+// The setup screen shows the account as credited.
+void ShowCreditedAccount(bool payrollAccount) {
+    if (payrollAccount)
+        ShowPayrollAccount();
+    else
+        ReportFileErrors(LoadCheckbookInfo);
+}
+
+// The credit a stopped void left owed, as settled now.
+void TellEarlierCredit(const AccountCredit& credit) {
+    ShowCreditedAccount(credit.payrollAccount);
+    const QString amount = CurrencyText(credit.amount);
+    if (credit.made == CreditMade::Credited)
+        MsgBox(
+            QStringLiteral("Your Checkbook Balance has been credited %1 for the checks of %2 voided earlier")
+                .arg(amount, credit.checkDate),
+            MsgButtons::OK, QStringLiteral("Purging Completed"));
+    else if (credit.made == CreditMade::Unsure)
+        MsgBox(QStringLiteral(
+                   "The checks of %1 were voided earlier, but their credit of %2 may not have reached "
+                   "your Checkbook Balance: the balance has changed since (it is now %3).\r\n"
+                   "Check it, and if the credit is not in it, add %2 %4.")
+                   .arg(credit.checkDate, amount, credit.balance, AccountPlace(credit.payrollAccount)),
+               MsgButtons::OK, QStringLiteral("Void Checks"));
+}
+
+const QString CreditStaysOwed =
+    QStringLiteral("The credit stays owed to your Checkbook Balance, and is made the next "
+                   "time you open the Payroll Purge screen.");
 
 // A purge that a file error stopped part-way: what it was, and that running it again
 // finishes it (every step of it can run twice).
@@ -134,6 +171,15 @@ void frmPurge::Form_Load() {
 void frmPurge::Form_Activate() {
     HookGridWheel(this, fgRegister);
     DTPicker1->setDate(Today());
+    std::optional<AccountCredit> earlier;
+    try {
+        earlier = SettleOwedCredit();
+    } catch (const FileError& error) {
+        MsgBox(error.userMessage() + QStringLiteral("\r\n\r\nChecks voided earlier are not credited yet. ") +
+                   CreditStaysOwed,
+               MsgButtons::OK, QStringLiteral("File Error"));
+    }
+    if (earlier) TellEarlierCredit(*earlier);
 }
 
 void frmPurge::backToMenu() {
@@ -257,21 +303,22 @@ void frmPurge::voidCheckEntries() {
         chosen.push_back(listed_[static_cast<std::size_t>(row - 1)]);
     }
     VoidedChecks voided;
-    if (!ReportFileErrors([&] { voided = VoidPaychecks(RegisterFile, chosen); })) return;
-
-    // The account of the register the checks were voided in.
-    const bool payrollAccount = RegisterFile == PayrollRegisterFile;
-    const bool credited = voided.total == Money() || ReportFileErrors([&] {
-        CreditAccount(payrollAccount, voided.total);
-        if (payrollAccount)
-            ShowPayrollAccount();
-        else
-            LoadCheckbookInfo();
-    });
-    if (!credited) {
-        MsgBox(QStringLiteral("The checks are voided in the Check Register, but your Checkbook Balance\r\n"
-                              "could not be credited. Add ") +
-                   CurrencyText(voided.total) + QStringLiteral(" to it on the Setup screen."),
+    try {
+        voided = VoidPaychecks(RegisterFile, chosen);
+    } catch (const FileError& error) {
+        MsgBox(error.userMessage() +
+                   QStringLiteral("\r\n\r\nNo check was voided, and your Checkbook Balance is as it was."),
+               MsgButtons::OK, QStringLiteral("File Error"));
+        return;
+    }
+    if (voided.earlier) TellEarlierCredit(*voided.earlier);
+    if (voided.credit) ShowCreditedAccount(voided.credit->payrollAccount);
+    if (!voided.creditFailure.isEmpty()) {
+        MsgBox(QStringLiteral(
+                   "The checks are voided in the Check Register, but your Checkbook Balance could not be "
+                   "credited ") +
+                   CurrencyText(voided.total) + QStringLiteral(":\r\n") + voided.creditFailure +
+                   QStringLiteral("\r\n\r\n") + CreditStaysOwed,
                MsgButtons::OK, QStringLiteral("Purging Completed"));
     } else {
         MsgBox(QStringLiteral("All Selected Checks have been voided\r\nYour Checkbook Balance has been credited ") +

@@ -130,14 +130,20 @@ TEST_F(PurgeTest, ADatedPurgeKeepsTheOtherDatesInOrderNumberedFromOne) {
 TEST_F(PurgeTest, ADatedPurgeStoppedAtAnyStepFinishesWhenRunAgain) {
     std::vector<WriteFault> faults = FaultsAtEveryStep(QStringLiteral("SummaryUpdate.txt"));
     faults.push_back({QStringLiteral("SummaryRecords.txt"), WriteStep::Rename});
-    // A pay history in the middle of the employee list.
-    for (const WriteFault& fault : FaultsAtEveryStep(QStringLiteral("1002/EmployeeUpdate.txt")))
-        faults.push_back(fault);
+    // A pay history in the middle of the employee list, and the year-to-date totals.
+    for (const QString& file : {QStringLiteral("1002/EmployeeUpdate.txt"), QStringLiteral("Employees.txt")})
+        for (const WriteFault& fault : FaultsAtEveryStep(file))
+            faults.push_back(fault);
     faults.push_back({QStringLiteral("1002/PayRecords.txt"), WriteStep::Rename});
-    const std::vector<QString> histories = {"5 12 19", "12 5 12", "19 12"};
+    // The first employee's only paycheck is of the date; the last one was never paid here.
+    const std::vector<QString> histories = {"12", "12 5 12", "19 5 12", "x"};
+    EmployeeRecord typed = Employee(4);
+    typed.YTDGross = Money::fromDollars(700);
     for (const WriteFault& fault : faults) {
         SCOPED_TRACE(Described(fault));
         writeFolder(QStringLiteral("5 12 19 12"), histories);
+        WriteEmployees({Employee(1), Employee(2), Employee(3), typed});
+        MakeYTDs(June(15));
         InjectWriteFault(fault);
         EXPECT_THROW(PurgeDatedPayroll(June(12)), FileError);
         InjectWriteFault(std::nullopt);
@@ -146,22 +152,32 @@ TEST_F(PurgeTest, ADatedPurgeStoppedAtAnyStepFinishesWhenRunAgain) {
         EXPECT_TRUE(historyOnFile(2) == u"12.1 5.2 12.3" || historyOnFile(2) == u"5.2");
         PurgeDatedPayroll(June(12));
         EXPECT_EQ(runsOnFile(), QStringLiteral("5.1 19.3"));
-        EXPECT_EQ(historyOnFile(1), QStringLiteral("5.1 19.3"));
+        EXPECT_EQ(historyOnFile(1), QString());
         EXPECT_EQ(historyOnFile(2), QStringLiteral("5.2"));
-        EXPECT_EQ(historyOnFile(3), QStringLiteral("19.1"));
+        EXPECT_EQ(historyOnFile(3), QStringLiteral("19.1 5.2"));
+        // The totals are those of the pay records left, whatever the first try got to.
+        const Money left[] = {Money(), Money::fromDollars(2), Money::fromDollars(3), Money::fromDollars(700)};
+        for (int n = 1; n <= 4; ++n)
+            EXPECT_EQ(ReadEmployee(n).YTDGross, left[n - 1]) << n;
     }
 }
 
-TEST_F(PurgeTest, ADatedPurgeTakesThePurgedPaychecksOutOfTheYearToDateTotals) {
+TEST_F(PurgeTest, ADatedPurgeLeavesTheTotalsOfThePayRecordsLeft) {
+    // Typed on the screen, then one paycheck added; and typed for one never paid here.
     EmployeeRecord typed = Employee(2);
-    typed.YTDGross = Money::fromDollars(900 + 1); // typed on the screen, then one paycheck added
-    WriteEmployees({Employee(1), typed});
+    typed.YTDGross = Money::fromDollars(900 + 1);
+    EmployeeRecord neverPaid = Employee(3);
+    neverPaid.YTDGross = Money::fromDollars(700);
+    WriteEmployees({Employee(1), typed, neverPaid});
     writeHistory(1, QStringLiteral("5 12"));
     writeHistory(2, QStringLiteral("12"));
+    writeHistory(3, QStringLiteral("x"));
     PurgeDatedPayroll(June(12));
     EXPECT_EQ(ReadEmployee(1).YTDGross, Money::fromDollars(1));
     EXPECT_EQ(ReadEmployee(1).YTDFica, Money::fromCents(303));
-    EXPECT_EQ(ReadEmployee(2).YTDGross, Money::fromDollars(900));
+    EXPECT_EQ(ReadEmployee(2).YTDGross, Money());
+    EXPECT_EQ(ReadEmployee(2).YTDFica, Money());
+    EXPECT_EQ(ReadEmployee(3).YTDGross, Money::fromDollars(700));
 }
 
 // ---- The screen's questions ------------------------------------------------------------------
@@ -378,6 +394,123 @@ TEST_F(VoidTest, VoidingTwoOfThreeMarksExactlyThoseAndCreditsTheChosenAccount) {
         UnloadAllScreens();
         dialogs->clear();
     }
+}
+
+TEST_F(VoidTest, TheAccountIsCreditedAsItsFileHoldsItWholeOrNothingChanges) {
+    struct Case {
+        const char* label;
+        int bankOption;
+        const QString& checkbook;
+        const char* content; // written after the listing; nullptr: no file
+        const char* after;   // nullptr: the void is refused
+    };
+    const Case cases[] = {
+        {"general, empty", BankChoice::GeneralAccount, CheckbookInfoFile, "", nullptr},
+        {"general, short", BankChoice::GeneralAccount, CheckbookInfoFile, "\"Gen\",\"1\",\"$1,000.00\"\r\n",
+         nullptr},
+        {"payroll, missing", BankChoice::SeparateAccount, PayrollCheckbookInfoFile, nullptr, nullptr},
+        {"payroll, short", BankChoice::SeparateAccount, PayrollCheckbookInfoFile,
+         "\"Pay\",\"2\",\"$2,000.00\"\r\n", nullptr},
+        // Changed since the setup screen read it: Ambleton's own items stay.
+        {"general, changed", BankChoice::GeneralAccount, CheckbookInfoFile,
+         "\"Gen\",\"1\",\"$900.00\",\"205\",\"$0.00\",0,0,0,\"Amb\",7\r\n",
+         "\"Gen\",\"1\",\"$1,500.10\",\"205\",\"$0.00\",0,0,0,\"Amb\",7\r\n"},
+        {"payroll, changed", BankChoice::SeparateAccount, PayrollCheckbookInfoFile,
+         "\"Pay\",\"2\",\"$1,000.00\",\"305\",\"$0.00\",#TRUE#\r\n",
+         "\"Pay\",\"2\",\"$1,600.10\",\"305\",\"$0.00\",#TRUE#\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        frmPurge& purge = purgeWithVoiding(c.bankOption);
+        if (c.content)
+            writeFile(c.checkbook, c.content);
+        else
+            QFile::remove(path(c.checkbook));
+        const QMap<QString, QByteArray> before = folderBytes();
+        purge.fgRegister_Click(1, 0);
+        purge.fgRegister_Click(3, 0);
+        dialogs->answer(MsgAnswer::No);
+        purge.cmdPurge_Click(PurgeButton::VoidChecks);
+        if (c.after) {
+            EXPECT_EQ(readFile(c.checkbook), QByteArray(c.after));
+        } else {
+            EXPECT_TRUE(folderBytes() == before);
+            ASSERT_EQ(dialogs->shown.size(), 1u);
+            EXPECT_TRUE(dialogs->shown[0].text.endsWith(
+                QStringLiteral("No check was voided, and your Checkbook Balance is as it was.")));
+        }
+        UnloadAllScreens();
+        dialogs->clear();
+    }
+}
+
+TEST_F(VoidTest, ACreditStoppedAtAnyStepIsMadeOnceAtTheNextVisit) {
+    const QString owedFile = QStringLiteral("VoidCredit.txt");
+    struct Case {
+        int bankOption;
+        const char* account;
+        const char* balanceAfter;
+    };
+    const Case cases[] = {{BankChoice::GeneralAccount, "CheckbookInfo.txt", "$1,600.10"},
+                          {BankChoice::SeparateAccount, "PayrollCheckbookInfo.txt", "$2,600.10"}};
+    for (const Case& c : cases) {
+        const QString registerFile = RegisterFileOf(c.bankOption);
+        std::vector<WriteFault> faults;
+        for (const QString& file : {owedFile, registerFile.mid(1), QString::fromLatin1(c.account)})
+            for (const WriteFault& fault : FaultsAtEveryStep(file))
+                faults.push_back(fault);
+        for (const WriteFault& fault : faults) {
+            SCOPED_TRACE(Described(fault));
+            frmPurge& purge = purgeWithVoiding(c.bankOption);
+            purge.fgRegister_Click(1, 0);
+            purge.fgRegister_Click(3, 0);
+            InjectWriteFault(fault);
+            dialogs->answer(MsgAnswer::No);
+            purge.cmdPurge_Click(PurgeButton::VoidChecks);
+            InjectWriteFault(std::nullopt);
+            const QByteArray owed = exists(owedFile) ? readFile(owedFile) : QByteArray();
+            UnloadAllScreens();
+            dialogs->clear();
+
+            // The next visit makes the credit; checks the register never took are voided again.
+            ShowScreen<frmPurge>();
+            std::vector<ListedPaycheck> again = DatePaychecks(registerFile, June(12));
+            std::erase_if(again, [](const ListedPaycheck& p) { return p.recordNumber == 4; });
+            VoidPaychecks(registerFile, again);
+            // A stop after the credit, before its file went: the next visit credits nothing more.
+            if (!owed.isEmpty()) {
+                writeFile(owedFile, owed);
+                UnloadAllScreens();
+                ShowScreen<frmPurge>();
+            }
+            const CheckbookRead account =
+                c.bankOption == BankChoice::GeneralAccount ? ReadCheckbookInfo() : ReadPayrollCheckbookInfo();
+            EXPECT_EQ(account.Info.Balance, QString::fromLatin1(c.balanceAfter));
+            EXPECT_FALSE(exists(owedFile));
+            EXPECT_TRUE(DatePaychecks(registerFile, June(12)).size() == 1);
+            UnloadAllScreens();
+            dialogs->clear();
+        }
+    }
+    // The balance changed since by another program: whether it holds the credit cannot be
+    // told, and the user is sent where the account is really kept.
+    frmPurge& purge = purgeWithVoiding(BankChoice::GeneralAccount);
+    purge.fgRegister_Click(1, 0);
+    InjectWriteFault(WriteFault{QStringLiteral("CheckbookInfo.txt"), WriteStep::Rename});
+    dialogs->answer(MsgAnswer::No);
+    purge.cmdPurge_Click(PurgeButton::VoidChecks);
+    InjectWriteFault(std::nullopt);
+    EXPECT_TRUE(
+        dialogs->shown[0].text.endsWith(QStringLiteral("the next time you open the Payroll Purge screen.")));
+    UnloadAllScreens();
+    dialogs->clear();
+    writeFile(CheckbookInfoFile, "\"Gen\",\"1\",\"$950.00\",\"201\",\"$0.00\",0,0,0\r\n");
+    ShowScreen<frmPurge>();
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_TRUE(dialogs->shown[0].text.endsWith(
+        QStringLiteral("add $500.00 in Ambleton, which keeps your general checking account.")));
+    EXPECT_EQ(ReadCheckbookInfo().Info.Balance, QStringLiteral("$950.00"));
+    EXPECT_FALSE(exists(owedFile));
 }
 
 TEST_F(VoidTest, VoidIsPrintedOnEachCheckAsAOnePageJobOfItsOwn) {
