@@ -110,6 +110,23 @@ QString whereItLies(const QString& path) {
 
 } // namespace
 
+bool HoldsPayData(const QString& path) {
+    static const QStringList names{QStringLiteral("Employees.txt"),        QStringLiteral("PayRecords.txt"),
+                                   QStringLiteral("EmployeeUpdate.txt"),   QStringLiteral("SummaryRecords.txt"),
+                                   QStringLiteral("SummaryUpdate.txt"),    QStringLiteral("PayrollCheckRegister.txt"),
+                                   QStringLiteral("CheckRegister.txt"),    QStringLiteral("TempRegister.txt")};
+    const QString name = QFileInfo(path).fileName();
+    return names.contains(name, Qt::CaseInsensitive) ||
+           name.startsWith(QLatin1String("PayrollRecords "), Qt::CaseInsensitive) ||
+           name.startsWith(QLatin1String("SummaryOffload "), Qt::CaseInsensitive);
+}
+
+void KeepPayDataPrivate(int handle, const QString& path) {
+    struct stat info {};
+    if (!HoldsPayData(path) || ::fstat(handle, &info) != 0 || (info.st_mode & 077) == 0) return;
+    static_cast<void>(::fchmod(handle, info.st_mode & 0700));
+}
+
 QString SystemReason() {
     return reasonOf(errno);
 }
@@ -139,7 +156,7 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes, bool synced
     struct stat old {};
     hadOld_ = ::stat(encoded(target_).constData(), &old) == 0;
     if (WriteFaultAt(path, WriteStep::Open)) fail(reasonOf(ENOSPC));
-    Temporary copy(target_, hadOld_ ? old.st_mode & 07777 : PrivateFileMode);
+    Temporary copy(target_, hadOld_ && !HoldsPayData(target_) ? old.st_mode & 07777 : PrivateFileMode);
     if (copy.handle() < 0) fail(SystemReason());
 
     const std::optional<std::int64_t> limit = WriteFaultLimit(path);

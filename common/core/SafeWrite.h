@@ -16,11 +16,18 @@
 inline constexpr unsigned PrivateFileMode = 0600;
 inline constexpr unsigned PrivateFolderMode = 0700;
 
+// Whether the file at the path holds pay or employee data (the employees, their pay
+// records, the summary, the check registers, and their update, backup and offload
+// copies): such a file is made private whenever it is saved, whatever its mode was.
+bool HoldsPayData(const QString& path);
+// Makes an open file private when it holds pay data (an append saves it too).
+void KeepPayDataPrivate(int handle, const QString& path);
+
 // Replaces the file at the full path with the bytes. The new content goes into a
 // temporary file beside it (created exclusively, every write checked, synced to the
 // disk), which is then renamed over the file and the folder synced. When any step
 // fails the temporary file is removed, the old file stays byte for byte and FileError
-// says so. A replaced file keeps its mode; a new one is private.
+// says so. A replaced file keeps its mode, unless it holds pay data; a new one is private.
 void ReplaceFile(const QString& path, const QByteArray& bytes);
 
 // ReplaceFile in two halves, so that several files can be written before any of them is

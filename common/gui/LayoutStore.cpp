@@ -25,11 +25,19 @@ struct Entry {
     bool maximized = false;
 };
 
+// Far more than the lines of every screen of the suite. A file grown beyond it (junk
+// appended by something else) is read only this far, and the next save writes back
+// only the lines read, so no screen waits for it again.
+constexpr qint64 LayoutReadLimit = 64 * 1024;
+
 std::vector<Entry> ReadEntries() {
     std::vector<Entry> entries;
     QFile file(DataPath(LayoutFile));
     if (!file.open(QIODevice::ReadOnly)) return entries;
-    DelimitedReader reader(file.readAll(), LayoutFile);
+    QByteArray bytes = file.read(LayoutReadLimit);
+    // A line that the limit cuts is not read: its numbers would be cut too.
+    if (!file.atEnd()) bytes.truncate(bytes.lastIndexOf('\n') + 1);
+    DelimitedReader reader(bytes, LayoutFile);
     while (!reader.atEnd()) {
         Entry e;
         e.settingsName = reader.readText();
