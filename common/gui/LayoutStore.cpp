@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace {
@@ -38,6 +39,7 @@ std::vector<Entry> ReadEntries() {
     // A line that the limit cuts is not read: its numbers would be cut too.
     if (!file.atEnd()) bytes.truncate(bytes.lastIndexOf('\n') + 1);
     DelimitedReader reader(bytes, LayoutFile);
+    std::set<QString> keys;
     while (!reader.atEnd()) {
         Entry e;
         e.settingsName = reader.readText();
@@ -49,6 +51,8 @@ std::vector<Entry> ReadEntries() {
         e.maximized = reader.readFlag();
         if (reader.isShort()) break; // a damaged last line is dropped
         e.geometry = QRect(int(x), int(y), int(w), int(h));
+        // Only the first line of a screen counts; the save writes no other.
+        if (!keys.insert(e.settingsName + u'\n' + e.screenName).second) continue;
         entries.push_back(e);
     }
     return entries;

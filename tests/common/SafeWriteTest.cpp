@@ -165,6 +165,24 @@ TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsMode
     EXPECT_EQ(readFile(QStringLiteral("Elsewhere/Real.txt")), QByteArray("new"));
 }
 
+TEST_F(SafeWriteTest, PayDataIsSavedPrivateWhateverModeTheOldFileHad) {
+    const char* const payData[] = {"Employees.txt", "Employees/1001/PayRecords.txt", "SummaryRecords.txt",
+                                   "Backup/CheckRegister.txt", "PayrollCheckRegister.txt",
+                                   "Backup/PayrollRecords 2025/1001/PayrollRecords 2025.txt",
+                                   "Backup/PayrollRecords 2025/SummaryOffload 2025.txt"};
+    for (const char* file : payData) {
+        for (const bool append : {false, true}) {
+            writeFile(QLatin1String(file), "rec");
+            ASSERT_EQ(::chmod(QFile::encodeName(path(QLatin1String(file))).constData(), 0644), 0);
+            if (append)
+                OpenRandomFile(QString::fromLatin1(file), 3).append("new");
+            else
+                WriteWholeFile(QString::fromLatin1(file), "new");
+            EXPECT_EQ(mode(QLatin1String(file)), 0600u) << file << (append ? " appended" : " replaced");
+        }
+    }
+}
+
 TEST_F(SafeWriteTest, StartUpRemovesOnlySettledLeftoversOfCutOffWrites) {
     const QStringList stale{QStringLiteral("Employees.txt.partial-Ab12Cd"),
                             QStringLiteral("Backup/TaxTable.txt.partial-000000"),
