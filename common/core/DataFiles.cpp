@@ -554,7 +554,7 @@ void RandomFile::appendAt(std::int32_t recordNumber, std::int64_t offset, const 
                    file_->write(bytes.left(room)) == std::min<qsizetype>(room, bytes.size()) &&
                    file_->flush() && room >= bytes.size();
     QString why = room < bytes.size() ? QStringLiteral("No space left on device") : file_->errorString();
-    if (written && !AppendBatch::defer(path_, oldLength)) {
+    if (written && !AppendBatch::defer(path_, oldLength, offset + bytes.size())) {
         if (const auto failed = SyncOpenFile(file_->handle(), path_)) {
             written = false;
             why = *failed;

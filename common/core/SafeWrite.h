@@ -83,16 +83,21 @@ public:
 
     // Brings every append of the batch to the disk. A file that cannot be synced is cut
     // back to its length before the batch, so that none of its appends stays; undone()
-    // then names those files, and FileError names the first.
+    // then names those files, and FileError names the first. A file that another program
+    // appended to since is not cut: its records stay, and so do the batch's.
     void commit();
     const QStringList& undone() const { return undone_; }
 
-    // Called by the record-file layer: an append to the file (its length before it).
-    static bool defer(const QString& path, std::int64_t lengthBefore);
+    // Called by the record-file layer: an append to the file (its length before it, and
+    // where the appended bytes end).
+    static bool defer(const QString& path, std::int64_t lengthBefore, std::int64_t end);
 
     struct Pending {
         QString path;
         std::int64_t lengthBefore;
+        std::int64_t end = 0;
+        // No other program appended between the batch's appends to the file.
+        bool alone = true;
     };
 
 private:

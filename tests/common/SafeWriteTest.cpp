@@ -143,6 +143,20 @@ TEST_F(SafeWriteTest, ABatchWhoseSyncFailsTakesItsAppendsOutAgain) {
     EXPECT_EQ(readFile(QStringLiteral("B.txt")), QByteArray("bbbb"));
 }
 
+TEST_F(SafeWriteTest, ABatchWhoseSyncFailsLeavesWhatAnotherProgramAppendedSince) {
+    writeFile(QStringLiteral("B.txt"), "bbbb");
+    InjectWriteFault(WriteFault{QStringLiteral("B.txt"), WriteStep::Sync});
+    AppendBatch batch;
+    OpenRandomFile(u"/B.txt", 4).append("dddd");
+    QFile other(path(QStringLiteral("B.txt")));
+    ASSERT_TRUE(other.open(QIODevice::Append));
+    ASSERT_EQ(other.write("zzzz"), 4);
+    other.close();
+    EXPECT_THROW(batch.commit(), FileError);
+    EXPECT_TRUE(batch.undone().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("B.txt")), QByteArray("bbbbddddzzzz"));
+}
+
 TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsModeAndPlace) {
     MakeFolders();
     WriteWholeFile(u"/New.txt", "x");
