@@ -112,6 +112,8 @@ constexpr WholeRule WholeRules[] = {
     {"CheckRegister.txt", RegisterEntry::Length, plausibleEntry, nullptr},
     {"StateTaxes.txt", 0, nullptr, "T153"},
     {"NonResidentTaxTable.txt", 0, nullptr, "T8"},
+    // Not of the sets, but a copy of one of their files that the tax settings load.
+    {"MasterTaxVariables.txt", 0, nullptr, "T12F2"},
 };
 static_assert(3 * StateCount == 153, "StateTaxes.txt holds three items per state");
 

@@ -257,6 +257,7 @@ TEST_F(SafeWriteTest, ASetFileReadsWholeOnlyWithWholeRecordsOrAllItsItems) {
         {"Deductions.txt", "\xb3\x11" + items(8), false},
         {"TaxVariables.txt", items(14), true},
         {"TaxVariables.txt", items(12) + "\"x\"\r\n0\r\n", false},
+        {"MasterTaxVariables.txt", "\"6.20%\r\n" + items(14), false},
         {"StateTaxes.txt", items(3 * StateCount - 1), false},
         {"NonResidentTaxTable.txt", items(8), true},
         {"Notes.txt", {}, true},
