@@ -12,15 +12,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <initializer_list>
 #include <exception>
 #include <filesystem>
 #include <limits>
 #include <system_error>
 #include <utility>
-
-#include <sys/file.h>
 
 namespace {
 
@@ -501,24 +498,6 @@ void RandomFile::write(std::int32_t recordNumber, const QByteArray& record) {
     else
         appendAt(recordNumber, offset, bytes);
 }
-
-namespace {
-// Held while a record is appended: the other programs of the suite take the same lock
-// before they count the records, so no two appends land at the same place.
-class AppendLock {
-public:
-    explicit AppendLock(int handle) : handle_(handle) {
-        while (::flock(handle_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~AppendLock() { ::flock(handle_, LOCK_UN); }
-    AppendLock(const AppendLock&) = delete;
-    AppendLock& operator=(const AppendLock&) = delete;
-
-private:
-    int handle_;
-};
-} // namespace
 
 std::int32_t RandomFile::append(const QByteArray& record) {
     checkRecord(path_, record, recordLength_);

@@ -291,16 +291,26 @@ bool takeOut(const AppendBatch::Pending& file) {
     if (!file.alone) return false;
     const int handle = ::open(encoded(file.path).constData(), O_RDWR | O_CLOEXEC);
     if (handle < 0) return false;
-    while (::flock(handle, LOCK_EX) != 0 && errno == EINTR) {
+    bool cut = false;
+    {
+        const AppendLock lock(handle);
+        struct stat info {};
+        cut = ::fstat(handle, &info) == 0 && info.st_size == file.end && ::ftruncate(handle, file.lengthBefore) == 0;
+        if (cut) static_cast<void>(::fsync(handle));
     }
-    struct stat info {};
-    const bool ours = ::fstat(handle, &info) == 0 && info.st_size == file.end;
-    const bool cut = ours && ::ftruncate(handle, file.lengthBefore) == 0;
-    if (cut) static_cast<void>(::fsync(handle));
     ::close(handle);
     return cut;
 }
 } // namespace
+
+AppendLock::AppendLock(int handle) : handle_(handle) {
+    while (::flock(handle_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+AppendLock::~AppendLock() {
+    ::flock(handle_, LOCK_UN);
+}
 
 void AppendBatch::commit() {
     undone_.clear();

@@ -127,6 +127,19 @@ template <class Appends, class Undone> void AppendTogether(Appends&& appends, Un
     commit();
 }
 
+// Held while records are appended to a file or taken out again: every program of the
+// suite takes it before it counts the records, so no two appends land at the same place.
+class AppendLock {
+public:
+    explicit AppendLock(int handle);
+    ~AppendLock();
+    AppendLock(const AppendLock&) = delete;
+    AppendLock& operator=(const AppendLock&) = delete;
+
+private:
+    int handle_;
+};
+
 // Syncs one open file to the disk; the reason when it fails.
 std::optional<QString> SyncOpenFile(int handle, const QString& path);
 // The file system's words for the last failed call.
