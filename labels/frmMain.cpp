@@ -140,6 +140,11 @@ void frmMain::LoadFrequencyLists() {
 }
 
 void frmMain::LoadBusinessData() {
+    // A damaged business file would print its junk as every label's sender.
+    if (FileExists(BusinessDataFile) && !ReadsWhole(DataPath(BusinessDataFile))) {
+        ReportShortFile(BusinessDataFile);
+        return;
+    }
     if (!ReadSenderData()) return;
     SSTab1->setTabEnabled(BusinessTab, true);
     business_ = SenderLabel();

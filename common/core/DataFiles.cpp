@@ -1,6 +1,7 @@
 #include "DataFiles.h"
 
 #include "DataFileNames.h"
+#include "Dates.h"
 #include "Globals.h"
 #include "Records.h"
 #include "SafeWrite.h"
@@ -73,26 +74,65 @@ QString problemText(const QString& what, const QString& detail) {
     return detail.isEmpty() ? what + u'.' : QStringLiteral("%1 (%2).").arg(what, detail);
 }
 
-// What a file of the sets must hold to read whole: whole records of a length, or the
-// items its loader reads. Files the sets do not know always read whole.
+// A record of the summary: a power cut can leave zeros or junk where it was, and no
+// payroll is dated outside these years.
+bool plausibleSummary(QByteArrayView record) {
+    const double date = StoredDate(record, 0);
+    return date >= OleDateOf(QDate(1900, 1, 1)) && date < OleDateOf(QDate(2200, 1, 1));
+}
+
+// A register entry holds texts only (blank-padded) and its check date as date text.
+bool plausibleEntry(QByteArrayView record) {
+    if (std::ranges::any_of(record, [](char c) { return static_cast<unsigned char>(c) < 0x20; })) return false;
+    return ParseShortDate(RegisterEntry::decode(record).CheckDate.trimmed()).has_value();
+}
+
+// What a file of the sets must hold to read whole: whole records of a length, each one
+// plausible, or the items its loader reads, each of its kind ("T12F2": twelve texts,
+// then two check boxes; see DelimitedReader::holdsLayout). Files the sets do not know
+// always read whole.
 struct WholeRule {
     const char* name;
     int recordLength;
-    int items;
+    bool (*plausible)(QByteArrayView record);
+    const char* layout;
 };
 constexpr WholeRule WholeRules[] = {
-    {"MyBusinessData.txt", 0, 9},
-    {"Deductions.txt", 0, 8},
-    {"PayrollInfo.txt", 0, 3},
-    {"TaxTable.txt", 0, 16 * 14},
-    {"TaxVariables.txt", 0, 14},
-    {"PercentageTable.txt", 0, 16 * 14},
-    {"SummaryRecords.txt", SummaryRecord::Length, 0},
-    {"PayrollCheckRegister.txt", RegisterEntry::Length, 0},
-    {"CheckRegister.txt", RegisterEntry::Length, 0},
-    {"StateTaxes.txt", 0, 3 * StateCount},
-    {"NonResidentTaxTable.txt", 0, 8},
+    {"MyBusinessData.txt", 0, nullptr, "T9"},
+    {"Deductions.txt", 0, nullptr, "T8"},
+    {"PayrollInfo.txt", 0, nullptr, "F3"},
+    {"TaxTable.txt", 0, nullptr, "T224"},
+    {"TaxVariables.txt", 0, nullptr, "T12F2"},
+    {"PercentageTable.txt", 0, nullptr, "T224"},
+    {"SummaryRecords.txt", SummaryRecord::Length, plausibleSummary, nullptr},
+    {"PayrollCheckRegister.txt", RegisterEntry::Length, plausibleEntry, nullptr},
+    {"CheckRegister.txt", RegisterEntry::Length, plausibleEntry, nullptr},
+    {"StateTaxes.txt", 0, nullptr, "T153"},
+    {"NonResidentTaxTable.txt", 0, nullptr, "T8"},
+    // Not of the sets, but a copy of one of their files that the tax settings load.
+    {"MasterTaxVariables.txt", 0, nullptr, "T12F2"},
 };
+static_assert(3 * StateCount == 153, "StateTaxes.txt holds three items per state");
+
+// "T12F2" written out: "TTTTTTTTTTTTFF".
+QString layoutKinds(const char* layout) {
+    QString kinds;
+    for (const char* at = layout; *at;) {
+        const char kind = *at++;
+        int times = 0;
+        while (*at >= '0' && *at <= '9')
+            times = times * 10 + (*at++ - '0');
+        kinds += QString(times, QLatin1Char(kind));
+    }
+    return kinds;
+}
+
+bool recordsPlausible(const QString& path, const WholeRule& rule) {
+    const QByteArray bytes = readWholeFile(path);
+    for (qsizetype at = 0; at + rule.recordLength <= bytes.size(); at += rule.recordLength)
+        if (!rule.plausible(QByteArrayView(bytes).sliced(at, rule.recordLength))) return false;
+    return true;
+}
 
 SetCopyOutcome copyEachFile(const QString& source, const QString& target, const QStringList& names) {
     SetCopyOutcome outcome;
@@ -100,7 +140,7 @@ SetCopyOutcome copyEachFile(const QString& source, const QString& target, const 
         if (!QFileInfo(source + name).isFile()) continue;
         // A damaged file never takes the place of the copy that could repair it.
         if (!ReadsWhole(source + name)) {
-            if (QFileInfo(target + name).isFile() && ReadsWhole(target + name)) outcome.damaged << name;
+            outcome.damaged << name;
             continue;
         }
         try {
@@ -292,23 +332,29 @@ bool FileExists(QStringView name) {
     }
 }
 
-bool ReadsWhole(const QString& path) {
+namespace {
+const WholeRule* wholeRuleOf(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     const auto rule = std::ranges::find_if(WholeRules, [&name](const WholeRule& r) {
         return name.compare(QLatin1String(r.name), Qt::CaseInsensitive) == 0;
     });
-    if (rule == std::end(WholeRules)) return true;
+    return rule == std::end(WholeRules) ? nullptr : rule;
+}
+} // namespace
+
+bool ReadsWhole(const QString& path) {
+    const WholeRule* rule = wholeRuleOf(path);
+    if (!rule) return true;
     const std::int64_t size = QFileInfo(path).size();
     // No writer of the sets leaves an empty file behind: it is what a failed write left.
     if (size == 0) return false;
-    if (rule->recordLength > 0)
-        return size % rule->recordLength == 0 &&
-               size / rule->recordLength <= std::numeric_limits<std::int16_t>::max();
     try {
+        if (rule->recordLength > 0)
+            return size % rule->recordLength == 0 &&
+                   size / rule->recordLength <= std::numeric_limits<std::int16_t>::max() &&
+                   recordsPlausible(path, *rule);
         DelimitedReader in(readWholeFile(path));
-        for (int i = 0; i < rule->items; ++i)
-            in.next();
-        return !in.isShort();
+        return in.holdsLayout(layoutKinds(rule->layout));
     } catch (const FileError&) {
         return false;
     }
@@ -343,7 +389,15 @@ QByteArray readWholeFile(const QString& path) {
 }
 } // namespace
 
-TextInput::TextInput(QStringView name) : DelimitedReader(readWholeFile(DataPath(name)), name.toString()) {}
+TextInput::TextInput(QStringView name) : DelimitedReader(readWholeFile(DataPath(name)), name.toString()) {
+    // An item of a set file that is not of its kind (a quote left open, junk in place of
+    // the text) would load the items after it shifted: the file reads as short, so its
+    // loader takes nothing more from it and tells the user it is damaged.
+    const WholeRule* rule = wholeRuleOf(DataPath(name));
+    if (!rule || !rule->layout) return;
+    DelimitedReader probe = *this;
+    if (!probe.holdsLayout(layoutKinds(rule->layout)) && !probe.isShort()) markDamaged();
+}
 
 TextInput OpenInput(QStringView name) {
     return TextInput(name);
@@ -454,7 +508,20 @@ void RandomFile::write(std::int32_t recordNumber, const QByteArray& record) {
     if (offset < length())
         replaceRecord(offset, bytes);
     else
-        append(recordNumber, offset, bytes);
+        appendAt(recordNumber, offset, bytes);
+}
+
+std::int32_t RandomFile::append(const QByteArray& record) {
+    checkRecord(path_, record, recordLength_);
+    if (!file_->isWritable())
+        throw FileError(path_, QStringLiteral("It could not be written: it can only be read."));
+    const AppendLock lock(file_->handle());
+    const std::int64_t count = roundedCount(length(), recordLength_);
+    if (count >= std::numeric_limits<std::int16_t>::max())
+        throw FileError(path_, QStringLiteral("It holds more records than the program can handle."));
+    const auto recordNumber = static_cast<std::int32_t>(count + 1);
+    appendAt(recordNumber, count * recordLength_, padded(record, recordLength_));
+    return recordNumber;
 }
 
 // A record rewritten in place could be torn by a write cut part-way: the whole file is
@@ -473,20 +540,23 @@ void RandomFile::replaceRecord(std::int64_t offset, const QByteArray& bytes) {
     reopen();
 }
 
-void RandomFile::append(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes) {
+void RandomFile::appendAt(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes) {
     const std::int64_t oldLength = length();
     const std::int64_t room = WriteFaultLimit(path_).value_or(bytes.size());
     bool written = file_->seek(offset) &&
                    file_->write(bytes.left(room)) == std::min<qsizetype>(room, bytes.size()) &&
                    file_->flush() && room >= bytes.size();
     QString why = room < bytes.size() ? QStringLiteral("No space left on device") : file_->errorString();
-    if (written && !AppendBatch::defer(path_, oldLength)) {
+    if (written && !AppendBatch::defer(path_, oldLength, offset + bytes.size())) {
         if (const auto failed = SyncOpenFile(file_->handle(), path_)) {
             written = false;
             why = *failed;
         }
     }
-    if (written) return;
+    if (written) {
+        KeepPayDataPrivate(file_->handle(), path_);
+        return;
+    }
     // A failed append must not leave a partial record that later counts as one.
     file_->resize(oldLength);
     throw FileError(path_,

@@ -70,6 +70,9 @@ RestoreNotice SetRestoreNotice(RestoreNotice notice);
 // Whether a file of the sets reads whole (by its name): a record file holds whole
 // records, no more than a count can hold; a table or settings file holds every item
 // its loader reads. An empty one does not. Files the sets do not know always do.
+// Each record must be plausible too (not zeros, a date where a date belongs), and each
+// item of its kind (see DelimitedReader::holdsLayout): what a power cut or a stray
+// write leaves behind is damaged, not whole.
 bool ReadsWhole(const QString& path);
 // Replaces the live file with its copy in Backup. Throws FileError; the live file
 // stays as it was when the copy fails.
@@ -125,6 +128,11 @@ public:
     std::int32_t count() const;
     std::optional<QByteArray> read(std::int32_t recordNumber);
     void write(std::int32_t recordNumber, const QByteArray& record);
+    // Appends the record after the records the file holds at this moment (counted as
+    // RecordCount counts them), while no other program of the suite appends to it, so
+    // that records another program appended since this one last counted stay as they
+    // are. Returns the record's number. More than a 16-bit count throws FileError.
+    std::int32_t append(const QByteArray& record);
     // The whole file in one read (sweeps decode the records from it in memory).
     QByteArray readAll();
 
@@ -134,10 +142,11 @@ public:
         return R::decode(*bytes);
     }
     template <class R> void put(std::int32_t n, const R& record) { write(n, record.encode()); }
+    template <class R> std::int32_t add(const R& record) { return append(record.encode()); }
 
 private:
     void replaceRecord(std::int64_t offset, const QByteArray& bytes);
-    void append(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes);
+    void appendAt(std::int32_t recordNumber, std::int64_t offset, const QByteArray& bytes);
 
     QString path_;
     int recordLength_;
@@ -200,8 +209,8 @@ bool BusinessDataExists();
 // damaged or unreadable source or a failed write leaves every target as it was.
 enum class SetCopy { EachFile, Together };
 // What a set copy did: the files it replaced; the files whose source does not read whole
-// (ReadsWhole), so that the target's copy was kept ("TaxTable.txt"; file by file, only
-// those whose target copy is good); the copies that failed (their old target kept).
+// (ReadsWhole), so that the target's copy was kept ("TaxTable.txt"); the copies that
+// failed (their old target kept).
 struct SetCopyOutcome {
     QStringList copied;
     QStringList damaged;

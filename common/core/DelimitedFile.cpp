@@ -2,6 +2,8 @@
 
 #include "Win1252.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString TrueWord = QStringLiteral("#TRUE#");
@@ -112,6 +114,10 @@ DelimitedReader::Read DelimitedReader::next() {
             ++pos_;
         item.text = data_.mid(start, pos_ - start);
         item.quoted = true;
+        item.closed = pos_ < data_.size() && !item.text.contains(u'\r') && !item.text.contains(u'\n');
+        // Only blanks may stand between the closing quote and the separator.
+        for (qsizetype k = pos_ + 1; k < data_.size() && data_[k] != u',' && !isLineEnd(data_[k]); ++k)
+            if (data_[k] != u' ' && data_[k] != u'\t') item.closed = false;
         skipToSeparator();
         return item;
     }
@@ -131,6 +137,21 @@ DelimitedReader::Read DelimitedReader::next() {
         item.kind = Item::Kind::Number;
     }
     return item;
+}
+
+namespace {
+bool holdsKind(const DelimitedReader::Read& item, QChar kind) {
+    if (kind == u'F') return item.kind == Item::Kind::Flag || IsNumeric(item.text);
+    if (!item.quoted) return item.kind == Item::Kind::Number;
+    return item.closed &&
+           std::ranges::none_of(item.text, [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+}
+} // namespace
+
+bool DelimitedReader::holdsLayout(QStringView kinds) {
+    for (const QChar kind : kinds)
+        if (!holdsKind(next(), kind) || short_) return false;
+    return true;
 }
 
 bool DelimitedReader::readFlag() {

@@ -55,6 +55,9 @@ public:
         Item::Kind kind = Item::Kind::Text; // Flag for #TRUE#/#FALSE#, Number for a bare number
         bool quoted = false;
         bool flag = false; // the value of a Flag item
+        // A quoted item whose closing quote comes before the end of its line (no writer
+        // puts a line end into a text: one that runs on is a damaged file).
+        bool closed = true;
     };
 
     explicit DelimitedReader(const QByteArray& bytes, const QString& fileName = {});
@@ -66,9 +69,16 @@ public:
     bool readFlag();
     // A whole number item (rounded ties to even); 0 when it is not a number.
     std::int64_t readWhole();
-    // True once an item was asked for after the end of the file.
+    // True once an item was asked for after the end of the file, or from the start for a
+    // file found damaged (markDamaged): its loader then takes nothing more from it.
     bool isShort() const { return short_; }
+    void markDamaged() { short_ = true; }
     const QString& fileName() const { return fileName_; }
+    // Whether the next items are those of a layout, one letter per item: 'T' a text in
+    // double quotes, closed on its line, without control characters (or a bare number,
+    // which the text readers take as well); 'F' a check box or flag (#TRUE#, #FALSE# or
+    // a number). Items after them are not looked at.
+    bool holdsLayout(QStringView kinds);
 
 private:
     bool atLineEnd() const;

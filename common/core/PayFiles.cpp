@@ -141,8 +141,9 @@ void SaveSummaryRecord(double checkDate, const std::array<QString, 15>& paymentS
 
 void AppendSummaryRecord(const SummaryRecord& summary) {
     CurrentSummary = summary;
-    const std::int32_t next = RecordCount(SummaryRecordsFile, SummaryRecord::Length) + 1;
-    OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).put(next, CurrentSummary);
+    // A lost file comes back from Backup before it grows.
+    FileExists(SummaryRecordsFile);
+    OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).add(CurrentSummary);
 }
 
 void SavePayRecords(const std::vector<PayRecord>& payRecords, std::vector<bool>& written) {
@@ -162,8 +163,8 @@ void SavePayRecords(const std::vector<PayRecord>& payRecords, std::vector<bool>&
                 MakeFolder(u"/Employees");
                 MakeFolder(QStringLiteral("/Employees/") + number);
                 const QString file = PayRecordsFile(number);
-                const std::int32_t next = RecordCount(file, PayRecord::Length) + 1;
-                OpenRandomFile(file, PayRecord::Length).put(next, CurrentPayRecord);
+                FileExists(file);
+                OpenRandomFile(file, PayRecord::Length).add(CurrentPayRecord);
                 files[i] = DataPath(file);
                 written[i] = true;
             }

@@ -37,6 +37,13 @@ Money StoredMoney(QByteArrayView record, int offset) {
     return value;
 }
 
+void AddStoredAmount(Money& sum, Money amount, QStringView file) {
+    std::int64_t raw = 0;
+    if (__builtin_add_overflow(sum.raw(), amount.raw(), &raw))
+        throw FileError(DataPath(file), QStringLiteral("It is damaged: its amounts are too large to add up."));
+    sum = Money::fromRaw(raw);
+}
+
 double StoredDate(QByteArrayView record, int offset) {
     double value = 0;
     recordcodec::load(record.data() + offset, value, 8);

@@ -311,6 +311,9 @@ static_assert(LayoutLength<RegisterEntry>() == RegisterEntry::Length && FieldCou
 // sweeps over many records that need only a few fields.
 Money StoredMoney(QByteArrayView record, int offset);
 double StoredDate(QByteArrayView record, int offset);
+// Adds an amount read from a record file to a sum. Amounts no payroll comes near that
+// add up beyond what money can hold are damaged: FileError names the file.
+void AddStoredAmount(Money& sum, Money amount, QStringView file);
 
 // A text field as readers use it: without the blanks (and the zero bytes of a record
 // that was never written) around it.

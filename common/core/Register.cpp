@@ -76,8 +76,8 @@ void BuildRegisterRecords(const std::vector<RegisterEntry>& entries) {
 }
 
 void WriteTempRegister(const RegisterEntry& entry) {
-    const std::int32_t next = RecordCount(TempRegisterFile, RegisterEntry::Length) + 1;
-    OpenRandomFile(TempRegisterFile, RegisterEntry::Length).put(next, entry);
+    FileExists(TempRegisterFile);
+    OpenRandomFile(TempRegisterFile, RegisterEntry::Length).add(entry);
 }
 
 int StagedEntryCount() {
@@ -86,7 +86,7 @@ int StagedEntryCount() {
 
 void AppendRegister(const QString& registerFile, int& appended) {
     // FileExists may bring a lost register back from Backup before it grows.
-    std::int32_t next = RecordCount(registerFile, RegisterEntry::Length) + 1;
+    FileExists(registerFile);
     const int count = StagedEntryCount();
     RandomFile staged = OpenRandomFile(TempRegisterFile, RegisterEntry::Length);
     RandomFile target = OpenRandomFile(registerFile, RegisterEntry::Length);
@@ -98,7 +98,7 @@ void AppendRegister(const QString& registerFile, int& appended) {
             for (int i = appended + 1; i <= count; ++i) {
                 const std::optional<QByteArray> entry = staged.read(i);
                 if (!entry) break;
-                target.write(next++, *entry);
+                target.append(*entry);
                 appended = i;
             }
         },

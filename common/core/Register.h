@@ -14,8 +14,8 @@
 // The check registers of the paychecks: a run's checks are staged in TempRegister.txt,
 // then appended to the register of the bank option: PayrollCheckRegister.txt for the
 // separate payroll account, CheckRegister.txt for the general account that the Ambleton
-// checkbook program shares (it adds entries of its own; nothing is locked, so every
-// append goes after the file's length at that moment).
+// checkbook program shares (it adds entries of its own and takes no lock: every append
+// goes after the file's length at that moment, never at a count made before).
 
 // Check numbers are stored and counted as 16-bit whole numbers.
 inline constexpr int HighestCheckNo = 32767;

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,6 +111,23 @@ QString whereItLies(const QString& path) {
 
 } // namespace
 
+bool HoldsPayData(const QString& path) {
+    static const QStringList names{QStringLiteral("Employees.txt"),        QStringLiteral("PayRecords.txt"),
+                                   QStringLiteral("EmployeeUpdate.txt"),   QStringLiteral("SummaryRecords.txt"),
+                                   QStringLiteral("SummaryUpdate.txt"),    QStringLiteral("PayrollCheckRegister.txt"),
+                                   QStringLiteral("CheckRegister.txt"),    QStringLiteral("TempRegister.txt")};
+    const QString name = QFileInfo(path).fileName();
+    return names.contains(name, Qt::CaseInsensitive) ||
+           name.startsWith(QLatin1String("PayrollRecords "), Qt::CaseInsensitive) ||
+           name.startsWith(QLatin1String("SummaryOffload "), Qt::CaseInsensitive);
+}
+
+void KeepPayDataPrivate(int handle, const QString& path) {
+    struct stat info {};
+    if (!HoldsPayData(path) || ::fstat(handle, &info) != 0 || (info.st_mode & 077) == 0) return;
+    static_cast<void>(::fchmod(handle, info.st_mode & 0700));
+}
+
 QString SystemReason() {
     return reasonOf(errno);
 }
@@ -139,7 +157,7 @@ StagedFile::StagedFile(const QString& path, const QByteArray& bytes, bool synced
     struct stat old {};
     hadOld_ = ::stat(encoded(target_).constData(), &old) == 0;
     if (WriteFaultAt(path, WriteStep::Open)) fail(reasonOf(ENOSPC));
-    Temporary copy(target_, hadOld_ ? old.st_mode & 07777 : PrivateFileMode);
+    Temporary copy(target_, hadOld_ && !HoldsPayData(target_) ? old.st_mode & 07777 : PrivateFileMode);
     if (copy.handle() < 0) fail(SystemReason());
 
     const std::optional<std::int64_t> limit = WriteFaultLimit(path);
@@ -253,13 +271,45 @@ AppendBatch::~AppendBatch() {
     currentBatch() = outer_;
 }
 
-bool AppendBatch::defer(const QString& path, std::int64_t lengthBefore) {
+bool AppendBatch::defer(const QString& path, std::int64_t lengthBefore, std::int64_t end) {
     AppendBatch* batch = currentBatch();
     if (!batch) return false;
-    for (const Pending& pending : batch->pending_)
-        if (pending.path == path) return true;
-    batch->pending_.push_back({path, lengthBefore});
+    for (Pending& pending : batch->pending_) {
+        if (pending.path != path) continue;
+        if (lengthBefore != pending.end) pending.alone = false;
+        pending.end = end;
+        return true;
+    }
+    batch->pending_.push_back({path, lengthBefore, end, true});
     return true;
+}
+
+namespace {
+// Cuts the file back to its length before the batch, unless another program has appended
+// to it since (the lock is the one appends take): its records are not the batch's to remove.
+bool takeOut(const AppendBatch::Pending& file) {
+    if (!file.alone) return false;
+    const int handle = ::open(encoded(file.path).constData(), O_RDWR | O_CLOEXEC);
+    if (handle < 0) return false;
+    bool cut = false;
+    {
+        const AppendLock lock(handle);
+        struct stat info {};
+        cut = ::fstat(handle, &info) == 0 && info.st_size == file.end && ::ftruncate(handle, file.lengthBefore) == 0;
+        if (cut) static_cast<void>(::fsync(handle));
+    }
+    ::close(handle);
+    return cut;
+}
+} // namespace
+
+AppendLock::AppendLock(int handle) : handle_(handle) {
+    while (::flock(handle_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+AppendLock::~AppendLock() {
+    ::flock(handle_, LOCK_UN);
 }
 
 void AppendBatch::commit() {
@@ -269,25 +319,18 @@ void AppendBatch::commit() {
     std::optional<FileError> first;
     for (std::size_t i = 0; i < pending.size(); ++i) {
         const Pending& file = pending[i];
-        const QByteArray name = encoded(file.path);
         const std::optional<QString>& failed = reasons[i];
         if (!failed) continue;
         // What may not be on the disk is taken out, so that what the file holds is what
         // the user is told was written.
-        if (::truncate(name.constData(), file.lengthBefore) == 0) {
-            const int again = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-            if (again >= 0) {
-                static_cast<void>(::fsync(again));
-                ::close(again);
-            }
-        }
-        undone_ << file.path;
+        const bool takenOut = takeOut(file);
+        if (takenOut) undone_ << file.path;
         if (!first)
-            first =
-                FileError(file.path,
-                          QStringLiteral(
-                              "The new records could not be saved to the disk and were taken out again (%1).")
-                              .arg(*failed));
+            first = FileError(file.path,
+                              (takenOut ? QStringLiteral("The new records could not be saved to the disk and were "
+                                                         "taken out again (%1).")
+                                        : QStringLiteral("The new records may not have reached the disk (%1)."))
+                                  .arg(*failed));
     }
     if (first) throw *first;
 }

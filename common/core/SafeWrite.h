@@ -16,11 +16,18 @@
 inline constexpr unsigned PrivateFileMode = 0600;
 inline constexpr unsigned PrivateFolderMode = 0700;
 
+// Whether the file at the path holds pay or employee data (the employees, their pay
+// records, the summary, the check registers, and their update, backup and offload
+// copies): such a file is made private whenever it is saved, whatever its mode was.
+bool HoldsPayData(const QString& path);
+// Makes an open file private when it holds pay data (an append saves it too).
+void KeepPayDataPrivate(int handle, const QString& path);
+
 // Replaces the file at the full path with the bytes. The new content goes into a
 // temporary file beside it (created exclusively, every write checked, synced to the
 // disk), which is then renamed over the file and the folder synced. When any step
 // fails the temporary file is removed, the old file stays byte for byte and FileError
-// says so. A replaced file keeps its mode; a new one is private.
+// says so. A replaced file keeps its mode, unless it holds pay data; a new one is private.
 void ReplaceFile(const QString& path, const QByteArray& bytes);
 
 // ReplaceFile in two halves, so that several files can be written before any of them is
@@ -76,16 +83,21 @@ public:
 
     // Brings every append of the batch to the disk. A file that cannot be synced is cut
     // back to its length before the batch, so that none of its appends stays; undone()
-    // then names those files, and FileError names the first.
+    // then names those files, and FileError names the first. A file that another program
+    // appended to since is not cut: its records stay, and so do the batch's.
     void commit();
     const QStringList& undone() const { return undone_; }
 
-    // Called by the record-file layer: an append to the file (its length before it).
-    static bool defer(const QString& path, std::int64_t lengthBefore);
+    // Called by the record-file layer: an append to the file (its length before it, and
+    // where the appended bytes end).
+    static bool defer(const QString& path, std::int64_t lengthBefore, std::int64_t end);
 
     struct Pending {
         QString path;
         std::int64_t lengthBefore;
+        std::int64_t end = 0;
+        // No other program appended between the batch's appends to the file.
+        bool alone = true;
     };
 
 private:
@@ -114,6 +126,19 @@ template <class Appends, class Undone> void AppendTogether(Appends&& appends, Un
     }
     commit();
 }
+
+// Held while records are appended to a file or taken out again: every program of the
+// suite takes it before it counts the records, so no two appends land at the same place.
+class AppendLock {
+public:
+    explicit AppendLock(int handle);
+    ~AppendLock();
+    AppendLock(const AppendLock&) = delete;
+    AppendLock& operator=(const AppendLock&) = delete;
+
+private:
+    int handle_;
+};
 
 // Syncs one open file to the disk; the reason when it fails.
 std::optional<QString> SyncOpenFile(int handle, const QString& path);

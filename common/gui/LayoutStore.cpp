@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace {
@@ -25,11 +26,20 @@ struct Entry {
     bool maximized = false;
 };
 
+// Far more than the lines of every screen of the suite. A file grown beyond it (junk
+// appended by something else) is read only this far, and the next save writes back
+// only the lines read, so no screen waits for it again.
+constexpr qint64 LayoutReadLimit = 64 * 1024;
+
 std::vector<Entry> ReadEntries() {
     std::vector<Entry> entries;
     QFile file(DataPath(LayoutFile));
     if (!file.open(QIODevice::ReadOnly)) return entries;
-    DelimitedReader reader(file.readAll(), LayoutFile);
+    QByteArray bytes = file.read(LayoutReadLimit);
+    // A line that the limit cuts is not read: its numbers would be cut too.
+    if (!file.atEnd()) bytes.truncate(bytes.lastIndexOf('\n') + 1);
+    DelimitedReader reader(bytes, LayoutFile);
+    std::set<QString> keys;
     while (!reader.atEnd()) {
         Entry e;
         e.settingsName = reader.readText();
@@ -41,6 +51,8 @@ std::vector<Entry> ReadEntries() {
         e.maximized = reader.readFlag();
         if (reader.isShort()) break; // a damaged last line is dropped
         e.geometry = QRect(int(x), int(y), int(w), int(h));
+        // Only the first line of a screen counts; the save writes no other.
+        if (!keys.insert(e.settingsName + u'\n' + e.screenName).second) continue;
         entries.push_back(e);
     }
     return entries;

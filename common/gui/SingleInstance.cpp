@@ -4,8 +4,27 @@
 #include "Dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// Whether a running copy holds the lock file: it keeps the file locked by the system for
+// as long as it runs, and the system lets go of that lock when its process ends.
+bool OwnerRunning(const QString& lockPath) {
+    const int handle = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0) return true;
+    const bool held = ::flock(handle, LOCK_SH | LOCK_NB) != 0;
+    ::close(handle);
+    return held;
+}
+
+} // namespace
 
 SingleInstance::SingleInstance(const QString& programName)
     : path_(DataPath(QStringLiteral("/") + programName + QStringLiteral(".lock"))) {
@@ -25,7 +44,10 @@ SingleInstance::Outcome SingleInstance::tryAcquire() {
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock_->getLockInfo(&pid, &host, &application)) return Outcome::HeldElsewhere;
+    if (lock_->getLockInfo(&pid, &host, &application))
+        // A stale lock would have been removed above; one that stays although its copy is
+        // gone is a folder where nothing can be removed or made (read-only, full).
+        return OwnerRunning(path_) ? Outcome::HeldElsewhere : Outcome::NotCreatable;
     return lockWithoutOwner();
 }
 

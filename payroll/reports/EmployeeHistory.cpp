@@ -56,7 +56,7 @@ std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QD
         PayRecord paycheck = PayRecord::decode(record);
         // The cents each row shows, so that a printed column adds up to its total.
         for (const auto& [amount, total] : YearToDateFields)
-            history.Totals.*amount += (paycheck.*amount).roundedToCents();
+            AddStoredAmount(history.Totals.*amount, (paycheck.*amount).roundedToCents(), file);
         if (const std::optional<Decimal> hours = ParseNumber(TrimmedField(paycheck.Hours)))
             history.Hours += hours->toDouble();
         history.Paychecks.push_back(std::move(paycheck));

@@ -40,7 +40,9 @@ template <class R> R RecordAt(const QByteArray& all, int n) {
 }
 
 SummaryAmounts AmountsOf(const SummaryRecord& s) {
-    return {s.TotalWages,   s.TotalFederal + s.TotalExtraFederal,
+    Money federal = s.TotalFederal;
+    AddStoredAmount(federal, s.TotalExtraFederal, SummaryRecordsFile);
+    return {s.TotalWages,   federal,
             s.TotalFica,    s.TotalMedicare,
             s.TotalFuta,    s.TotalState,
             s.TotalSuta,    s.TotalLocal,
@@ -69,9 +71,9 @@ std::map<int, YearWages> WagesByYear(const QString& payRecords, double first, do
         if (day > last) continue;
         const int year = YearOfOle(date);
         if (day >= first)
-            years[year].now += StoredMoney(record, GrossOffset);
+            AddStoredAmount(years[year].now, StoredMoney(record, GrossOffset), payRecords);
         else if (year == firstYear)
-            years[year].before += StoredMoney(record, GrossOffset);
+            AddStoredAmount(years[year].before, StoredMoney(record, GrossOffset), payRecords);
     }
     return years;
 }
@@ -120,7 +122,8 @@ SummaryReport GatherSummaryReport(QDate start, QDate end) {
         if (!InRange(summary.PayDate, first, last)) continue;
         SummaryRow row{summary.PayDate, AmountsOf(summary)};
         for (int i = 0; i < SummaryAmountCount; ++i)
-            report.totals[static_cast<std::size_t>(i)] += row.Amounts[static_cast<std::size_t>(i)];
+            AddStoredAmount(report.totals[static_cast<std::size_t>(i)], row.Amounts[static_cast<std::size_t>(i)],
+                            SummaryRecordsFile);
         report.rows.push_back(row);
     }
     return report;

@@ -20,16 +20,25 @@
 #include "frmTables.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QEventLoop>
 
 namespace {
 
-// A damaged file kept its good backup copy: the user may put that copy back in its place.
+// A damaged file kept its backup copy: when that copy is good the user may put it back
+// in its place; otherwise the user is told, once, before any loader reads the file.
 void OfferRestore(const QString& name) {
-    const QString text = QStringLiteral("The file %1 is damaged: it does not hold all of its information.\r\n"
-                                        "Its copy in the Backup folder was kept.\r\n\r\n"
-                                        "Restore %1 from the Backup folder?")
-                             .arg(name);
+    const QString damaged = QStringLiteral("The file %1 is damaged: it does not hold all of its information.").arg(name);
+    if (!ReadsWhole(ProgramFolder() + QStringLiteral("/Backup/") + name)) {
+        // An empty file reads as holding nothing, which is what it holds.
+        if (QFileInfo(DataPath(u'/' + name)).size() == 0) return;
+        MsgBox(damaged, MsgButtons::OK, QStringLiteral("Damaged File"));
+        NoteDamageTold(u'/' + name);
+        return;
+    }
+    const QString text = damaged + QStringLiteral("\r\nIts copy in the Backup folder was kept.\r\n\r\n"
+                                                  "Restore %1 from the Backup folder?")
+                                       .arg(name);
     if (MsgBox(text, MsgButtons::YesNo, QStringLiteral("Damaged File")) != MsgAnswer::Yes) {
         // Its loaders need not tell the user again.
         NoteDamageTold(u'/' + name);

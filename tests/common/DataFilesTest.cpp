@@ -20,11 +20,7 @@ protected:
         CopyPayrollFiles();
     }
     // Content that reads whole as the set file of that name, told apart by its tag.
-    static QByteArray whole(const QString& name, const QByteArray& tag) {
-        if (name.startsWith(QStringLiteral("Summary"))) return tag.leftJustified(SummaryRecord::Length, '.');
-        if (name.contains(QStringLiteral("Register"))) return tag.leftJustified(RegisterEntry::Length, '.');
-        return QByteArray("\"" + tag + "\",").repeated(16 * 14) + "\r\n";
-    }
+    static QByteArray whole(const QString& name, const QByteArray& tag) { return WholeSetFile(name, tag); }
 };
 
 } // namespace

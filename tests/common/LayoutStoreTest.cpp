@@ -105,3 +105,14 @@ TEST_F(LayoutStoreTest, LayoutThatCannotBeWrittenDoesNotInterruptTheUser) {
     EXPECT_NO_THROW(LayoutStore::save(QStringLiteral("Payroll"), *w));
     EXPECT_TRUE(dialogs->shown.empty());
 }
+
+TEST_F(LayoutStoreTest, LayoutGrownHugeIsReadOnlyAsFarAsALayoutGoesAndShrinksOnSave) {
+    writeFile(QStringLiteral("Layout.txt"), "\"Payroll\",\"frmReports\",70,80,450,350,#FALSE#\r\n" +
+                                                QByteArray("\"Junk\",\"frmJunk\",1,2,3,4,#FALSE#\r\n").repeated(300000));
+    auto reports = window(QStringLiteral("frmReports"));
+    LayoutStore::restore(QStringLiteral("Payroll"), *reports);
+    EXPECT_EQ(reports->geometry(), QRect(70, 80, 450, 350));
+    LayoutStore::save(QStringLiteral("Payroll"), *reports);
+    EXPECT_LT(readFile(QStringLiteral("Layout.txt")).size(), 1024);
+    EXPECT_TRUE(readFile(QStringLiteral("Layout.txt")).startsWith("\"Payroll\",\"frmReports\""));
+}

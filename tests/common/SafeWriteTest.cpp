@@ -143,6 +143,20 @@ TEST_F(SafeWriteTest, ABatchWhoseSyncFailsTakesItsAppendsOutAgain) {
     EXPECT_EQ(readFile(QStringLiteral("B.txt")), QByteArray("bbbb"));
 }
 
+TEST_F(SafeWriteTest, ABatchWhoseSyncFailsLeavesWhatAnotherProgramAppendedSince) {
+    writeFile(QStringLiteral("B.txt"), "bbbb");
+    InjectWriteFault(WriteFault{QStringLiteral("B.txt"), WriteStep::Sync});
+    AppendBatch batch;
+    OpenRandomFile(u"/B.txt", 4).append("dddd");
+    QFile other(path(QStringLiteral("B.txt")));
+    ASSERT_TRUE(other.open(QIODevice::Append));
+    ASSERT_EQ(other.write("zzzz"), 4);
+    other.close();
+    EXPECT_THROW(batch.commit(), FileError);
+    EXPECT_TRUE(batch.undone().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("B.txt")), QByteArray("bbbbddddzzzz"));
+}
+
 TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsModeAndPlace) {
     MakeFolders();
     WriteWholeFile(u"/New.txt", "x");
@@ -163,6 +177,24 @@ TEST_F(SafeWriteTest, WhatTheProgramsCreateIsPrivateAndAReplacedFileKeepsItsMode
     WriteWholeFile(u"/Linked.txt", "new");
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("Linked.txt"))).isSymLink());
     EXPECT_EQ(readFile(QStringLiteral("Elsewhere/Real.txt")), QByteArray("new"));
+}
+
+TEST_F(SafeWriteTest, PayDataIsSavedPrivateWhateverModeTheOldFileHad) {
+    const char* const payData[] = {"Employees.txt", "Employees/1001/PayRecords.txt", "SummaryRecords.txt",
+                                   "Backup/CheckRegister.txt", "PayrollCheckRegister.txt",
+                                   "Backup/PayrollRecords 2025/1001/PayrollRecords 2025.txt",
+                                   "Backup/PayrollRecords 2025/SummaryOffload 2025.txt"};
+    for (const char* file : payData) {
+        for (const bool append : {false, true}) {
+            writeFile(QLatin1String(file), "rec");
+            ASSERT_EQ(::chmod(QFile::encodeName(path(QLatin1String(file))).constData(), 0644), 0);
+            if (append)
+                OpenRandomFile(QString::fromLatin1(file), 3).append("new");
+            else
+                WriteWholeFile(QString::fromLatin1(file), "new");
+            EXPECT_EQ(mode(QLatin1String(file)), 0600u) << file << (append ? " appended" : " replaced");
+        }
+    }
 }
 
 TEST_F(SafeWriteTest, StartUpRemovesOnlySettledLeftoversOfCutOffWrites) {
@@ -192,21 +224,40 @@ TEST_F(SafeWriteTest, ASetFileReadsWholeOnlyWithWholeRecordsOrAllItsItems) {
         QByteArray bytes;
         bool whole;
     };
+    const QByteArray summary = WholeSetFile(QStringLiteral("SummaryRecords"), "s");
+    const QByteArray entry = WholeSetFile(QStringLiteral("CheckRegister"), "e");
+    RegisterEntry undated = RegisterEntry::decode(entry);
+    undated.CheckDate = QStringLiteral("13/45/20x6");
     const Case cases[] = {
-        {"SummaryRecords.txt", QByteArray(240, 'x'), true},
-        {"SummaryRecords.txt", QByteArray(239, 'x'), false},
+        {"SummaryRecords.txt", summary.repeated(2), true},
+        {"SummaryRecords.txt", summary.repeated(2).chopped(1), false},
         {"SummaryRecords.txt", {}, false},
-        {"PayrollCheckRegister.txt", QByteArray(RegisterEntry::Length * 3, 'x'), true},
-        {"CheckRegister.txt", QByteArray(RegisterEntry::Length * 3 + 1, 'x'), false},
-        {"SummaryRecords.txt", QByteArray(SummaryRecord::Length * 32768, 'x'), false},
+        {"PayrollCheckRegister.txt", entry.repeated(3), true},
+        {"CheckRegister.txt", entry.repeated(3) + 'x', false},
+        {"SummaryRecords.txt", summary.repeated(32768), false},
+        // What a power cut leaves: zeros of the right size; junk in place of a date.
+        {"SummaryRecords.txt", summary + QByteArray(SummaryRecord::Length, '\0'), false},
+        {"SummaryRecords.txt", QByteArray(SummaryRecord::Length, 'x'), false},
+        {"PayrollCheckRegister.txt", QByteArray(RegisterEntry::Length * 2, '\0'), false},
+        {"CheckRegister.txt", entry + undated.encode(), false},
         {"TaxTable.txt", items(224), true},
         {"PercentageTable.txt", items(223), false},
+        // A quote left open runs into the next line or the next item: every cell after it
+        // would shift.
+        {"TaxTable.txt", "\"$1.00\r\n" + items(224), false},
+        {"TaxTable.txt", items(100) + "\"$1.00" + items(124), false},
         {"MyBusinessData.txt", "\"A\",\"B\",\"C\",\"D\",\"E\",\"F\",\"G\",\"H\",\"I\"\r\n", true},
         {"MyBusinessData.txt", "\xff\xfe garbage", false},
+        {"MyBusinessData.txt", "\"A\",\"B\",\"C\x01\x02\",\"D\",\"E\",\"F\",\"G\",\"H\",\"I\"\r\n", false},
+        {"MyBusinessData.txt", "\"A\",\"B\",\"C\",\"D\",\"E\",\"F\",\"G\",\"H\",\"I\r\n", false},
         {"PayrollInfo.txt", "#TRUE#,#FALSE#,#FALSE#\r\n", true},
+        {"PayrollInfo.txt", "#TRUE#,\x9c\x07,#FALSE#\r\n", false},
         {"PayrollInfo.txt", {}, false},
         {"Deductions.txt", items(7), false},
+        {"Deductions.txt", "\xb3\x11" + items(8), false},
         {"TaxVariables.txt", items(14), true},
+        {"TaxVariables.txt", items(12) + "\"x\"\r\n0\r\n", false},
+        {"MasterTaxVariables.txt", "\"6.20%\r\n" + items(14), false},
         {"StateTaxes.txt", items(3 * StateCount - 1), false},
         {"NonResidentTaxTable.txt", items(8), true},
         {"Notes.txt", {}, true},

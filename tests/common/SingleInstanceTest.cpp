@@ -113,3 +113,18 @@ TEST_F(SingleInstanceTest, MissingProgramFolderIsAnUnwritableFolderNotASecondCop
                                           missing + QStringLiteral("\r\n")));
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
+
+TEST_F(SingleInstanceTest, StaleLockThatCannotBeRemovedIsAnUnwritableFolderNotASecondCopy) {
+    // Each program's lock left by a crash, in a folder where it cannot be removed (what a
+    // read-only folder or a full disk does: here the name its removal needs is taken).
+    for (const char* program : {"Kestrova", "Brindlemark", "Quadrelle", "Tessaly"}) {
+        const QString lock = QLatin1String(program) + QStringLiteral(".lock");
+        writeFile(lock, "2147483646\n" + QByteArray(program) + "\n\n");
+        makeFolder(lock + QStringLiteral(".rmlock"));
+        SingleInstance next{QString::fromLatin1(program)};
+        EXPECT_EQ(next.tryAcquire(), SingleInstance::Outcome::NotCreatable) << program;
+    }
+    EXPECT_FALSE(CheckPrevInstance(QStringLiteral("Kestrova")));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_TRUE(dialogs->shown[0].text.startsWith(QStringLiteral("Kestrova cannot write to its program folder")));
+}

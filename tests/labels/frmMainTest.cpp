@@ -81,9 +81,10 @@ TEST_F(TessalyTest, TabsFollowTheFilesThatCanBeRead) {
         const char* what;
         std::function<void()> files;
         std::vector<bool> enabled;
+        std::size_t told = 0; // messages shown
     } rows[] = {
-        {"no files", [] {}, {true, true, false, false, false, false, true, false}},
-        {"every file", [this] { writeAllFiles(); }, {true, true, true, true, true, true, true, true}},
+        {"no files", [] {}, {true, true, false, false, false, false, true, false}, 0},
+        {"every file", [this] { writeAllFiles(); }, {true, true, true, true, true, true, true, true}, 0},
         {"a customer file a byte short, vendors a folder",
          [this] {
              writeFile(CustomerDataFile, Bytes<CustomerRecord>({Person(QStringLiteral("Ada"), QStringLiteral("Byrne")),
@@ -91,15 +92,24 @@ TEST_F(TessalyTest, TabsFollowTheFilesThatCanBeRead) {
                                                .chopped(1));
              makeFolder(VendorDataFile);
          },
-         {true, true, false, true, false, false, true, false}},
+         {true, true, false, true, false, false, true, false}, 0},
+        // Junk where the business file was: told, and no label gets it as the sender.
+        {"a damaged business file",
+         [this] {
+             writeAllFiles();
+             writeFile(QStringLiteral("/MyBusinessData.txt"), "\x8f\x13\xa0 \"Harlan\x01\r\n");
+         },
+         {true, true, false, true, true, true, true, true}, 1},
     };
     for (const Row& row : rows) {
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());
         row.files();
+        const std::size_t toldBefore = dialogs->messages().size();
         StartTessaly();
         ASSERT_TRUE(ended.empty()) << row.what;
         EXPECT_EQ(enabledTabs(), row.enabled) << row.what;
+        EXPECT_EQ(dialogs->messages().size() - toldBefore, row.told) << row.what;
         EXPECT_EQ(screen().SSTab1->currentIndex(), int(labels::frmMain::InstructionsTab));
         EXPECT_EQ(screen().windowTitle(), QStringLiteral("Marrowby Main Screen"));
         for (QListWidget* copies : screen().lstLabelsNeeded)

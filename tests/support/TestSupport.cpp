@@ -4,6 +4,7 @@
 #include "Dates.h"
 #include "Globals.h"
 #include "Hook.h"
+#include "Records.h"
 #include "SafeWrite.h"
 #include "Screen.h"
 
@@ -82,6 +83,22 @@ void ProgramFolderTest::copyShipped(const QString& fileName) const {
                            + u'/' + fileName;
     QFile::remove(path(fileName));
     ASSERT_TRUE(QFile::copy(source, path(fileName))) << source.toStdString();
+}
+
+QByteArray WholeSetFile(const QString& name, const QByteArray& tag) {
+    if (name.startsWith(QStringLiteral("Summary"))) {
+        SummaryRecord summary;
+        summary.PayDate = OleDateOf(QDate(2026, 1, 2));
+        return summary.encode().left(8) + tag.leftJustified(SummaryRecord::Length - 8, '.', true);
+    }
+    if (name.contains(QStringLiteral("Register"))) {
+        RegisterEntry entry;
+        entry.CheckDate = QStringLiteral("1/2/2026");
+        entry.Payee = QString::fromLatin1(tag);
+        entry.Status = QStringLiteral("Printed");
+        return entry.encode();
+    }
+    return QByteArray("\"1\",").repeated(16 * 14) + "\"" + tag + "\"\r\n";
 }
 
 std::vector<WriteFault> FaultsAtEveryStep(const QString& fileName) {

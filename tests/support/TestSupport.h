@@ -23,6 +23,11 @@ std::vector<WriteFault> FaultsAtEveryStep(const QString& fileName);
 // "Employees.txt failing at sync (after 0 bytes)", for traces.
 std::string Described(const WriteFault& fault);
 
+// Content that reads whole as the payroll-set file of that name (ReadsWhole), told
+// apart by its tag: records with a pay or check date, or every item of the file's
+// layout ("1", which is both a text and a check box) followed by the tag.
+QByteArray WholeSetFile(const QString& name, const QByteArray& tag);
+
 // Every test that touches files runs in a fresh, empty program folder, with the
 // shared variables reset, today fixed and message boxes scripted.
 class ProgramFolderTest : public ::testing::Test {

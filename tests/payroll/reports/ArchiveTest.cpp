@@ -21,20 +21,10 @@ namespace {
 
 // A file of the set that reads whole, its bytes telling which copy it is.
 QByteArray SetFile(const QString& name, char tag) {
-    if (name == QLatin1String("SummaryRecords.txt")) return QByteArray(SummaryRecord::Length * 2, tag);
-    if (name.endsWith(QLatin1String("Register.txt"))) return QByteArray(RegisterEntry::Length * 3, tag);
-    const std::map<QString, int> items = {{QStringLiteral("MyBusinessData.txt"), 9},
-                                          {QStringLiteral("Deductions.txt"), 8},
-                                          {QStringLiteral("PayrollInfo.txt"), 3},
-                                          {QStringLiteral("TaxTable.txt"), 16 * 14},
-                                          {QStringLiteral("TaxVariables.txt"), 14},
-                                          {QStringLiteral("PercentageTable.txt"), 16 * 14},
-                                          {QStringLiteral("StateTaxes.txt"), 3 * StateCount},
-                                          {QStringLiteral("NonResidentTaxTable.txt"), 8}};
-    QByteArray bytes;
-    for (int i = 0; i < items.at(name); ++i)
-        bytes += QByteArray("\"") + tag + "\"\r\n";
-    return bytes;
+    const QByteArray file = WholeSetFile(name, QByteArray(1, tag));
+    if (name == QLatin1String("SummaryRecords.txt")) return file.repeated(2);
+    if (name.endsWith(QLatin1String("Register.txt"))) return file.repeated(3);
+    return file;
 }
 
 class ArchiveTest : public ProgramFolderTest {

@@ -4,10 +4,14 @@
 #include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
+#include "EmployeeHistory.h"
 #include "RecordSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
 
 using testrecords::AppendPayRecords;
 using testrecords::Paycheck;
@@ -183,3 +187,47 @@ TEST_F(ReportDataTest, DetailTotalsAreTheSumsOfTheShownCents) {
 }
 
 } // namespace
+
+TEST_F(ReportDataTest, AmountsTooLargeToAddUpReportTheirFileAsDamaged) {
+    const Money huge = Money::fromRaw(std::numeric_limits<std::int64_t>::max() - 10);
+    const QDate day(2026, 6, 1);
+    const DateRange year{QDate(2026, 1, 1), QDate(2026, 12, 31)};
+    struct Case {
+        const char* name;
+        std::function<void()> write;
+        std::function<void()> gather;
+        QString file;
+    };
+    const Case cases[] = {
+        {"two runs' wages", [&] {
+             SummaryRecord run = RunOn(day);
+             run.TotalWages = huge;
+             OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).add(run);
+             OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).add(run);
+         },
+         [&] { static_cast<void>(GatherSummaryReport(year.first, year.second)); }, SummaryRecordsFile},
+        {"one run's income tax and its additional part", [&] {
+             SummaryRecord run = RunOn(day);
+             run.TotalExtraFederal = huge;
+             OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length).add(run);
+         },
+         [&] { static_cast<void>(GatherSummaryReport(year.first, year.second)); }, SummaryRecordsFile},
+        {"an employee's paychecks", [&] { AppendPayRecords(QStringLiteral("1001"), {Paycheck(day, huge), Paycheck(day, huge)}); },
+         [&] { static_cast<void>(GatherPayHistory(1, year.first, year.second)); }, PayRecordsFile(QStringLiteral("1001"))},
+        {"an employee's wages of the year", [&] { AppendPayRecords(QStringLiteral("1001"), {Paycheck(day, huge), Paycheck(day, huge)}); },
+         [&] { static_cast<void>(GatherUnemploymentDetail(1, year.first, year.second, UnemploymentRates{})); },
+         PayRecordsFile(QStringLiteral("1001"))},
+    };
+    for (const Case& c : cases) {
+        DeleteDataFile(SummaryRecordsFile);
+        DeleteDataFile(PayRecordsFile(QStringLiteral("1001")));
+        c.write();
+        try {
+            c.gather();
+            ADD_FAILURE() << c.name << ": added up";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.fileName(), DataPath(c.file)) << c.name;
+            EXPECT_TRUE(error.userMessage().contains(QStringLiteral("damaged"))) << c.name;
+        }
+    }
+}
