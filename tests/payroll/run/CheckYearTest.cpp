@@ -45,8 +45,8 @@ protected:
     // $4,000.00 a week, salaried, with $204,000.00 paid in 2026: past the Social Security,
     // Additional Medicare and both unemployment bases of the shipped tables.
     CheckYearTest() {
-        for (const char* file :
-             {"TaxVariables.txt", "TaxTable.txt", "PercentageTable.txt", "Deductions.txt", "NonResidentTaxTable.txt"})
+        for (const char* file : {"TaxVariables.txt", "TaxTable.txt", "PercentageTable.txt", "Deductions.txt",
+                                 "NonResidentTaxTable.txt"})
             copyShipped(QString::fromUtf8(file));
         payrolltest::FillStoreFromFiles();
         EmployeeRecord e = payrolltest::Worker(1, QStringLiteral("Ann Able"), QStringLiteral("Salary"),
@@ -60,8 +60,8 @@ protected:
     void PayOldYear() {
         QFile::remove(path(QStringLiteral("SummaryRecords.txt")));
         QFile::remove(path(QStringLiteral("Employees/1001/PayRecords.txt")));
-        testrecords::AppendPayRecords(QStringLiteral("1001"),
-                                      {testrecords::Paycheck(QDate(2026, 12, 24), Money::fromDollars(204000))});
+        testrecords::AppendPayRecords(
+            QStringLiteral("1001"), {testrecords::Paycheck(QDate(2026, 12, 24), Money::fromDollars(204000))});
     }
 
     // Makes, calculates, prints and posts one run on the pay-run screen.
@@ -94,19 +94,21 @@ protected:
 // $4,000.00 in 2027 is under every base: Social Security $248.00, Medicare $58.00, FUTA
 // $24.00, SUTA $108.00. The second 2027 pay crosses the $7,000.00 bases at $3,000.00.
 // Within 2026 only Medicare is left, with the Additional Medicare Tax: $58.00 + $36.00.
+// clang-format off
 const std::vector<SessionCase> Sessions{
     {"made on 30 December, checks dated 4 January",
-     {{QDate(2026, 12, 30), QDate(2026, 12, 31), QDate(2027, 1, 4), {}, "$248.00", "$58.00", "$24.00", "$108.00",
-       "$4,000.00"}}},
+     {{QDate(2026, 12, 30), QDate(2026, 12, 31), QDate(2027, 1, 4), {},
+       "$248.00", "$58.00", "$24.00", "$108.00", "$4,000.00"}}},
     {"made on 4 January, then a second run of the same session",
-     {{QDate(2027, 1, 4), QDate(2026, 12, 31), QDate(2027, 1, 4), {}, "$248.00", "$58.00", "$24.00", "$108.00",
-       "$4,000.00"},
-      {QDate(2027, 1, 4), QDate(2027, 1, 7), QDate(2027, 1, 11), {}, "$248.00", "$58.00", "$18.00", "$81.00",
-       "$8,000.00"}}},
+     {{QDate(2027, 1, 4), QDate(2026, 12, 31), QDate(2027, 1, 4), {},
+       "$248.00", "$58.00", "$24.00", "$108.00", "$4,000.00"},
+      {QDate(2027, 1, 4), QDate(2027, 1, 7), QDate(2027, 1, 11), {},
+       "$248.00", "$58.00", "$18.00", "$81.00", "$8,000.00"}}},
     {"made in January, checks dated 31 December after calculating with January's",
-     {{QDate(2027, 1, 5), QDate(2026, 12, 31), QDate(2026, 12, 31), QDate(2027, 1, 5), "$0.00", "$94.00", "$0.00",
-       "$0.00", "$208,000.00"}}},
+     {{QDate(2027, 1, 5), QDate(2026, 12, 31), QDate(2026, 12, 31), QDate(2027, 1, 5),
+       "$0.00", "$94.00", "$0.00", "$0.00", "$208,000.00"}}},
 };
+// clang-format on
 
 } // namespace
 
@@ -123,12 +125,14 @@ TEST_F(CheckYearTest, EachRunTaxesAgainstTheYearItsChecksAreDatedIn) {
         }
         // The runs' FUTA of the quarter is what the reports say of it.
         const DateRange quarter{QDate(2027, 1, 1), QDate(2027, 3, 31)};
-        const UnemploymentRates rates = UnemploymentRatesOf(
-            QStringLiteral("0.60%"), QStringLiteral("2.70%"), QStringLiteral("$7,000.00"), QStringLiteral("$7,000.00"));
+        const UnemploymentRates rates =
+            UnemploymentRatesOf(QStringLiteral("0.60%"), QStringLiteral("2.70%"), QStringLiteral("$7,000.00"),
+                                QStringLiteral("$7,000.00"));
         EXPECT_EQ(CurrencyText(GatherSummaryReport(quarter.first, quarter.second).totals[4]),
                   CurrencyText(quarterFuta));
-        EXPECT_EQ(CurrencyText(GatherUnemploymentDetail(1, quarter.first, quarter.second, rates).totals.FederalTax),
-                  CurrencyText(quarterFuta));
+        EXPECT_EQ(
+            CurrencyText(GatherUnemploymentDetail(1, quarter.first, quarter.second, rates).totals.FederalTax),
+            CurrencyText(quarterFuta));
 
         PayOldYear();
         dialogs->clear();
