@@ -87,7 +87,7 @@ void BM_PostRun(benchmark::State& state) {
 
         RunPosting posting;
         posting.payRecords = PayRecordsOfRun(run, checkDate);
-        posting.periodEnding = QDate(2026, 6, 30);
+        posting.checkDate = QDate(2026, 7, 3);
         posting.checks = RegisterEntriesOfRun(run, 1001, QDate(2026, 7, 3));
         posting.PostPayRecordsAndTotals();
         BuildRegisterRecords(posting.checks.entries);

@@ -117,7 +117,7 @@ bool frmPayroll::PostRun() {
 RunPosting frmPayroll::RunPostingOfScreen() {
     RunPosting posting;
     posting.payRecords = PayRecordsOfRun(*this, OleDateOf(DTPicker2->date()));
-    posting.periodEnding = DTPicker1->date();
+    posting.checkDate = DTPicker2->date();
     posting.bankOption = Form<frmSetup>().BankOption();
     // As the payment summary states it: at cents.
     posting.fundsRequired = Totals.FundsRequired().roundedToCents();

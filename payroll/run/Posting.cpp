@@ -72,7 +72,7 @@ RegisterRun RegisterEntriesOfRun(const PayRun& payRun, int firstCheck, QDate che
 void RunPosting::PostPayRecordsAndTotals() {
     SavePayRecords(payRecords, payRecordWritten);
     if (totalsRebuilt) return;
-    AddToYTDsAndRebuild(payRecords, totalsAdded, periodEnding);
+    AddToYTDsAndRebuild(payRecords, totalsAdded, checkDate);
     totalsRebuilt = true;
 }
 
@@ -129,7 +129,7 @@ QStringList RunPosting::written() const {
         lines << QStringLiteral("the pay records of %1").arg(NamesWhere(payRecords, payRecordWritten, true));
     const int totals = CountSet(totalsAdded);
     if (totalsRebuilt)
-        lines << QStringLiteral("the year-to-date totals, rebuilt for %1").arg(periodEnding.year());
+        lines << QStringLiteral("the year-to-date totals, rebuilt for %1").arg(checkDate.year());
     else if (totals > 0)
         lines << QStringLiteral("this pay in the year-to-date totals of %1")
                      .arg(NamesWhere(payRecords, totalsAdded, true));
@@ -150,7 +150,7 @@ QStringList RunPosting::missing() const {
         lines << QStringLiteral("this pay in the year-to-date totals of %1")
                      .arg(NamesWhere(payRecords, totalsAdded, false));
     if (!totalsRebuilt)
-        lines << QStringLiteral("the rebuild of the year-to-date totals for %1").arg(periodEnding.year());
+        lines << QStringLiteral("the rebuild of the year-to-date totals for %1").arg(checkDate.year());
     if (bankOption == 0 || bankOption == 1) {
         const int count = static_cast<int>(checks.entries.size());
         if (registerAppended < count)

@@ -40,7 +40,7 @@ RegisterRun RegisterEntriesOfRun(const PayRun& run, int firstCheck, QDate checkD
 // that nothing is written twice and a retry writes the same figures as the first try.
 struct RunPosting {
     std::vector<PayRecord> payRecords;
-    QDate periodEnding; // chooses the year of the year-to-date rebuild
+    QDate checkDate; // chooses the year of the year-to-date rebuild
     // The bank side: -1 none, 0 payroll account, 1 general account, 2 another program.
     int bankOption = -1;
     RegisterRun checks;

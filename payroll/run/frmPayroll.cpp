@@ -9,6 +9,7 @@
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "GridRoutines.h"
+#include "PayFiles.h"
 #include "Posting.h"
 #include "Records.h"
 #include "TaxTables.h"
@@ -107,6 +108,7 @@ void frmPayroll::ConnectEvents() {
     connect(mnuStateTable, &QAction::triggered, this, &frmPayroll::mnuStateTable_Click);
     connect(Timer1, &QTimer::timeout, this, &frmPayroll::Timer1_Timer);
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
+    connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { DTPicker2_Change(); });
     for (QLabel* picture : {imgShadeUp, imgShadeDown[ShadeDown::Bonus], imgShadeDown[ShadeDown::Summary]})
         picture->installEventFilter(this);
 
@@ -367,6 +369,11 @@ void frmPayroll::CalculateTaxes() {
         return;
     }
     try {
+        // Every wage base is that of the year the checks are dated in, whatever year
+        // the totals were last rebuilt for.
+        const QDate checkDate = DTPicker2->date();
+        MakeYTDs(checkDate);
+        CalculatedYear = checkDate.year();
         engine.CalculatePayroll();
         engine.TotalDeductions();
         CalculationCurrent = true;

@@ -115,6 +115,7 @@ public:
     void imgShadeDown_Click(int index);
     void Timer1_Timer();
     void DTPicker1_Change();
+    void DTPicker2_Change();
 
     // Procedures of the steps.
     void ClearEmployeeGrid(bool alsoMarks);
@@ -146,6 +147,8 @@ public:
     Money RunTotal;
     // The figures on the grids are those of a calculation made after the last change.
     bool CalculationCurrent = false;
+    // The calendar year whose year-to-date totals the last calculation taxed against.
+    int CalculatedYear = 0;
     // The most employees one run can list (the pay records count rows in one byte).
     static constexpr int MaximumRows = 255;
 

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -461,6 +462,11 @@ void frmPayroll::imgShadeDown_Click(int) {
 void frmPayroll::Timer1_Timer() {
     Toggle(lblHelp[HelpLabel::PeriodDate]);
     Toggle(imgArrow);
+}
+
+// Figures taxed against another year's totals are calculated again before the run goes on.
+void frmPayroll::DTPicker2_Change() {
+    if (CalculationCurrent && DTPicker2->date().year() != CalculatedYear) RunChanged();
 }
 
 void frmPayroll::DTPicker1_Change() {

@@ -99,7 +99,7 @@ TEST_F(FinishRunTest, ThreeEmployeesUnderThePayrollAccountFromFinishToMainMenu) 
     EXPECT_EQ(PayRecords(1003)[0].Gross, Money::fromRaw(6001250));
     EXPECT_EQ(TrimmedField(PayRecords(1002)[1].Hours), QStringLiteral("N/A"));
 
-    // Year-to-date totals rebuilt for the year of the pay-period ending date.
+    // Year-to-date totals rebuilt for the year of the check date.
     const EmployeeRecord a = testrecords::ReadEmployee(1);
     EXPECT_EQ(a.YTDGross, Cents(80000));
     EXPECT_EQ(a.YTDFederal, Cents(6000));

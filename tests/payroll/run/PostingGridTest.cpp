@@ -183,7 +183,7 @@ TEST_F(PostingGridTest, PostingGoesOnWhereAFailureStoppedIt) {
         Pay(row);
     RunPosting posting;
     posting.payRecords = Records();
-    posting.periodEnding = QDate(2026, 6, 12);
+    posting.checkDate = QDate(2026, 6, 15);
     makeFolder(QStringLiteral("Employees/1002/PayRecords.txt"));
     EXPECT_THROW(posting.PostPayRecordsAndTotals(), FileError);
     EXPECT_TRUE(posting.anythingWritten());
