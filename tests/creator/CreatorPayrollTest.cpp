@@ -4,9 +4,9 @@
 #include "FlexGrid.h"
 #include "Globals.h"
 #include "PayFiles.h"
-#include "PayrollTestSupport.h"
+#include "../payroll/run/PayrollTestSupport.h"
+#include "../payroll/run/StoreSupport.h"
 #include "SafeWrite.h"
-#include "StoreSupport.h"
 #include "TestSupport.h"
 
 #include <QDateEdit>
