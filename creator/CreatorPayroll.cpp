@@ -11,6 +11,7 @@
 #include "MainMenu.h"
 #include "PayFiles.h"
 #include "Posting.h"
+#include "SessionWages.h"
 #include "TaxTables.h"
 #include "frmPayroll.h"
 
@@ -392,7 +393,13 @@ void frmPayroll::CalculateTaxes() {
     // The allowances as the tax-table screen shows them now, edited or not.
     Allowance = TheTaxTables().AllowanceAmounts();
     const TaxSettings settings = CurrentTaxSettings();
-    PayEngine engine(*this, settings, ::frmPayroll::ScreenQuestions(), PayRules::ForRecordsCreator());
+    PayRules rules = PayRules::ForRecordsCreator();
+    // The wage bases follow the pay records, the stored totals being Kestrova's.
+    const double checkDate = OleDateOf(DTPicker1->date());
+    rules.YearToDateGross = [checkDate](const EmployeeRecord& e) {
+        return YearToDateGross(TrimmedField(e.EmployeeNo), checkDate);
+    };
+    PayEngine engine(*this, settings, ::frmPayroll::ScreenQuestions(), rules);
     if (const QString problem = engine.SettingsProblem(); !problem.isEmpty()) {
         MsgBox(problem + QStringLiteral("\r\nCorrect it, then Calculate the Taxes again"), MsgButtons::OK,
                QStringLiteral("Tax Tables"));
@@ -463,6 +470,7 @@ void frmPayroll::SaveRun() {
             if (payRecords_.empty()) payRecords_ = PayRecordsOfRun(*this, checkDate);
             SavePayRecords(payRecords_, payRecordWritten_);
             PayRecordsWritten = true;
+            NoteSavedPayRecords(payRecords_);
         }
         if (!SummaryWritten) {
             SaveSummaryRecord(checkDate, PaymentSummaryTexts());

@@ -17,6 +17,9 @@
 // but none in that year gets zeros.
 void MakeYTDs(QDate date);
 void MakeYTDs(double oleDate);
+// The gross of the employee's pay records dated in the calendar year of the date on an
+// earlier day: the year's wages that a pay of that date follows. Throws FileError.
+Money YearGrossBefore(const QString& employeeNo, double date);
 // Sets the eleven year-to-date totals of every employee record to zero.
 void ClearYTDs();
 

@@ -46,6 +46,7 @@ void PayEngine::CalculatePayroll() {
             continue;
         }
         CurrentEmployee = *record;
+        if (rules_.YearToDateGross) CurrentEmployee.YTDGross = rules_.YearToDateGross(CurrentEmployee);
         CalculateRow(row, CurrentEmployee);
     }
 }

@@ -1,9 +1,14 @@
 // The records creator's payroll creation screen: its pay rules on the shared engine, its
 // editing buttons, and a run saved as pay records and one summary record.
 #include "CreatorPayroll.h"
+#include "DataFileNames.h"
+#include "DataFiles.h"
 #include "FlexGrid.h"
 #include "Globals.h"
+#include "HistorySheet.h"
 #include "PayFiles.h"
+#include "ReportData.h"
+#include "TaxTables.h"
 #include "../payroll/run/PayrollTestSupport.h"
 #include "../payroll/run/StoreSupport.h"
 #include "SafeWrite.h"
@@ -266,6 +271,50 @@ TEST_F(CreatorScreenTest, RunIsSavedOnceAsItsRecords) {
     // The screen starts the next payroll.
     EXPECT_TRUE(f.fraStartup->isVisible());
     EXPECT_EQ(f.DTPicker1->date(), QDate(2026, 6, 14));
+}
+
+// $4,800.00 a month against the $7,000.00 FUTA base at 0.6 %: $28.80, $13.20, then nothing,
+// whichever screen enters the months and in whatever order; the main program's period grid
+// and unemployment detail then agree on the year.
+TEST_F(CreatorScreenTest, EachEntryCountsTheYearsWagesBeforeIt) {
+    using namespace creator;
+    testrecords::WriteEmployees(
+        {Worker(1, QStringLiteral("Sal Sal"), QStringLiteral("Salary"), QStringLiteral("$4,800.00"), 3)});
+    frmPayroll& f = open();
+    const auto monthly = [](QDate date) {
+        HistorySheet sheet;
+        sheet.Load();
+        sheet.main[1][HistoryCol::Gross] = QStringLiteral("$4,800.00");
+        sheet.Calculate(TheTaxTables().Variables, OleDateOf(date));
+        sheet.Save(OleDateOf(date));
+    };
+    const auto creation = [&f](QDate date) {
+        f.cmdPrintDeposit_Click(DepositButton::Start);
+        f.DTPicker1->setDate(date);
+        f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+        f.cmdPayroll_Click(PayrollButton::Continue);
+        f.cmdPrintDeposit_Click(DepositButton::Save);
+    };
+    struct SessionCase {
+        const char* name;
+        int year;
+        std::function<void(QDate)> enter;
+        std::array<int, 3> months;
+    };
+    const SessionCase cases[] = {{"monthly summary entry", 2023, monthly, {1, 2, 3}},
+                                 {"payroll creation screen", 2024, creation, {1, 2, 3}},
+                                 {"payroll creation screen, March first", 2025, creation, {3, 1, 2}}};
+    const UnemploymentRates rates = UnemploymentRatesOf(QStringLiteral("0.60%"), QStringLiteral("2.70%"),
+                                                        QStringLiteral("$7,000.00"), QStringLiteral("$7,000.00"));
+    for (const SessionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int month : c.months)
+            c.enter(QDate(c.year, month, 28));
+        const QDate first(c.year, 1, 1);
+        const QDate last(c.year, 12, 31);
+        EXPECT_EQ(GatherSummaryReport(first, last).totals[4], Money::fromDollars(42));
+        EXPECT_EQ(GatherUnemploymentDetail(1, first, last, rates).totals.FederalTax, Money::fromDollars(42));
+    }
 }
 
 } // namespace
