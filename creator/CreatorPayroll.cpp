@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 void LoadCreatorPayroll() {
     Form<creator::frmPayroll>();
 }
@@ -47,6 +49,10 @@ int RunAuxColumn(int col) {
 
 bool IsSalaryOrDay(const QString& hours) {
     return hours == SalaryWord || hours == DayWord;
+}
+
+bool IsPaidByTheHour(const PayRow& row) {
+    return !IsSalaryOrDay(row.Hours) && row.Hours != FlatWord && !row.FlatPay;
 }
 
 } // namespace
@@ -238,7 +244,7 @@ void frmPayroll::MarkRows(bool (*pays)(const QString& hours)) {
 
 void frmPayroll::PostHours() {
     const QString hours = txtHours->text().trimmed();
-    if (!IsNumeric(hours)) {
+    if (!IsHoursEntry(hours)) {
         AlarmBeep();
         txtHours->setFocus();
         return;
@@ -256,7 +262,7 @@ void frmPayroll::PostHours() {
 void frmPayroll::SetAllHoursToForty() {
     bool any = false;
     for (int n = 1; n <= RowCount(); ++n) {
-        if (IsSalaryOrDay(Row(n).Hours)) continue;
+        if (!IsPaidByTheHour(Row(n))) continue;
         Row(n).Hours = QStringLiteral("40");
         SetHoursFont(n, true);
         any = true;
@@ -319,7 +325,8 @@ void frmPayroll::fgEmployees_Click() {
         }
         ShowRow(row);
     } else if (col >= Col::FirstTax && col <= Col::Gross) {
-        if (payRow.Marked)
+        // Net pay follows the other amounts; it is not typed.
+        if (payRow.Marked && col != Col::Net)
             OpenManualEntry(fgEmployees, row, col);
         else
             AlarmBeep();
@@ -344,8 +351,9 @@ void frmPayroll::OpenManualEntry(FlexGrid* grid, int row, int col) {
     txtAmount->setFocus();
 }
 
-// A typed amount stands in the cell and in the run's row; the totals stay those of the
-// last calculation until Continue sums the rows again.
+// A typed amount stands in the cell and in the run's row, and through every later
+// Calculate as the typed taxes do; net pay follows it. The totals stay those of the last
+// calculation until Continue sums the rows again.
 void frmPayroll::PostAmount() {
     const auto amount = ParseMoney(txtAmount->text());
     if (!amountGrid_ || !amount || amount->raw() < 0 || amountRow_ < 1 || amountRow_ > RowCount()) {
@@ -358,10 +366,7 @@ void frmPayroll::PostAmount() {
     if (amountGrid_ == fgEmployees) {
         if (amountCol_ == Col::Gross) {
             r.Gross = typed;
-            r.GrossShown = typed;
-        } else if (amountCol_ == Col::Net) {
-            r.NetPay = typed;
-            r.NetShown = typed;
+            r.GrossShown = r.ManualGross = typed;
         } else {
             r.Tax(amountCol_) = r.ManualTax(amountCol_) = typed;
         }
@@ -374,6 +379,7 @@ void frmPayroll::PostAmount() {
     } else {
         r.Insurance = typed;
     }
+    if (r.GrossShown) r.ComputeNet();
     ShowRow(amountRow_);
     txtAmount->clear();
     fraManual->hide();
@@ -468,6 +474,12 @@ void frmPayroll::SaveRun() {
     try {
         if (!PayRecordsWritten) {
             if (payRecords_.empty()) payRecords_ = PayRecordsOfRun(*this, checkDate);
+            // A run that pays no one is no payroll.
+            if (std::ranges::none_of(payRecords_, [](const PayRecord& p) { return p.Gross > Money(); })) {
+                payRecords_.clear();
+                MsgBox(QStringLiteral("There are no entries to Save"), MsgButtons::OK, QStringLiteral("Save Payroll"));
+                return;
+            }
             SavePayRecords(payRecords_, payRecordWritten_);
             PayRecordsWritten = true;
             NoteSavedPayRecords(payRecords_);

@@ -61,6 +61,12 @@ const RuleCase RuleCases[] = {
     {"empty days answer pays one day", Daily, "Day", {}, {QString()},
      {{PayCol::Gross, "$80.00"}}, "You have cancelled the Days input\r\nDays have been set to one"},
     {"days answered", Daily, "Day", {}, {QStringLiteral("3")}, {{PayCol::Gross, "$240.00"}}, nullptr},
+    // The daily allowance of $16.00 counts per day worked, as in the main program's pay run:
+    // $300.00 less 2 x 3 x $16.00 is taxed, not $300.00 less 2 x $16.00 ($16.80).
+    {"daily allowances per day times the days",
+     With(Worker(1, QStringLiteral("Dee Day"), QStringLiteral("Daily"), QStringLiteral("$100.00"), 7),
+          [](EmployeeRecord& e) { e.Dependents = QStringLiteral("2"); }),
+     "Day", {}, {QStringLiteral("3")}, {{PayCol::Gross, "$300.00"}, {PayCol::Federal, "$10.40"}}, nullptr},
     {"no additional Medicare above the threshold",
      With(Hourly(1, "$50.00"), [](EmployeeRecord& e) { e.YTDGross = Money::fromDollars(199000); }), "40", {}, {},
      {{PayCol::Medicare, "$29.00"}}, nullptr},
@@ -166,7 +172,14 @@ TEST_F(CreatorScreenTest, EditingButtonsFollowTheirRules) {
              f.cmdPayroll_Click(PayrollButton::PayAll);
              f.cmdPayroll_Click(PayrollButton::AllForty);
          },
-         "....", "40|N/A|Day|40", "B..B", true},
+         "....", "40|N/A|Day|Flat", "B...", true},
+        {"hours longer than the pay record holds are refused",
+         [](frmPayroll& f) {
+             postHours(f, 1, "12345.678");
+             EXPECT_TRUE(f.fraHours->isVisibleTo(&f));
+             postHours(f, 1, "1234.56");
+         },
+         "+...", "1234.56|N/A|Day|Flat", "B...", true},
         {"clear all entries keeps the hours",
          [](frmPayroll& f) {
              postHours(f, 1, "45");
@@ -271,6 +284,60 @@ TEST_F(CreatorScreenTest, RunIsSavedOnceAsItsRecords) {
     // The screen starts the next payroll.
     EXPECT_TRUE(f.fraStartup->isVisible());
     EXPECT_EQ(f.DTPicker1->date(), QDate(2026, 6, 14));
+}
+
+// A second Calculate treats every typed amount alike: each stands, the taxes not typed are
+// figured on a typed gross, and net pay is always the gross less what the row shows.
+TEST_F(CreatorScreenTest, TypedAmountsStandAndNetPayFollowsThem) {
+    using namespace creator;
+    struct TypedCase {
+        const char* name;
+        int col;
+        const char* typed;
+        bool calculateAgain;
+        std::map<int, const char*> cells;
+    };
+    const TypedCase cases[] = {
+        {"typed gross, calculated again", Col::Gross, "1200", true,
+         {{Col::Gross, "$1,200.00"}, {Col::FirstTax + 2, "$74.40"}, {Col::FirstTax + 3, "$17.40"}}},
+        {"typed gross, not calculated again", Col::Gross, "1200", false,
+         {{Col::Gross, "$1,200.00"}, {Col::FirstTax + 2, "$62.00"}}},
+        {"typed federal tax, calculated again", Col::FirstTax, "50", true,
+         {{Col::Gross, "$1,000.00"}, {Col::FirstTax, "$50.00"}}},
+        {"net pay is not typed", Col::Net, "5", false, {{Col::Gross, "$1,000.00"}}},
+    };
+    EmployeeRecord e = Hourly(1, "$40.00");
+    e.InsurancePerPay = Money::fromDollars(20);
+    testrecords::WriteEmployees({e});
+    frmPayroll& f = open();
+    for (const TypedCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.Hide();
+        f.Show();
+        f.cmdPrintDeposit_Click(DepositButton::Start);
+        postHours(f, 1, "25");
+        f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+        post(f, 1, c.col, c.typed);
+        if (c.calculateAgain) f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+        for (const auto& [col, text] : c.cells)
+            EXPECT_EQ(f.fgEmployees->textMatrix(1, col), QString::fromUtf8(text)) << "column " << col;
+        Money net = MoneyOf(f.fgEmployees->textMatrix(1, Col::Gross)) - Money::fromDollars(20);
+        for (int col = Col::FirstTax; col <= Col::LastTax; ++col)
+            net -= MoneyOf(f.fgEmployees->textMatrix(1, col));
+        EXPECT_EQ(f.fgEmployees->textMatrix(1, Col::Net), CurrencyText(net));
+    }
+}
+
+TEST_F(CreatorScreenTest, ARunThatPaysNoOneIsNotSaved) {
+    using namespace creator;
+    testrecords::WriteEmployees({Hourly(1)});
+    frmPayroll& f = open();
+    click(f, 1, Col::Mark);
+    f.cmdPayroll_Click(PayrollButton::Continue);
+    f.cmdPrintDeposit_Click(DepositButton::Save);
+    EXPECT_EQ(dialogs->messages(), std::vector<QString>{QStringLiteral("There are no entries to Save")});
+    EXPECT_FALSE(FileExists(SummaryRecordsFile));
+    EXPECT_FALSE(FileExists(PayRecordsFile(QStringLiteral("1001"))));
 }
 
 // $4,800.00 a month against the $7,000.00 FUTA base at 0.6 %: $28.80, $13.20, then nothing,
