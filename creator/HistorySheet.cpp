@@ -5,6 +5,7 @@
 #include "PayEngine.h"
 #include "PayFiles.h"
 #include "SafeWrite.h"
+#include "SessionWages.h"
 #include "TaxTables.h"
 
 #include <QStringList>
@@ -75,7 +76,7 @@ bool HistorySheet::HasEntries() const {
     return false;
 }
 
-void HistorySheet::Calculate(const std::array<QString, 11>& taxVariables) {
+void HistorySheet::Calculate(const std::array<QString, 11>& taxVariables, double date) {
     const auto totals = static_cast<std::size_t>(totalsRow());
     for (int c = HistoryCol::Federal; c <= HistoryCol::Gross; ++c) {
         Money sum;
@@ -92,21 +93,19 @@ void HistorySheet::Calculate(const std::array<QString, 11>& taxVariables) {
             sum += CellAmount(aux[static_cast<std::size_t>(r)][Col(c)]);
         aux[totals][Col(c)] = CurrencyText(sum);
     }
-    ComputeUnemploymentTaxes(taxVariables);
+    ComputeUnemploymentTaxes(taxVariables, date);
 }
 
-void HistorySheet::ComputeUnemploymentTaxes(const std::array<QString, 11>& taxVariables) {
+void HistorySheet::ComputeUnemploymentTaxes(const std::array<QString, 11>& taxVariables, double date) {
     Futa = Money();
     Suta = Money();
     const Decimal futaRate = RateFromText(taxVariables[TaxBox::FutaRate]).value_or(Decimal{});
     const Decimal sutaRate = RateFromText(taxVariables[TaxBox::StateUnemploymentRate]).value_or(Decimal{});
-    std::optional<RandomFile> file;
     for (int r = 1; r <= employees(); ++r) {
-        const Money gross = CellAmount(main[static_cast<std::size_t>(r)][Col(HistoryCol::Gross)]);
+        const MainRow& m = main[static_cast<std::size_t>(r)];
+        const Money gross = CellAmount(m[Col(HistoryCol::Gross)]);
         if (gross.isZero()) continue;
-        if (!file) file.emplace(OpenRandomFile(EmployeeFile, EmployeeRecord::Length));
-        // The year's wages stored with the employee: the creator's own entries are not in them.
-        const Money ytd = file->get<EmployeeRecord>(r).value_or(EmployeeRecord{}).YTDGross;
+        const Money ytd = YearToDateGross(m[Col(HistoryCol::EmpNo)], date);
         Futa += UnderBase(taxVariables[TaxBox::FutaMaximum], ytd, gross).times(futaRate);
         Suta += UnderBase(taxVariables[TaxBox::StateUnemploymentMaximum], ytd, gross).times(sutaRate);
     }
@@ -176,6 +175,7 @@ void HistorySheet::Save(double date) {
         [&](const QStringList& undone) {
             if (undone.contains(DataPath(SummaryRecordsFile))) summaryWritten_ = false;
         });
+    NoteSavedPayRecords(records);
 }
 
 } // namespace creator

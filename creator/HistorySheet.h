@@ -41,18 +41,20 @@ public:
     bool HasEntries() const;
 
     // The Totals rows from the entry cells (FICA and Medicare doubled: both shares), then
-    // the employer's unemployment taxes. Throws FileError.
-    void Calculate(const std::array<QString, 11>& taxVariables);
+    // the employer's unemployment taxes of a period dated date. Throws FileError.
+    void Calculate(const std::array<QString, 11>& taxVariables, double date);
     // FUTA and SUTA of the rows with a gross, each on the part of the gross under its
-    // wage base given the employee's wages of the year before it. Throws FileError.
-    void ComputeUnemploymentTaxes(const std::array<QString, 11>& taxVariables);
+    // wage base given the employee's wages of the year before it (YearToDateGross).
+    // Throws FileError.
+    void ComputeUnemploymentTaxes(const std::array<QString, 11>& taxVariables, double date);
 
     // One pay record per employee row with a gross, dated date.
     std::vector<PayRecord> PayRecords(double date) const;
     // The summary record from the Totals rows, each read at cents.
     SummaryRecord Summary(double date) const;
-    // Appends the pay records, then the summary record, synced together. After a
-    // FileError a retry writes only what is not on the disk yet.
+    // Appends the pay records, then the summary record, synced together, and notes the
+    // pay records as saved in this session. After a FileError a retry writes only what is
+    // not on the disk yet.
     void Save(double date);
 
     std::vector<MainRow> main;

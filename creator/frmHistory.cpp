@@ -337,7 +337,7 @@ void frmHistory::cmdHistory_Click(int index) {
 }
 
 void frmHistory::calculate() {
-    ReportFileErrors([this] { sheet_.Calculate(TheTaxTables().Variables); });
+    ReportFileErrors([this] { sheet_.Calculate(TheTaxTables().Variables, OleDateOf(DTPicker1->date())); });
     showSheet();
 }
 

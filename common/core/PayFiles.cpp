@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -25,11 +27,12 @@ static_assert(PayDateOffset >= 0 &&
               std::ranges::none_of(AmountOffsets, [](int offset) { return offset < 0; }));
 
 // Adds up the amounts of the first count pay records of the file that fall in the
-// year, but for those of the day left out (when it is not null). The file is read in
-// one go and only the date and the amounts of each record are taken from its bytes;
-// CurrentPayRecord ends holding the last record, as if each record had been read into
-// it in turn.
-Totals yearTotals(const QString& payRecords, int count, int year, QDate leftOut) {
+// year on a day before beforeDay, but for those of the day left out (when it is not
+// null). The file is read in one go and only the date and the amounts of each record
+// are taken from its bytes; CurrentPayRecord ends holding the last record, as if each
+// record had been read into it in turn.
+Totals yearTotals(const QString& payRecords, int count, int year, QDate leftOut = {},
+                  double beforeDay = std::numeric_limits<double>::infinity()) {
     Totals totals{};
     QByteArray bytes = OpenRandomFile2(payRecords, PayRecord::Length).readAll();
     // The count is rounded: a last record that the end cuts short reads with zeros.
@@ -39,7 +42,9 @@ Totals yearTotals(const QString& payRecords, int count, int year, QDate leftOut)
     for (int n = 0; n < count; ++n) {
         const QByteArrayView record = all.sliced(qsizetype{n} * PayRecord::Length, PayRecord::Length);
         const double payDate = StoredDate(record, PayDateOffset);
-        if (YearOfOle(payDate) != year || (!leftOut.isNull() && DateOfOle(payDate) == leftOut)) continue;
+        if (YearOfOle(payDate) != year || std::floor(payDate) >= beforeDay ||
+            (!leftOut.isNull() && DateOfOle(payDate) == leftOut))
+            continue;
         for (size_t i = 0; i < totals.size(); ++i)
             totals[i] += StoredMoney(record, AmountOffsets[i]);
     }
@@ -78,6 +83,14 @@ void MakeYTDsWithout(QDate date, QDate leftOut) {
 
 void MakeYTDs(double oleDate) {
     MakeYTDs(DateOfOle(oleDate));
+}
+
+Money YearGrossBefore(const QString& employeeNo, double date) {
+    const QString payRecords = PayRecordsFile(employeeNo);
+    const int count = RecordCount(payRecords, PayRecord::Length);
+    if (count == 0) return Money();
+    static_assert(YearToDateFields[0].first == &PayRecord::Gross);
+    return yearTotals(payRecords, count, YearOfOle(date), {}, std::floor(date))[0];
 }
 
 void ClearYTDs() {

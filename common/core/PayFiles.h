@@ -20,6 +20,9 @@ void MakeYTDs(double oleDate);
 // MakeYTDs as the pay histories will read once the pay records of the day left out are
 // gone: an employee all of whose pay records are of that day gets zeros.
 void MakeYTDsWithout(QDate date, QDate leftOut);
+// The gross of the employee's pay records dated in the calendar year of the date on an
+// earlier day: the year's wages that a pay of that date follows. Throws FileError.
+Money YearGrossBefore(const QString& employeeNo, double date);
 // Sets the eleven year-to-date totals of every employee record to zero.
 void ClearYTDs();
 

@@ -46,6 +46,7 @@ void PayEngine::CalculatePayroll() {
             continue;
         }
         CurrentEmployee = *record;
+        if (rules_.YearToDateGross) CurrentEmployee.YTDGross = rules_.YearToDateGross(CurrentEmployee);
         CalculateRow(row, CurrentEmployee);
     }
 }
@@ -169,6 +170,7 @@ bool PayEngine::ComputeGrossPay(int row, const EmployeeRecord& e) {
             gross += rate.times(static_cast<double>(overtime) / 2.0);
         }
     }
+    if (Row(row).ManualGross) gross = *Row(row).ManualGross;
     Row(row).Gross = gross;
     Row(row).GrossShown = gross.roundedToCents();
     run_.Totals.Gross += gross;
@@ -191,14 +193,7 @@ void PayEngine::Compute401k(int row) {
 }
 
 void PayEngine::ComputeNetPay(int row) {
-    PayRow& r = Row(row);
-    Money net = r.Gross;
-    for (const auto& amount : {r.Insurance, r.Deduction401k, r.SupportFee, r.ChildSupport})
-        net -= amount.value_or(Money());
-    for (int c = PayCol::LastTax; c >= PayCol::FirstTax; --c)
-        net -= r.TaxAmount(c);
-    r.NetPay = net;
-    r.NetShown = net.roundedToCents();
+    Row(row).ComputeNet();
 }
 
 void PayEngine::TotalDeductions() {

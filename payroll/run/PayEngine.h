@@ -35,8 +35,11 @@ struct PayRules {
     // "flat rate" box is ticked and limited by its wage maximum box as Social Security
     // is; no state bracket table and no state of a fixed rate.
     bool FlatStateAndLocal = false;
+    // The year's wages before this pay that the wage bases follow, when they are not the
+    // employee record's stored total.
+    std::function<Money(const EmployeeRecord&)> YearToDateGross;
 
-    static PayRules ForRecordsCreator() { return {true, false, true}; }
+    static PayRules ForRecordsCreator() { return {true, false, true, {}}; }
 };
 
 // ---- The tax data of a calculation ---------------------------------------------------------

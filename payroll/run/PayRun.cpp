@@ -84,6 +84,23 @@ void PayRow::ClearFigures() {
     NetShown.reset();
 }
 
+void PayRow::ComputeNet() {
+    Money net = Gross;
+    for (const auto& amount : {Insurance, Deduction401k, SupportFee, ChildSupport})
+        net -= amount.value_or(Money());
+    for (int c = PayCol::LastTax; c >= PayCol::FirstTax; --c)
+        net -= TaxAmount(c);
+    NetPay = net;
+    NetShown = net.roundedToCents();
+}
+
+bool IsHoursEntry(const QString& hours) {
+    // The Hours field is the text field just before the gross.
+    constexpr int width = FieldOffsetOf(&PayRecord::Gross) - FieldOffsetOf(&PayRecord::Hours);
+    static_assert(width == 7);
+    return IsNumeric(hours) && hours.size() <= width;
+}
+
 void PayRun::ResetRows(int count) {
     Rows.assign(static_cast<std::size_t>(std::max(count, 0) + 1), PayRow{});
 }
@@ -101,6 +118,7 @@ void PayRun::ClearManualTaxes(int row) {
     if (row >= 0 && static_cast<std::size_t>(row) < Rows.size()) {
         Rows[static_cast<std::size_t>(row)].ManualTaxes = {};
         Rows[static_cast<std::size_t>(row)].Manual401k.reset();
+        Rows[static_cast<std::size_t>(row)].ManualGross.reset();
     }
 }
 

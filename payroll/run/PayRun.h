@@ -89,6 +89,9 @@ struct PayRow {
     std::array<std::optional<Money>, 6> ManualTaxes;
     // A 401k deduction typed over the calculated one; it stands like the typed taxes.
     std::optional<Money> Manual401k;
+    // A gross typed over the calculated one (the records creator); it stands like the
+    // typed taxes, and the taxes not typed are figured on it.
+    std::optional<Money> ManualGross;
 
     // The deduction grid's amounts.
     std::optional<Money> ChildSupport;
@@ -114,7 +117,12 @@ struct PayRow {
     QString AuxText(int col) const;
     // Blanks the taxes, gross and net pay.
     void ClearFigures();
+    // Net pay: the gross less the six withholdings and the four deductions the row shows.
+    void ComputeNet();
 };
+
+// Hours as a row takes them: a number that the pay record's Hours field holds whole.
+bool IsHoursEntry(const QString& hours);
 
 struct EmployeeRecord;
 // The row of an employee as a run starts it: unmarked, forty hours for an hourly

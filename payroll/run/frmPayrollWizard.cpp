@@ -188,7 +188,7 @@ void frmPayroll::ClearHoursEntry(bool show) {
 
 void frmPayroll::PostHours() {
     const QString hours = txtHours->text().trimmed();
-    if (!IsNumeric(hours)) {
+    if (!IsHoursEntry(hours)) {
         AlarmBeep();
         txtHours->setFocus();
         return;

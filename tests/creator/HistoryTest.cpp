@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QTimer>
@@ -32,7 +33,8 @@ Money Cents(std::int64_t cents) {
 
 class HistoryTest : public CreatorTest {
 protected:
-    // The creator started on three employees, the second with $6,500.00 of wages this year.
+    // The creator started on three employees, the second with $6,500.00 of wages this year
+    // stored in its totals but no pay record: its bases count only the pay records.
     frmHistory& open() {
         EmployeeRecord second = testrecords::Employee(2, QStringLiteral("Ben Cole"));
         second.YTDGross = Cents(650000);
@@ -121,8 +123,8 @@ TEST_F(HistoryTest, AMonthOfThreeEmployeesIsSavedAsPayRecordsAndOneSummary) {
     EXPECT_EQ(h.fgAux->textMatrix(4, AuxCol::Insurance), QStringLiteral("$70.00"));
     // Pressing Calculate again changes nothing.
     h.cmdHistory[HistoryButton::Calculate]->click();
-    EXPECT_EQ(h.sheet().Futa, Cents(1200));
-    EXPECT_EQ(h.sheet().Suta, Cents(5400));
+    EXPECT_EQ(h.sheet().Futa, Cents(2100));
+    EXPECT_EQ(h.sheet().Suta, Cents(9450));
 
     dialogs->answer(MsgAnswer::Yes);
     h.cmdHistory[HistoryButton::Save]->click();
@@ -145,8 +147,8 @@ TEST_F(HistoryTest, AMonthOfThreeEmployeesIsSavedAsPayRecordsAndOneSummary) {
     summary.TotalMedicare = Cents(10150);
     summary.TotalState = Cents(10500);
     summary.TotalLocal = Cents(750);
-    summary.TotalFuta = Cents(1200);
-    summary.TotalSuta = Cents(5400);
+    summary.TotalFuta = Cents(2100);
+    summary.TotalSuta = Cents(9450);
     summary.TotalChildSupport = Cents(5000);
     summary.TotalSupportFees = Cents(200);
     summary.Total401k = Cents(3500);
@@ -227,7 +229,8 @@ TEST_F(HistoryTest, SuccessiveSavesDateThePeriodsMonthByMonth) {
     EXPECT_EQ(RecordCount(SummaryRecordsFile, SummaryRecord::Length), 2);
 }
 
-// Pay that crosses a wage base is taxed up to the base, as in the main program's pay run.
+// Pay that crosses a wage base is taxed up to the base, as in the main program's pay run;
+// the wages before it are the pay records on file earlier in the year.
 TEST_F(CreatorTest, UnemploymentTaxesTakeThePartOfThePayUnderTheWageBase) {
     struct Case {
         std::int64_t ytdCents;
@@ -241,15 +244,17 @@ TEST_F(CreatorTest, UnemploymentTaxesTakeThePartOfThePayUnderTheWageBase) {
     std::array<QString, 11> variables;
     variables[TaxBox::FutaRate] = QStringLiteral("0.60%");
     variables[TaxBox::StateUnemploymentRate] = QStringLiteral("0.00%");
+    testrecords::WriteEmployees({testrecords::Employee(1)});
     for (const Case& c : cases) {
-        EmployeeRecord e = testrecords::Employee(1);
-        e.YTDGross = Money::fromCents(c.ytdCents);
-        testrecords::WriteEmployees({e});
+        QFile::remove(DataPath(PayRecordsFile(QStringLiteral("1001"))));
+        if (c.ytdCents != 0)
+            testrecords::AppendPayRecords(QStringLiteral("1001"),
+                                          {testrecords::Paycheck(QDate(2026, 1, 15), Money::fromCents(c.ytdCents))});
         creator::HistorySheet sheet;
         sheet.Load();
         sheet.main[1][HistoryCol::Gross] = CurrencyText(Money::fromCents(c.grossCents));
         variables[TaxBox::FutaMaximum] = QString::fromLatin1(c.maximum);
-        sheet.Calculate(variables);
+        sheet.Calculate(variables, OleDateOf(QDate(2026, 1, 31)));
         EXPECT_EQ(sheet.Futa, Money::fromRaw(c.futaRaw)) << c.ytdCents << " + " << c.grossCents;
     }
 }

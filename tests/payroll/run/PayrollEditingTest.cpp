@@ -204,10 +204,16 @@ TEST_F(PayrollEditingTest, HoursArePostedBoldIntoTheRowTheyWereOpenedFor) {
     EXPECT_EQ(f->LastEntryRow, 1);
 }
 
-TEST_F(PayrollEditingTest, EmptyHoursBeepAndWait) {
+// Empty, or longer than the pay record's Hours field would keep.
+TEST_F(PayrollEditingTest, EmptyOrTooLongHoursBeepAndWait) {
     click(1, PayCol::Hours);
-    f->cmdPayroll[PayrollButton::PostHours]->click();
-    EXPECT_EQ(dialogs->beeps, 1);
+    const QString before = cell(1, PayCol::Hours);
+    for (const char* hours : {"", "12345.678"}) {
+        f->txtHours->setText(QString::fromLatin1(hours));
+        f->cmdPayroll[PayrollButton::PostHours]->click();
+    }
+    EXPECT_EQ(dialogs->beeps, 2);
+    EXPECT_EQ(cell(1, PayCol::Hours), before);
     EXPECT_FALSE(f->fraHours->isHidden());
     f->cmdPayroll[PayrollButton::CancelHours]->click();
     EXPECT_TRUE(f->fraHours->isHidden());

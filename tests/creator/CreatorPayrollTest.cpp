@@ -1,12 +1,17 @@
 // The records creator's payroll creation screen: its pay rules on the shared engine, its
 // editing buttons, and a run saved as pay records and one summary record.
 #include "CreatorPayroll.h"
+#include "DataFileNames.h"
+#include "DataFiles.h"
 #include "FlexGrid.h"
 #include "Globals.h"
+#include "HistorySheet.h"
 #include "PayFiles.h"
-#include "PayrollTestSupport.h"
+#include "ReportData.h"
+#include "TaxTables.h"
+#include "../payroll/run/PayrollTestSupport.h"
+#include "../payroll/run/StoreSupport.h"
 #include "SafeWrite.h"
-#include "StoreSupport.h"
 #include "TestSupport.h"
 
 #include <QDateEdit>
@@ -56,6 +61,12 @@ const RuleCase RuleCases[] = {
     {"empty days answer pays one day", Daily, "Day", {}, {QString()},
      {{PayCol::Gross, "$80.00"}}, "You have cancelled the Days input\r\nDays have been set to one"},
     {"days answered", Daily, "Day", {}, {QStringLiteral("3")}, {{PayCol::Gross, "$240.00"}}, nullptr},
+    // The daily allowance of $16.00 counts per day worked, as in the main program's pay run:
+    // $300.00 less 2 x 3 x $16.00 is taxed, not $300.00 less 2 x $16.00 ($16.80).
+    {"daily allowances per day times the days",
+     With(Worker(1, QStringLiteral("Dee Day"), QStringLiteral("Daily"), QStringLiteral("$100.00"), 7),
+          [](EmployeeRecord& e) { e.Dependents = QStringLiteral("2"); }),
+     "Day", {}, {QStringLiteral("3")}, {{PayCol::Gross, "$300.00"}, {PayCol::Federal, "$10.40"}}, nullptr},
     {"no additional Medicare above the threshold",
      With(Hourly(1, "$50.00"), [](EmployeeRecord& e) { e.YTDGross = Money::fromDollars(199000); }), "40", {}, {},
      {{PayCol::Medicare, "$29.00"}}, nullptr},
@@ -161,7 +172,14 @@ TEST_F(CreatorScreenTest, EditingButtonsFollowTheirRules) {
              f.cmdPayroll_Click(PayrollButton::PayAll);
              f.cmdPayroll_Click(PayrollButton::AllForty);
          },
-         "....", "40|N/A|Day|40", "B..B", true},
+         "....", "40|N/A|Day|Flat", "B...", true},
+        {"hours longer than the pay record holds are refused",
+         [](frmPayroll& f) {
+             postHours(f, 1, "12345.678");
+             EXPECT_TRUE(f.fraHours->isVisibleTo(&f));
+             postHours(f, 1, "1234.56");
+         },
+         "+...", "1234.56|N/A|Day|Flat", "B...", true},
         {"clear all entries keeps the hours",
          [](frmPayroll& f) {
              postHours(f, 1, "45");
@@ -266,6 +284,104 @@ TEST_F(CreatorScreenTest, RunIsSavedOnceAsItsRecords) {
     // The screen starts the next payroll.
     EXPECT_TRUE(f.fraStartup->isVisible());
     EXPECT_EQ(f.DTPicker1->date(), QDate(2026, 6, 14));
+}
+
+// A second Calculate treats every typed amount alike: each stands, the taxes not typed are
+// figured on a typed gross, and net pay is always the gross less what the row shows.
+TEST_F(CreatorScreenTest, TypedAmountsStandAndNetPayFollowsThem) {
+    using namespace creator;
+    struct TypedCase {
+        const char* name;
+        int col;
+        const char* typed;
+        bool calculateAgain;
+        std::map<int, const char*> cells;
+    };
+    const TypedCase cases[] = {
+        {"typed gross, calculated again", Col::Gross, "1200", true,
+         {{Col::Gross, "$1,200.00"}, {Col::FirstTax + 2, "$74.40"}, {Col::FirstTax + 3, "$17.40"}}},
+        {"typed gross, not calculated again", Col::Gross, "1200", false,
+         {{Col::Gross, "$1,200.00"}, {Col::FirstTax + 2, "$62.00"}}},
+        {"typed federal tax, calculated again", Col::FirstTax, "50", true,
+         {{Col::Gross, "$1,000.00"}, {Col::FirstTax, "$50.00"}}},
+        {"net pay is not typed", Col::Net, "5", false, {{Col::Gross, "$1,000.00"}}},
+    };
+    EmployeeRecord e = Hourly(1, "$40.00");
+    e.InsurancePerPay = Money::fromDollars(20);
+    testrecords::WriteEmployees({e});
+    frmPayroll& f = open();
+    for (const TypedCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.Hide();
+        f.Show();
+        f.cmdPrintDeposit_Click(DepositButton::Start);
+        postHours(f, 1, "25");
+        f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+        post(f, 1, c.col, c.typed);
+        if (c.calculateAgain) f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+        for (const auto& [col, text] : c.cells)
+            EXPECT_EQ(f.fgEmployees->textMatrix(1, col), QString::fromUtf8(text)) << "column " << col;
+        Money net = MoneyOf(f.fgEmployees->textMatrix(1, Col::Gross)) - Money::fromDollars(20);
+        for (int col = Col::FirstTax; col <= Col::LastTax; ++col)
+            net -= MoneyOf(f.fgEmployees->textMatrix(1, col));
+        EXPECT_EQ(f.fgEmployees->textMatrix(1, Col::Net), CurrencyText(net));
+    }
+}
+
+TEST_F(CreatorScreenTest, ARunThatPaysNoOneIsNotSaved) {
+    using namespace creator;
+    testrecords::WriteEmployees({Hourly(1)});
+    frmPayroll& f = open();
+    click(f, 1, Col::Mark);
+    f.cmdPayroll_Click(PayrollButton::Continue);
+    f.cmdPrintDeposit_Click(DepositButton::Save);
+    EXPECT_EQ(dialogs->messages(), std::vector<QString>{QStringLiteral("There are no entries to Save")});
+    EXPECT_FALSE(FileExists(SummaryRecordsFile));
+    EXPECT_FALSE(FileExists(PayRecordsFile(QStringLiteral("1001"))));
+}
+
+// $4,800.00 a month against the $7,000.00 FUTA base at 0.6 %: $28.80, $13.20, then nothing,
+// whichever screen enters the months and in whatever order; the main program's period grid
+// and unemployment detail then agree on the year.
+TEST_F(CreatorScreenTest, EachEntryCountsTheYearsWagesBeforeIt) {
+    using namespace creator;
+    testrecords::WriteEmployees(
+        {Worker(1, QStringLiteral("Sal Sal"), QStringLiteral("Salary"), QStringLiteral("$4,800.00"), 3)});
+    frmPayroll& f = open();
+    const auto monthly = [](QDate date) {
+        HistorySheet sheet;
+        sheet.Load();
+        sheet.main[1][HistoryCol::Gross] = QStringLiteral("$4,800.00");
+        sheet.Calculate(TheTaxTables().Variables, OleDateOf(date));
+        sheet.Save(OleDateOf(date));
+    };
+    const auto creation = [&f](QDate date) {
+        f.cmdPrintDeposit_Click(DepositButton::Start);
+        f.DTPicker1->setDate(date);
+        f.cmdPayroll_Click(PayrollButton::CalculateTaxes);
+        f.cmdPayroll_Click(PayrollButton::Continue);
+        f.cmdPrintDeposit_Click(DepositButton::Save);
+    };
+    struct SessionCase {
+        const char* name;
+        int year;
+        std::function<void(QDate)> enter;
+        std::array<int, 3> months;
+    };
+    const SessionCase cases[] = {{"monthly summary entry", 2023, monthly, {1, 2, 3}},
+                                 {"payroll creation screen", 2024, creation, {1, 2, 3}},
+                                 {"payroll creation screen, March first", 2025, creation, {3, 1, 2}}};
+    const UnemploymentRates rates = UnemploymentRatesOf(QStringLiteral("0.60%"), QStringLiteral("2.70%"),
+                                                        QStringLiteral("$7,000.00"), QStringLiteral("$7,000.00"));
+    for (const SessionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int month : c.months)
+            c.enter(QDate(c.year, month, 28));
+        const QDate first(c.year, 1, 1);
+        const QDate last(c.year, 12, 31);
+        EXPECT_EQ(GatherSummaryReport(first, last).totals[4], Money::fromDollars(42));
+        EXPECT_EQ(GatherUnemploymentDetail(1, first, last, rates).totals.FederalTax, Money::fromDollars(42));
+    }
 }
 
 } // namespace
