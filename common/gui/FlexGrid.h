@@ -35,7 +35,7 @@ public:
     // "^Pay|<Employee   |>Net Pay": one column per "|"-separated field (a trailing "|"
     // adds an empty column); a leading ^ centres the column, < aligns it left and >
     // right; the rest is the heading text, blanks included, and its width sets the
-    // column's width.
+    // column's least width.
     void setFormatString(const QString& format);
 
     int rows() const;
@@ -61,7 +61,9 @@ public:
     int topRow() const;
     void setTopRow(int row);
 
-    // Width of a column in twips; 0 hides the column.
+    // Width of a column in twips; 0 hides the column. A shown column is never narrower
+    // than its widest heading or cell: it widens (and narrows back to the width set)
+    // as the cells are filled, measured once the filling is done.
     int colWidth(int col) const;
     void setColWidth(int col, int twips);
     Qt::Alignment colAlignment(int col) const;
@@ -88,6 +90,10 @@ public:
     // The table inside the control (for event delivery and the wheel hook). Its model
     // tells every change of a cell (dataChanged) and of a heading (headerDataChanged).
     QTableView* view() const { return view_; }
+
+    // As wide as every shown column with the frame and the vertical scroll bar, so that
+    // a layout with the room shows the columns whole.
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     // A mouse click on a data cell; the clicked cell is already the current cell.
@@ -122,4 +128,15 @@ private:
     // pixel size they gave (a twips value is not always a whole number of pixels).
     // Key -1 is the control's height, 0 the heading row, n data row n.
     QHash<int, int> twips_;
+
+    // Column widths: the least width the program gave each column (its heading in the
+    // format string, or setColWidth), and the columns whose cells changed since they
+    // were last measured. Measured lazily, so that filling a grid of thousands of rows
+    // measures each column once.
+    void columnsChanged(int first, int last);
+    void fitColumns();
+    int textPixels(int col) const;
+    std::vector<int> givenPixels_;
+    std::vector<bool> unmeasured_;
+    bool fitQueued_ = false;
 };

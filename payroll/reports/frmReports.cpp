@@ -251,6 +251,8 @@ bool frmReports::eventFilter(QObject* watched, QEvent* event) {
 
 void frmReports::LoadReportData() {
     cmdReports[2]->setEnabled(true);
+    // Only the chosen report shows: a frame of the report loaded before goes.
+    HideFrames();
     const int index = ReportIndex();
     if (index == W2Report) LoadEmployeeData();
     if (index == UnemploymentDetailReport)
