@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -28,6 +30,30 @@ QString ShownHeading(const QString& heading) {
         --end;
     return heading.left(end);
 }
+
+// Measures the texts of one font. The sum of a text's character widths bounds its
+// width from above (kerning only draws letters closer), so a text whose bound is no
+// wider than the widest so far needs no shaping: a column of thousands of figures is
+// shaped a few times, not at every cell.
+class TextMeasure {
+public:
+    explicit TextMeasure(const QFont& font) : metrics_(font) { advances_.fill(-1); }
+    int atMost(const QString& text) {
+        qreal sum = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= advances_.size()) return std::numeric_limits<int>::max() / 2;
+            qreal& advance = advances_[c.unicode()];
+            if (advance < 0) advance = metrics_.horizontalAdvance(c);
+            sum += advance;
+        }
+        return static_cast<int>(std::ceil(sum));
+    }
+    int exactly(const QString& text) const { return static_cast<int>(std::ceil(metrics_.horizontalAdvance(text))); }
+
+private:
+    QFontMetricsF metrics_;
+    std::array<qreal, 256> advances_{};
+};
 
 Qt::Alignment AlignmentOf(QChar c) {
     if (c == u'^') return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -466,14 +492,16 @@ int FlexGrid::textPixels(int col) const {
                      : QFontMetrics(view_->horizontalHeader()->font()).horizontalAdvance(heading) + HeadingPadding;
     const int padding = 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1) +
                         (view_->showGrid() ? 1 : 0) + 1;
-    const QFontMetrics plain(view_->font());
+    TextMeasure plain(view_->font());
     for (int r = 1; r < rows(); ++r) {
         const QString& text = model_->text(r, col);
         if (text.isEmpty()) continue;
         const FlexGridModel::Style* style = model_->style(r, col);
-        const int width = style && style->font ? QFontMetrics(*style->font).horizontalAdvance(text)
-                                               : plain.horizontalAdvance(text);
-        widest = std::max(widest, width + padding);
+        if (style && style->font) {
+            widest = std::max(widest, QFontMetrics(*style->font).horizontalAdvance(text) + padding);
+        } else if (plain.atMost(text) + padding > widest) {
+            widest = std::max(widest, plain.exactly(text) + padding);
+        }
     }
     return widest;
 }
