@@ -5,6 +5,7 @@
 #include "LayoutStore.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHideEvent>
 #include <QLayout>
@@ -256,9 +257,9 @@ void Screen::finishUnload() {
     deleteLater();
 }
 
-// Every window fits the monitor it opens on: it grows to show its grids whole when
-// the monitor has the room, and neither it nor its least size is ever larger than the
-// monitor's free area (a grid wider than that scrolls sideways instead).
+// Every window fits the monitor it opens on: it grows to show its grids and drop-down
+// lists whole when the monitor has the room, and neither it nor its least size is ever
+// larger than the monitor's free area (a grid wider than that scrolls sideways instead).
 void Screen::fitScreen() {
     const QScreen* monitor = screen();
     if (monitor == nullptr || isMaximized() || isFullScreen()) return;
@@ -270,9 +271,11 @@ void Screen::fitScreen() {
     // The layout may share the added width with other controls: a few rounds.
     for (int round = 0; round < 3; ++round) {
         QSize wanted = size().boundedTo(room);
-        for (const FlexGrid* grid : findChildren<FlexGrid*>()) {
-            if (!grid->isVisibleTo(this)) continue;
-            const int cut = grid->sizeHint().width() - grid->width();
+        for (const QWidget* control : findChildren<QWidget*>()) {
+            // The controls that show their values whole only at their preferred width.
+            if (!qobject_cast<const FlexGrid*>(control) && !qobject_cast<const QComboBox*>(control)) continue;
+            if (!control->isVisibleTo(this)) continue;
+            const int cut = control->sizeHint().width() - control->width();
             if (cut > 0) wanted.rwidth() = std::min(room.width(), std::max(wanted.width(), width() + cut));
         }
         if (wanted == size()) break;
@@ -309,6 +312,9 @@ void Screen::showEvent(QShowEvent* event) {
             continue;
         new ListWidener(list);
     }
+    // A drop-down list as wide as its longest entry, measured again as entries come.
+    for (QComboBox* box : findChildren<QComboBox*>())
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     fitScreen();
 }
 

@@ -41,6 +41,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionHeader>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -226,6 +227,16 @@ private:
             for (int r = 0; r < list->count(); ++r)
                 if (const int needs = list->fontMetrics().horizontalAdvance(list->item(r)->text()); needs > room)
                     cut(list, list->item(r)->text(), needs, room);
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            option.frame = combo->hasFrame();
+            const int room =
+                style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() - 2;
+            for (int i = 0; i < combo->count(); ++i)
+                if (const int needs = combo->fontMetrics().horizontalAdvance(combo->itemText(i)); needs > room)
+                    cut(combo, combo->itemText(i), needs, room);
         } else if (const auto* box = qobject_cast<const QLineEdit*>(&control); box && box->echoMode() == QLineEdit::Normal) {
             // The frame, and the two pixels the box keeps clear on each side of its text.
             const int room = box->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) -
