@@ -31,30 +31,6 @@ QString ShownHeading(const QString& heading) {
     return heading.left(end);
 }
 
-// Measures the texts of one font. The sum of a text's character widths bounds its
-// width from above (kerning only draws letters closer), so a text whose bound is no
-// wider than the widest so far needs no shaping: a column of thousands of figures is
-// shaped a few times, not at every cell.
-class TextMeasure {
-public:
-    explicit TextMeasure(const QFont& font) : metrics_(font) { advances_.fill(-1); }
-    int atMost(const QString& text) {
-        qreal sum = 0;
-        for (const QChar c : text) {
-            if (c.unicode() >= advances_.size()) return std::numeric_limits<int>::max() / 2;
-            qreal& advance = advances_[c.unicode()];
-            if (advance < 0) advance = metrics_.horizontalAdvance(c);
-            sum += advance;
-        }
-        return static_cast<int>(std::ceil(sum));
-    }
-    int exactly(const QString& text) const { return static_cast<int>(std::ceil(metrics_.horizontalAdvance(text))); }
-
-private:
-    QFontMetricsF metrics_;
-    std::array<qreal, 256> advances_{};
-};
-
 Qt::Alignment AlignmentOf(QChar c) {
     if (c == u'^') return Qt::AlignHCenter | Qt::AlignVCenter;
     if (c == u'>') return Qt::AlignRight | Qt::AlignVCenter;
@@ -68,6 +44,30 @@ int PixelsFromTwips(int twips) {
 }
 int TwipsFromPixels(int pixels) {
     return pixels * TwipsPerPixel;
+}
+
+TextMeasure::TextMeasure(const QFont& font) : metrics_(font) {
+    advances_.fill(-1);
+}
+
+int TextMeasure::atMost(const QString& text) {
+    qreal sum = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= advances_.size()) return std::numeric_limits<int>::max() / 2;
+        qreal& advance = advances_[c.unicode()];
+        if (advance < 0) advance = metrics_.horizontalAdvance(c);
+        sum += advance;
+    }
+    return static_cast<int>(std::ceil(sum));
+}
+
+int TextMeasure::exactly(const QString& text) const {
+    return static_cast<int>(std::ceil(metrics_.horizontalAdvance(text)));
+}
+
+int TextMeasure::widen(int widest, const QString& text, int padding) {
+    if (text.isEmpty() || atMost(text) + padding <= widest) return widest;
+    return std::max(widest, exactly(text) + padding);
 }
 
 QColor VbColor(quint32 bbggrr) {
@@ -499,8 +499,8 @@ int FlexGrid::textPixels(int col) const {
         const FlexGridModel::Style* style = model_->style(r, col);
         if (style && style->font) {
             widest = std::max(widest, QFontMetrics(*style->font).horizontalAdvance(text) + padding);
-        } else if (plain.atMost(text) + padding > widest) {
-            widest = std::max(widest, plain.exactly(text) + padding);
+        } else {
+            widest = plain.widen(widest, text, padding);
         }
     }
     return widest;

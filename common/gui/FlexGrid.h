@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
 class QTableView;
@@ -15,6 +17,23 @@ class FlexGridModel;
 // logical pixel (96 per inch). Every conversion goes through these two.
 int PixelsFromTwips(int twips);
 int TwipsFromPixels(int pixels);
+
+// Measures the texts of one font for the widest of many (a grid's column, a list).
+// The sum of a text's character widths bounds its width from above (kerning only draws
+// letters closer), so a text whose bound is no wider than the widest so far needs no
+// shaping: thousands of figures are shaped a few times, not one by one.
+class TextMeasure {
+public:
+    explicit TextMeasure(const QFont& font);
+    int atMost(const QString& text);
+    int exactly(const QString& text) const;
+    // The larger of widest and the text's width with padding.
+    int widen(int widest, const QString& text, int padding = 0);
+
+private:
+    QFontMetricsF metrics_;
+    std::array<qreal, 256> advances_{};
+};
 
 // A colour value written as 0xBBGGRR (&HFF00 green, &HFFFFFF white, &HFF0000 blue, 255 red).
 QColor VbColor(quint32 bbggrr);

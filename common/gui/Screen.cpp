@@ -82,11 +82,10 @@ private:
     void measure() {
         queued_ = false;
         const QAbstractItemModel* model = list_->model();
-        const QFontMetrics metrics(list_->font());
+        TextMeasure texts(list_->font());
         int widest = 0;
         for (int r = 0; r < model->rowCount(); ++r)
-            widest = std::max(widest, metrics.horizontalAdvance(
-                                          model->index(r, list_->modelColumn()).data().toString()));
+            widest = texts.widen(widest, model->index(r, list_->modelColumn()).data().toString());
         const int margins = 2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
         const int width = std::max(least_, widest + margins + 2 * list_->frameWidth() +
                                                list_->verticalScrollBar()->sizeHint().width());
