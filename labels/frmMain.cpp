@@ -156,9 +156,10 @@ void frmMain::LimitStateBox(bool international) {
     txtSt->setMaxLength(international ? 32767 : std::max(2, int(stored.size())));
     txtSt->setMinimumWidth(international ? txtCity->minimumWidth() : 0);
     const QFontMetrics metrics = txtSt->fontMetrics();
-    txtSt->setMaximumWidth(international ? QWIDGETSIZE_MAX
-                                         : std::max(metrics.horizontalAdvance(u'W') * 4,
-                                                    metrics.horizontalAdvance(stored + QStringLiteral("WW"))));
+    txtSt->setMaximumWidth(international
+                               ? QWIDGETSIZE_MAX
+                               : std::max(metrics.horizontalAdvance(u'W') * 4,
+                                          metrics.horizontalAdvance(stored + QStringLiteral("WW"))));
 }
 
 void frmMain::LoadVendorList() {

@@ -466,7 +466,8 @@ void FlexGrid::columnsChanged(int first, int last) {
         unmeasured_[std::size_t(c)] = true;
     if (fitQueued_) return;
     fitQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { fitColumns(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { fitColumns(); }, Qt::QueuedConnection);
 }
 
 void FlexGrid::fitColumns() {
@@ -487,9 +488,10 @@ void FlexGrid::fitColumns() {
 int FlexGrid::textPixels(int col) const {
     // The room the header and the delegate leave around a text before they cut it.
     const QString heading = ShownHeading(model_->text(0, col));
-    int widest = heading.isEmpty()
-                     ? 0
-                     : QFontMetrics(view_->horizontalHeader()->font()).horizontalAdvance(heading) + HeadingPadding;
+    int widest =
+        heading.isEmpty()
+            ? 0
+            : QFontMetrics(view_->horizontalHeader()->font()).horizontalAdvance(heading) + HeadingPadding;
     const int padding = 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1) +
                         (view_->showGrid() ? 1 : 0) + 1;
     TextMeasure plain(view_->font());

@@ -11,10 +11,10 @@
 #include <QLayout>
 #include <QListView>
 #include <QPointer>
-#include <QScrollBar>
-#include <QStyle>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <cstdlib>
@@ -77,7 +77,8 @@ private:
     void queue() {
         if (queued_) return;
         queued_ = true;
-        QMetaObject::invokeMethod(this, [this] { measure(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { measure(); }, Qt::QueuedConnection);
     }
     void measure() {
         queued_ = false;
@@ -86,7 +87,8 @@ private:
         int widest = 0;
         for (int r = 0; r < model->rowCount(); ++r)
             widest = texts.widen(widest, model->index(r, list_->modelColumn()).data().toString());
-        const int margins = 2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
+        const int margins =
+            2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
         const int width = std::max(least_, widest + margins + 2 * list_->frameWidth() +
                                                list_->verticalScrollBar()->sizeHint().width());
         if (width == list_->minimumWidth()) return;

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QPointer>
 #include <QScreen>
 #include <QTableView>
-#include <QPointer>
 
 #include <gtest/gtest.h>
 

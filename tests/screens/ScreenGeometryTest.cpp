@@ -41,12 +41,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionHeader>
-#include <QMenuBar>
-#include <QRegularExpression>
-#include <QRadioButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -191,7 +191,8 @@ private:
     }
 
     void cut(const QWidget* control, const QString& text, int needs, int room) {
-        fault(control, QStringLiteral("\"%1\" cut: needs %2 pixels, %3 shown").arg(text).arg(needs).arg(room));
+        fault(control,
+              QStringLiteral("\"%1\" cut: needs %2 pixels, %3 shown").arg(text).arg(needs).arg(room));
     }
 
     // The texts that Qt would cut with "..." or clip: a grid's headings and cells, a
@@ -209,7 +210,8 @@ private:
                 option.initFrom(header);
                 option.rect = QRect(0, 0, header->sectionSize(c), header->height());
                 const QString heading = header->model()->headerData(c, Qt::Horizontal).toString();
-                const int room = style->subElementRect(QStyle::SE_HeaderLabel, &option, header).width() - headerMargins;
+                const int room =
+                    style->subElementRect(QStyle::SE_HeaderLabel, &option, header).width() - headerMargins;
                 if (const int needs = header->fontMetrics().horizontalAdvance(heading); needs > room)
                     cut(grid, heading, needs, room);
                 const int cellRoom = view->columnWidth(c) - (view->showGrid() ? 1 : 0) - itemMargins;
@@ -225,21 +227,26 @@ private:
         } else if (const auto* list = qobject_cast<const QListWidget*>(&control)) {
             const int room = list->viewport()->width() - itemMargins;
             for (int r = 0; r < list->count(); ++r)
-                if (const int needs = list->fontMetrics().horizontalAdvance(list->item(r)->text()); needs > room)
+                if (const int needs = list->fontMetrics().horizontalAdvance(list->item(r)->text());
+                    needs > room)
                     cut(list, list->item(r)->text(), needs, room);
         } else if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = combo->isEditable();
             option.frame = combo->hasFrame();
-            const int room =
-                style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() - 2;
+            const QRect field =
+                style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            const int room = field.width() - 2;
             for (int i = 0; i < combo->count(); ++i)
-                if (const int needs = combo->fontMetrics().horizontalAdvance(combo->itemText(i)); needs > room)
+                if (const int needs = combo->fontMetrics().horizontalAdvance(combo->itemText(i));
+                    needs > room)
                     cut(combo, combo->itemText(i), needs, room);
-        } else if (const auto* box = qobject_cast<const QLineEdit*>(&control); box && box->echoMode() == QLineEdit::Normal) {
+        } else if (const auto* box = qobject_cast<const QLineEdit*>(&control);
+                   box && box->echoMode() == QLineEdit::Normal) {
             // The frame, and the two pixels the box keeps clear on each side of its text.
-            const int room = box->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) -
+            const int room = box->width() -
+                             2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) -
                              box->textMargins().left() - box->textMargins().right() - 4;
             if (const int needs = box->fontMetrics().horizontalAdvance(box->text()); needs > room)
                 cut(box, box->text(), needs, room);
@@ -266,7 +273,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(SmallScreen);
         const QStringList size = ScreenSizeName().split(u'x');
-        ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(size.value(0).toInt(), size.value(1).toInt()));
+        ASSERT_EQ(QGuiApplication::primaryScreen()->size(),
+                  QSize(size.value(0).toInt(), size.value(1).toInt()));
         for (const char* file :
              {"Deductions.txt", "NonResidentTaxTable.txt", "PercentageTable.txt", "StateTaxTables.txt",
               "StateTaxes.txt", "StateTaxesMarginal.txt", "TaxTable.txt", "TaxVariables.txt"})
@@ -282,8 +290,8 @@ protected:
             run.PayDate = OleDateOf(QDate(Today().year(), month, 1));
             for (Money* amount : {&run.TotalWages, &run.TotalFederal, &run.TotalExtraFederal, &run.TotalFica,
                                   &run.TotalMedicare, &run.TotalState, &run.TotalLocal, &run.TotalFuta,
-                                  &run.TotalSuta, &run.TotalChildSupport, &run.TotalSupportFees, &run.Total401k,
-                                  &run.TotalInsurance, &run.TotalMatch401k})
+                                  &run.TotalSuta, &run.TotalChildSupport, &run.TotalSupportFees,
+                                  &run.Total401k, &run.TotalInsurance, &run.TotalMatch401k})
                 *amount = Money::fromCents(123456789);
             runs += run.encode();
         }
@@ -292,7 +300,8 @@ protected:
             employees.push_back(testrecords::Employee(i + 1, names[i]));
             std::vector<PayRecord> pay;
             for (int month = 1; month <= Today().month(); ++month) {
-                pay.push_back(testrecords::Paycheck(QDate(Today().year(), month, 1), Money::fromCents(123456789)));
+                pay.push_back(
+                    testrecords::Paycheck(QDate(Today().year(), month, 1), Money::fromCents(123456789)));
                 pay.back().EmployeeName = names[i];
             }
             testrecords::AppendPayRecords(employees.back().EmployeeNo, pay);
