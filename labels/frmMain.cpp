@@ -148,9 +148,23 @@ void frmMain::LoadBusinessData() {
     if (!ReadSenderData()) return;
     SSTab1->setTabEnabled(BusinessTab, true);
     business_ = SenderLabel();
+    LimitStateBox(optStyle[1]->isChecked());
     const std::array<QLineEdit*, 6> boxes = {txtName, txtAddress, txtPOBox, txtCity, txtSt, txtZip};
     for (size_t i = 0; i < boxes.size(); ++i)
         boxes[i]->setText(business_[i]);
+}
+
+// The state box takes two characters in the USA style, but shows the state as stored
+// (and as the labels print it) when that is longer: the box never cuts it.
+void frmMain::LimitStateBox(bool international) {
+    const QString& stored = business_[4];
+    txtSt->setMaxLength(international ? 32767 : std::max(2, int(stored.size())));
+    txtSt->setMinimumWidth(international ? txtCity->minimumWidth() : 0);
+    const QFontMetrics metrics = txtSt->fontMetrics();
+    txtSt->setMaximumWidth(international
+                               ? QWIDGETSIZE_MAX
+                               : std::max(metrics.horizontalAdvance(u'W') * 4,
+                                          metrics.horizontalAdvance(stored + QStringLiteral("WW"))));
 }
 
 void frmMain::LoadVendorList() {
@@ -318,11 +332,8 @@ void frmMain::optStyle_Click(int index) {
     if (international) txtZip->clear();
     txtZip->setVisible(!international);
     lblAddress[5]->setVisible(!international);
-    txtSt->setMaxLength(international ? 32767 : 2);
-    // The box cut the text to its limit: the whole of it shows again without one.
-    if (international) txtSt->setText(business_[4]);
-    txtSt->setMinimumWidth(international ? txtCity->minimumWidth() : 0);
-    txtSt->setMaximumWidth(international ? QWIDGETSIZE_MAX : txtSt->fontMetrics().horizontalAdvance(u'W') * 4);
+    LimitStateBox(international);
+    txtSt->setText(business_[4]);
 }
 
 void frmMain::mnuLabels_Click() {

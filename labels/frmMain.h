@@ -131,6 +131,7 @@ private:
     void CheckContractFiles();
     void LoadFrequencyLists();
     void LoadBusinessData();
+    void LimitStateBox(bool international);
     void LoadVendorList();
 
     void criteriaSearch();

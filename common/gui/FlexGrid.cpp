@@ -7,12 +7,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -20,6 +23,13 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 // Blank space around a heading's text when the format string sizes its column.
 constexpr int HeadingPadding = 12;
+
+QString ShownHeading(const QString& heading) {
+    qsizetype end = heading.size();
+    while (end > 0 && heading[end - 1] == u' ')
+        --end;
+    return heading.left(end);
+}
 
 Qt::Alignment AlignmentOf(QChar c) {
     if (c == u'^') return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -34,6 +44,30 @@ int PixelsFromTwips(int twips) {
 }
 int TwipsFromPixels(int pixels) {
     return pixels * TwipsPerPixel;
+}
+
+TextMeasure::TextMeasure(const QFont& font) : metrics_(font) {
+    advances_.fill(-1);
+}
+
+int TextMeasure::atMost(const QString& text) {
+    qreal sum = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= advances_.size()) return std::numeric_limits<int>::max() / 2;
+        qreal& advance = advances_[c.unicode()];
+        if (advance < 0) advance = metrics_.horizontalAdvance(c);
+        sum += advance;
+    }
+    return static_cast<int>(std::ceil(sum));
+}
+
+int TextMeasure::exactly(const QString& text) const {
+    return static_cast<int>(std::ceil(metrics_.horizontalAdvance(text)));
+}
+
+int TextMeasure::widen(int widest, const QString& text, int padding) {
+    if (text.isEmpty() || atMost(text) + padding <= widest) return widest;
+    return std::max(widest, exactly(text) + padding);
 }
 
 QColor VbColor(quint32 bbggrr) {
@@ -62,6 +96,9 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || section < 0 || section >= cols_) return {};
+        // The blanks after a heading only widen its column: shown, they would be cut
+        // with "..." from a column sized to what it shows.
+        if (role == Qt::DisplayRole) return ShownHeading(text(0, section));
         return cellData(0, section, role);
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
@@ -270,6 +307,15 @@ FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent) {
     connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& cell) {
         if (cell.column() >= fixedCols_) Q_EMIT doubleClicked(cell.row() + 1, cell.column());
     });
+    // A text or a font that changes may change what a column needs; colours never do.
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::FontRole))
+                    columnsChanged(from.column(), to.column());
+            });
+    connect(model_, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation, int first, int last) { columnsChanged(first, last); });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { columnsChanged(0, cols() - 1); });
 
     setCols(2);
     // Data rows as high as the heading row, so that a page of the wheel (the grid's
@@ -292,7 +338,9 @@ void FlexGrid::setFormatString(const QString& format) {
         if (!heading.isEmpty() && QStringLiteral("<^>").contains(heading.front())) heading.remove(0, 1);
         model_->setText(0, c, heading);
         view_->setColumnHidden(c, false);
-        view_->setColumnWidth(c, metrics.horizontalAdvance(heading) + HeadingPadding);
+        givenPixels_[std::size_t(c)] = metrics.horizontalAdvance(heading) + HeadingPadding;
+        view_->setColumnWidth(c, givenPixels_[std::size_t(c)]);
+        columnsChanged(c, c);
     }
 }
 
@@ -318,8 +366,12 @@ int FlexGrid::cols() const {
 void FlexGrid::setCols(int cols) {
     cols = std::max(cols, 1);
     syncing_ = true;
+    const int before = this->cols();
     model_->setColumns(cols);
     syncing_ = false;
+    givenPixels_.resize(std::size_t(cols), view_->horizontalHeader()->defaultSectionSize());
+    unmeasured_.resize(std::size_t(cols), false);
+    if (cols > before) columnsChanged(before, cols - 1);
     fixedCols_ = std::min(fixedCols_, cols - 1);
     col_ = std::clamp(col_, fixedCols_, cols - 1);
     syncView();
@@ -396,13 +448,71 @@ void FlexGrid::setTopRow(int row) {
 
 int FlexGrid::colWidth(int col) const {
     if (col < 0 || col >= cols() || view_->isColumnHidden(col)) return 0;
+    if (fitQueued_) const_cast<FlexGrid*>(this)->fitColumns();
     return TwipsFromPixels(view_->columnWidth(col));
 }
 
 void FlexGrid::setColWidth(int col, int twips) {
     if (col < 0 || col >= cols()) return;
     view_->setColumnHidden(col, twips <= 0);
-    if (twips > 0) view_->setColumnWidth(col, std::max(1, PixelsFromTwips(twips)));
+    if (twips <= 0) return updateGeometry();
+    givenPixels_[std::size_t(col)] = std::max(1, PixelsFromTwips(twips));
+    view_->setColumnWidth(col, givenPixels_[std::size_t(col)]);
+    columnsChanged(col, col);
+}
+
+void FlexGrid::columnsChanged(int first, int last) {
+    for (int c = std::max(first, 0); c <= last && c < int(unmeasured_.size()); ++c)
+        unmeasured_[std::size_t(c)] = true;
+    if (fitQueued_) return;
+    fitQueued_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { fitColumns(); }, Qt::QueuedConnection);
+}
+
+void FlexGrid::fitColumns() {
+    if (!fitQueued_) return;
+    fitQueued_ = false;
+    bool changed = false;
+    for (int c = 0; c < cols(); ++c) {
+        if (!unmeasured_[std::size_t(c)] || view_->isColumnHidden(c)) continue;
+        unmeasured_[std::size_t(c)] = false;
+        const int width = std::max(givenPixels_[std::size_t(c)], textPixels(c));
+        if (view_->columnWidth(c) == width) continue;
+        view_->setColumnWidth(c, width);
+        changed = true;
+    }
+    if (changed) updateGeometry();
+}
+
+int FlexGrid::textPixels(int col) const {
+    // The room the header and the delegate leave around a text before they cut it.
+    const QString heading = ShownHeading(model_->text(0, col));
+    int widest =
+        heading.isEmpty()
+            ? 0
+            : QFontMetrics(view_->horizontalHeader()->font()).horizontalAdvance(heading) + HeadingPadding;
+    const int padding = 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1) +
+                        (view_->showGrid() ? 1 : 0) + 1;
+    TextMeasure plain(view_->font());
+    for (int r = 1; r < rows(); ++r) {
+        const QString& text = model_->text(r, col);
+        if (text.isEmpty()) continue;
+        const FlexGridModel::Style* style = model_->style(r, col);
+        if (style && style->font) {
+            widest = std::max(widest, QFontMetrics(*style->font).horizontalAdvance(text) + padding);
+        } else {
+            widest = plain.widen(widest, text, padding);
+        }
+    }
+    return widest;
+}
+
+QSize FlexGrid::sizeHint() const {
+    if (fitQueued_) const_cast<FlexGrid*>(this)->fitColumns();
+    return {view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
+                view_->verticalScrollBar()->sizeHint().width(),
+            QWidget::sizeHint().height()};
 }
 
 int FlexGrid::rememberedTwips(const QHash<int, int>& remembered, int key, int pixels) {

@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
 class QTableView;
@@ -15,6 +17,23 @@ class FlexGridModel;
 // logical pixel (96 per inch). Every conversion goes through these two.
 int PixelsFromTwips(int twips);
 int TwipsFromPixels(int pixels);
+
+// Measures the texts of one font for the widest of many (a grid's column, a list).
+// The sum of a text's character widths bounds its width from above (kerning only draws
+// letters closer), so a text whose bound is no wider than the widest so far needs no
+// shaping: thousands of figures are shaped a few times, not one by one.
+class TextMeasure {
+public:
+    explicit TextMeasure(const QFont& font);
+    int atMost(const QString& text);
+    int exactly(const QString& text) const;
+    // The larger of widest and the text's width with padding.
+    int widen(int widest, const QString& text, int padding = 0);
+
+private:
+    QFontMetricsF metrics_;
+    std::array<qreal, 256> advances_{};
+};
 
 // A colour value written as 0xBBGGRR (&HFF00 green, &HFFFFFF white, &HFF0000 blue, 255 red).
 QColor VbColor(quint32 bbggrr);
@@ -35,7 +54,7 @@ public:
     // "^Pay|<Employee   |>Net Pay": one column per "|"-separated field (a trailing "|"
     // adds an empty column); a leading ^ centres the column, < aligns it left and >
     // right; the rest is the heading text, blanks included, and its width sets the
-    // column's width.
+    // column's least width.
     void setFormatString(const QString& format);
 
     int rows() const;
@@ -61,7 +80,9 @@ public:
     int topRow() const;
     void setTopRow(int row);
 
-    // Width of a column in twips; 0 hides the column.
+    // Width of a column in twips; 0 hides the column. A shown column is never narrower
+    // than its widest heading or cell: it widens (and narrows back to the width set)
+    // as the cells are filled, measured once the filling is done.
     int colWidth(int col) const;
     void setColWidth(int col, int twips);
     Qt::Alignment colAlignment(int col) const;
@@ -88,6 +109,10 @@ public:
     // The table inside the control (for event delivery and the wheel hook). Its model
     // tells every change of a cell (dataChanged) and of a heading (headerDataChanged).
     QTableView* view() const { return view_; }
+
+    // As wide as every shown column with the frame and the vertical scroll bar, so that
+    // a layout with the room shows the columns whole.
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     // A mouse click on a data cell; the clicked cell is already the current cell.
@@ -122,4 +147,15 @@ private:
     // pixel size they gave (a twips value is not always a whole number of pixels).
     // Key -1 is the control's height, 0 the heading row, n data row n.
     QHash<int, int> twips_;
+
+    // Column widths: the least width the program gave each column (its heading in the
+    // format string, or setColWidth), and the columns whose cells changed since they
+    // were last measured. Measured lazily, so that filling a grid of thousands of rows
+    // measures each column once.
+    void columnsChanged(int first, int last);
+    void fitColumns();
+    int textPixels(int col) const;
+    std::vector<int> givenPixels_;
+    std::vector<bool> unmeasured_;
+    bool fitQueued_ = false;
 };

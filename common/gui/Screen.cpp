@@ -1,13 +1,20 @@
 #include "Screen.h"
 
+#include "FlexGrid.h"
 #include "GridRoutines.h"
 #include "LayoutStore.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHideEvent>
+#include <QLayout>
+#include <QListView>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <cstdlib>
@@ -48,6 +55,52 @@ void LeaveEventLoop(int exitCode) {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
 }
+
+// Keeps a list at least as wide as its widest entry, with the least and greatest width
+// the screen gave it as the floor. Measured once a filling is done, so that a list of
+// thousands of names is measured once, not at each name.
+class ListWidener : public QObject {
+public:
+    static inline const QString Name = QStringLiteral("ListWidener");
+    explicit ListWidener(QListView* list)
+        : QObject(list), list_(list), least_(list->minimumWidth()), most_(list->maximumWidth()) {
+        setObjectName(Name);
+        const QAbstractItemModel* model = list->model();
+        connect(model, &QAbstractItemModel::rowsInserted, this, &ListWidener::queue);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &ListWidener::queue);
+        connect(model, &QAbstractItemModel::dataChanged, this, &ListWidener::queue);
+        connect(model, &QAbstractItemModel::modelReset, this, &ListWidener::queue);
+        measure();
+    }
+
+private:
+    void queue() {
+        if (queued_) return;
+        queued_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { measure(); }, Qt::QueuedConnection);
+    }
+    void measure() {
+        queued_ = false;
+        const QAbstractItemModel* model = list_->model();
+        TextMeasure texts(list_->font());
+        int widest = 0;
+        for (int r = 0; r < model->rowCount(); ++r)
+            widest = texts.widen(widest, model->index(r, list_->modelColumn()).data().toString());
+        const int margins =
+            2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
+        const int width = std::max(least_, widest + margins + 2 * list_->frameWidth() +
+                                               list_->verticalScrollBar()->sizeHint().width());
+        if (width == list_->minimumWidth()) return;
+        list_->setMaximumWidth(std::max(most_, width));
+        list_->setMinimumWidth(width);
+    }
+
+    QListView* list_;
+    int least_;
+    int most_;
+    bool queued_ = false;
+};
 
 std::function<void(int)>& endSlot() {
     static std::function<void(int)> handler = LeaveEventLoop;
@@ -205,6 +258,45 @@ void Screen::finishUnload() {
     deleteLater();
 }
 
+// Every window fits the monitor it opens on: it grows to show its grids and drop-down
+// lists whole when the monitor has the room, and neither it nor its least size is ever
+// larger than the monitor's free area (a grid wider than that scrolls sideways instead).
+void Screen::fitScreen() {
+    const QScreen* monitor = screen();
+    if (monitor == nullptr || isMaximized() || isFullScreen()) return;
+    const QRect area = monitor->availableGeometry();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    const QSize room = area.size() - frame;
+    if (minimumWidth() > room.width() || minimumHeight() > room.height())
+        setMinimumSize(minimumSize().boundedTo(room));
+    // The layout may share the added width with other controls: a few rounds.
+    for (int round = 0; round < 3; ++round) {
+        QSize wanted = size().boundedTo(room);
+        for (const QWidget* control : findChildren<QWidget*>()) {
+            // The controls that show their values whole only at their preferred width.
+            if (!qobject_cast<const FlexGrid*>(control) && !qobject_cast<const QComboBox*>(control)) continue;
+            if (!control->isVisibleTo(this)) continue;
+            const int cut = control->sizeHint().width() - control->width();
+            if (cut > 0) wanted.rwidth() = std::min(room.width(), std::max(wanted.width(), width() + cut));
+        }
+        if (wanted == size()) break;
+        resize(wanted);
+        if (layout() != nullptr) layout()->activate();
+    }
+    if (!isVisible()) return;
+    const QRect outer = frameGeometry();
+    const QPoint inside(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()),
+                        std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    if (inside != outer.topLeft()) move(inside);
+}
+
+bool Screen::event(QEvent* event) {
+    const bool done = QMainWindow::event(event);
+    // The layout has just taken in a change of its controls' sizes.
+    if (event->type() == QEvent::LayoutRequest) fitScreen();
+    return done;
+}
+
 void Screen::closeEvent(QCloseEvent* event) {
     // The window is never closed by Qt itself: an unload hides and destroys it.
     event->ignore();
@@ -214,6 +306,17 @@ void Screen::closeEvent(QCloseEvent* event) {
 void Screen::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     shown_ = true;
+    for (QListView* list : findChildren<QListView*>()) {
+        // A combo box's list lives in a popup of its own and sizes itself.
+        if (list->window() != this ||
+            list->findChild<QObject*>(ListWidener::Name, Qt::FindDirectChildrenOnly) != nullptr)
+            continue;
+        new ListWidener(list);
+    }
+    // A drop-down list as wide as its longest entry, measured again as entries come.
+    for (QComboBox* box : findChildren<QComboBox*>())
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    fitScreen();
 }
 
 void Screen::hideEvent(QHideEvent* event) {

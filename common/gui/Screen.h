@@ -56,6 +56,7 @@ protected:
     virtual void Form_QueryUnload(UnloadMode mode, bool& cancel);
     virtual void Form_Unload() {}
 
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -67,6 +68,7 @@ private:
     void finishUnload();
     void deactivate();
     void releaseWheelHook();
+    void fitScreen();
 
     QString settingsName_;
     bool shown_ = false; // shown at least once, so its geometry is worth saving

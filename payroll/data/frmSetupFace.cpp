@@ -186,11 +186,12 @@ QWidget* frmSetup::buildAmbletonTab() {
     for (const auto& [index, caption] : rows) {
         LblBank[index]->setFrameShape(QFrame::StyledPanel);
         LblBank[index]->setFrameShadow(QFrame::Sunken);
-        LblBank[index]->setMinimumWidth(160);
         account->addWidget(new QLabel(QString::fromLatin1(caption)), row, 0);
         account->addWidget(LblBank[index], row++, 1);
     }
     // Two elements hold nothing of the account.
+    // Room for an account yet to come; a longer name widens the column.
+    account->setColumnMinimumWidth(1, 160);
     LblBank[GeneralBankLabel::Unused4]->setVisible(false);
     LblBank[GeneralBankLabel::Unused6]->setVisible(false);
     account->addWidget(LblAcctType, row++, 0, 1, 2);

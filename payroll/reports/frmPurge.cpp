@@ -118,7 +118,18 @@ void frmPurge::buildControls() {
     DTPicker1->setDisplayFormat(QStringLiteral("M/d/yyyy"));
     DTPicker1->setAccessibleName(QStringLiteral("Pay date to purge"));
 
+    // What to do first, read left to right: the date, then its purge.
+    auto* steps = new QLabel(QStringLiteral("To remove a payroll made in error, first choose its pay date, "
+                                            "then click Purge Dated Payroll."),
+                             face);
+    steps->setObjectName(QStringLiteral("lblSteps"));
+    column->addWidget(steps);
+    auto* caption = new QLabel(QStringLiteral("&Pay Date of the Payroll:"), face);
+    caption->setObjectName(QStringLiteral("lblPayDate"));
+    caption->setBuddy(DTPicker1);
+
     auto* top = new QHBoxLayout;
+    top->addWidget(caption);
     top->addWidget(DTPicker1);
     top->addWidget(cmdPurge[PurgeButton::PurgeDated]);
     top->addStretch();

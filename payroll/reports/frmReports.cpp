@@ -252,6 +252,8 @@ bool frmReports::eventFilter(QObject* watched, QEvent* event) {
 void frmReports::LoadReportData() {
     // Printing is offered only for a report whose files were read whole.
     cmdReports[2]->setEnabled(false);
+    // Only the chosen report shows: a frame of the report loaded before goes.
+    HideFrames();
     const int index = ReportIndex();
     if (index == W2Report) LoadEmployeeData();
     if (index == UnemploymentDetailReport)

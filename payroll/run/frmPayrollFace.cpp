@@ -122,13 +122,6 @@ QLabel* NewPicture(QWidget* parent, const QString& name, QStyle::StandardPixmap 
     return picture;
 }
 
-// The width that shows every column of a grid, with room for its vertical scroll bar.
-int AllColumnsWidth(const FlexGrid& grid) {
-    const QTableView* view = grid.view();
-    return view->horizontalHeader()->length() + 2 * view->frameWidth() +
-           view->verticalScrollBar()->sizeHint().width();
-}
-
 QPushButton* NewButton(QWidget* parent, const QString& name, const ButtonText& text) {
     auto* button = NewControl<QPushButton>(parent, name);
     button->setText(QString::fromUtf8(text.caption));
@@ -493,5 +486,5 @@ void frmPayroll::SetUpGrids() {
     fgStateTaxes->setMinimumHeight(90);
     // The whole row of a pay, Net Pay included, stays in view without scrolling sideways.
     for (FlexGrid* grid : {fgEmployees, fgAux})
-        grid->setMinimumWidth(AllColumnsWidth(*grid));
+        grid->setMinimumWidth(grid->sizeHint().width());
 }

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -154,6 +155,34 @@ TEST_F(FlexGridTest, ResizingKeepsTheCellsThatStayAndClearsTheOnesThatGo) {
         EXPECT_EQ(grid.textMatrix(0, 3).isEmpty(), shrink.cols < 4);
         grid.setFormatString(QStringLiteral("^Pay|<Employee        |^Hours|>Net Pay"));
     }
+}
+
+TEST_F(FlexGridTest, ColumnsAreAsWideAsTheirWidestTextWhateverWidthWasSet) {
+    const int given = grid.colWidth(1);
+    const QString name = QStringLiteral("Abigail Montgomery-Fairweather of Rancho Santa Margarita");
+    const auto pixels = [this](int col) { return PixelsFromTwips(grid.colWidth(col)); };
+    grid.setTextMatrix(3, 1, name);
+    EXPECT_GT(pixels(1), QFontMetrics(grid.view()->font()).horizontalAdvance(name));
+    // A larger bold figure widens its column more; a hidden column stays hidden.
+    grid.setTextMatrix(5, 3, QStringLiteral("$1,234,567.89"));
+    const int plain = pixels(3);
+    grid.setCellFontBold(5, 3, true);
+    grid.setCellFontSize(5, 3, 14);
+    EXPECT_GT(pixels(3), plain);
+    grid.setColWidth(2, 0);
+    grid.setTextMatrix(4, 2, name);
+    EXPECT_EQ(grid.colWidth(2), 0);
+    // A width set narrower than the cells gives way to them.
+    grid.setColWidth(1, 300);
+    EXPECT_GT(pixels(1), QFontMetrics(grid.view()->font()).horizontalAdvance(name));
+    // Filled again with short texts, the column narrows back to the width set.
+    grid.setColWidth(1, given);
+    grid.setRows(1);
+    grid.setRows(6);
+    grid.setTextMatrix(3, 1, QStringLiteral("Bo Li"));
+    EXPECT_EQ(grid.colWidth(1), given);
+    // The grid asks for the room of all its columns.
+    EXPECT_GE(grid.sizeHint().width(), grid.view()->horizontalHeader()->length());
 }
 
 TEST_F(FlexGridTest, CellsKeepTheirOwnColoursAndFonts) {

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QPointer>
+#include <QScreen>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +132,25 @@ TEST_F(ScreenTest, LoadFindsTheSavedLayoutInPlace) {
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Form<ScreenA>().geometryAtLoad, QRect(60, 70, 420, 310));
+}
+
+TEST_F(ScreenTest, WindowGrowsToShowItsGridWholeButNeverBeyondTheScreen) {
+    ScreenA& a = Form<ScreenA>();
+    a.resize(200, 150);
+    a.grid->setFormatString(QStringLiteral("<A|<B"));
+    a.grid->setTextMatrix(1, 0, QString(40, u'x'));
+    ShowScreen<ScreenA>();
+    QApplication::processEvents();
+    EXPECT_GE(a.grid->view()->viewport()->width(), a.grid->view()->horizontalHeader()->length());
+    // A grid, and a least size, larger than the screen: the window stops at its edges.
+    const QRect area = a.screen()->availableGeometry();
+    a.grid->setTextMatrix(1, 1, QString(1000, u'x'));
+    a.grid->setMinimumSize(area.size() * 2);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    EXPECT_TRUE(area.contains(a.frameGeometry()));
+    EXPECT_LE(a.minimumWidth(), area.width());
+    EXPECT_LE(a.minimumHeight(), area.height());
 }
 
 TEST_F(ScreenTest, ActivationIsExplicitAndDeactivatesThePreviousScreen) {

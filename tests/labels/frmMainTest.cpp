@@ -239,6 +239,17 @@ TEST_F(TessalyTest, StatementNamesSelectTheirCustomersAndTheListIsDeletedOnlyWhe
     EXPECT_EQ(s.SSTab1->currentIndex(), int(labels::frmMain::CustomerTab));
 }
 
+TEST_F(TessalyTest, BusinessStateShowsAsStoredInEitherStyle) {
+    writeAllFiles();
+    writeFile(QStringLiteral("/MyBusinessData.txt"), QByteArray(BusinessData).replace("\"GA\"", "\"Ohio\""));
+    StartTessaly();
+    labels::frmMain& s = screen();
+    for (int style : {0, 1, 0}) {
+        s.optStyle[style]->click();
+        EXPECT_EQ(s.txtSt->text(), QStringLiteral("Ohio")) << style;
+    }
+}
+
 TEST_F(TessalyTest, OptionsOfTheScreen) {
     writeAllFiles();
     StartTessaly();

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -195,6 +196,12 @@ TEST_F(ReportsScreen, UnemploymentDetailShowsEachEmployeeAndTheTotalsOfTheShownC
     EXPECT_EQ(grid.textMatrix(5, 2), QStringLiteral("TOTALS"));
     EXPECT_EQ(grid.textMatrix(5, 3), Cash(302.25));
     EXPECT_EQ(grid.textMatrix(5, 7), Cash(1.80));
+    // The report loaded next shows alone: the detail and its W-2 grid go.
+    WriteRuns({{LastYearRange(fixedToday()).first, 1000.00}});
+    Choose(screen, 3, LastYearRange(fixedToday()));
+    EXPECT_TRUE(screen.fraReports->isVisibleTo(&screen));
+    EXPECT_FALSE(screen.fraUnemployment->isVisibleTo(&screen));
+    EXPECT_FALSE(screen.fraEmployees->isVisibleTo(&screen));
 }
 
 TEST_F(ReportsScreen, PrintingTheW2OptionPrintsBothSummariesWithHeadingsOnEveryPage) {
