@@ -1,11 +1,14 @@
 #include "Screen.h"
 
+#include "Controls.h"
 #include "GridRoutines.h"
 #include "LayoutStore.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QShowEvent>
 
@@ -209,6 +212,14 @@ void Screen::closeEvent(QCloseEvent* event) {
     // The window is never closed by Qt itself: an unload hides and destroys it.
     event->ignore();
     unload(UnloadMode::UserClose);
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    // A button takes Space itself and leaves Enter to its window.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && IsClickKey(*event) && button != nullptr && button->isEnabled()) return button->click();
+    QMainWindow::keyPressEvent(event);
 }
 
 void Screen::showEvent(QShowEvent* event) {

@@ -213,7 +213,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
