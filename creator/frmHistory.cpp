@@ -19,7 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,6 +43,11 @@ const char* const HelpText =
     "the Aux Grid opens for child support, collection fees, 401k deductions and insurance.\n"
     "4. Click \"Calculate Payroll\" to total the grids, then \"Save Payroll\".\n"
     "5. Each save writes one period; the date then moves on one month for the next.";
+
+const char* const NotANumber = "Only a number can be posted.\r\nType the figure again, then click Post.";
+const char* const NotAFigureCell =
+    "Only an employee's figures take a post, not the Employee and Employee No columns or the Totals "
+    "row.\r\nClick the cell of the figure, type it, then click Post.";
 
 } // namespace
 
@@ -87,7 +92,7 @@ void frmHistory::buildFace() {
     fgEmployees->setFormatString(EmployeeFormat);
     fgAux = NewControl<FlexGrid>(face, QStringLiteral("fgAux"));
     fgAux->setFormatString(AuxFormat);
-    fgAux->view()->setStyleSheet(QStringLiteral("QTableWidget { background-color: #0000ff; color: white; }"));
+    fgAux->view()->setStyleSheet(QStringLiteral("QTableView { background-color: #0000ff; color: white; }"));
     fgAux->hide();
     grids->addWidget(fgEmployees);
     grids->addWidget(fgAux);
@@ -185,6 +190,10 @@ void frmHistory::Form_Activate() {
     settingDate_ = true;
     DTPicker1->setDate(QDate(Today().year(), 1, 31));
     settingDate_ = false;
+    // Ready for the first figure: the first employee's federal tax.
+    fgEmployees->setRow(1);
+    fgEmployees->setCol(HistoryCol::Federal);
+    fgEmployees_Click(1, HistoryCol::Federal);
 }
 
 void frmHistory::LoadHistoryGrids() {
@@ -261,15 +270,12 @@ void frmHistory::cmdPayroll_Click() {
     if (txtAmount->text().isEmpty()) txtAmount->setText(ZeroText());
     const auto amount = ParseMoney(txtAmount->text());
     if (!amount) {
-        AlarmBeep();
+        refusePost(NotANumber);
         txtAmount->clear();
         return;
     }
     FlexGrid* grid = visibleGrid();
-    if (!postable(grid)) {
-        AlarmBeep();
-        return;
-    }
+    if (!postable(grid)) return refusePost(NotAFigureCell);
     const int row = grid->row();
     const int col = grid->col();
     if (grid == fgEmployees) {
@@ -308,6 +314,12 @@ void frmHistory::cmdPayroll_Click() {
     }
     grid->setRow(row + 1);
     fgAux_Click(row + 1, AuxCol::ChildSupport);
+}
+
+void frmHistory::refusePost(const char* why) {
+    AlarmBeep();
+    MsgBox(QString::fromLatin1(why), MsgButtons::OK, QStringLiteral("Post"));
+    txtAmount->setFocus();
 }
 
 // ---- Commands ------------------------------------------------------------------------------------

@@ -72,6 +72,8 @@ private:
     void showSheet();
     QString& cell(const FlexGrid* grid, int row, int col);
     bool postable(const FlexGrid* grid) const;
+    // Beeps and tells the user why the post was refused.
+    void refusePost(const char* why);
 
     HistorySheet sheet_;
     bool employeesPresent_ = false;

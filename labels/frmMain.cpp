@@ -362,16 +362,6 @@ void frmMain::ckReturn_Click() {
     lblFullSheet->setVisible(ckReturn->isChecked());
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress)
-        for (size_t i = 0; i < txtPrintLabel.size(); ++i)
-            if (watched == txtPrintLabel[i]) {
-                txtPrintLabel_Click(int(i));
-                return true;
-            }
-    return Screen::eventFilter(watched, event);
-}
-
 // ---- Printing ------------------------------------------------------------------------------------
 
 int frmMain::CopiesOf(Copies list) const {

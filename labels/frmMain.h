@@ -106,7 +106,6 @@ public:
 
 protected:
     void Form_Load() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building the face (frmMainFace.cpp).

@@ -135,9 +135,8 @@ QWidget* frmMain::printSetupPage() {
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
         box->setText(QString::number(i + 1));
-        box->setFocusPolicy(Qt::NoFocus);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")) * 3);
-        box->installEventFilter(this);
+        AnswerClick(box, [this, i] { txtPrintLabel_Click(int(i)); });
         sheet->addWidget(box, int(i) / LabelColumns, int(i) % LabelColumns);
     }
     txtPrintLabel_Click(0);

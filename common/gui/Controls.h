@@ -9,6 +9,10 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+
+class QKeyEvent;
+class QListWidget;
 
 // Screens name every control after its control name, so that tests and screenshots
 // find it; an element of a control array is named base_index ("TxtTables_2").
@@ -43,6 +47,21 @@ inline void SelectWholeTextOnFocus(QLineEdit* box) {
     };
     box->installEventFilter(new Selector(box));
 }
+
+// Space and Enter (either one) act as a click on the focused control.
+bool IsClickKey(const QKeyEvent& key);
+
+// A control that answers a click (a picture, a caption, a box that picks a label
+// position) answers the keyboard alike: Tab reaches it, a focus frame shows it has the
+// focus, and Space or Enter then runs the click. A press dragged off the control and
+// let go elsewhere is no click.
+void AnswerClick(QWidget* control, std::function<void()> click);
+
+// A list whose choice the screen acts on follows its highlighted item, however that
+// moved (a click, the arrow keys, the program): the choice runs with its row. A click
+// on the highlighted item runs it again, so that the user can take a choice back after
+// changing what it set.
+void AnswerChoice(QListWidget* list, std::function<void(int)> choose);
 
 // Shows the hourglass for the length of a long step.
 class WaitCursor {

@@ -1,9 +1,13 @@
 #include "FlexGrid.h"
 
+#include "Controls.h"
+
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -228,6 +232,10 @@ protected:
     }
     // Typing over the grid does not jump to a cell that starts with the typed text.
     void keyboardSearch(const QString&) override {}
+    void keyPressEvent(QKeyEvent* event) override {
+        if (grid_->answerKey(*event)) return event->accept();
+        QTableView::keyPressEvent(event);
+    }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
         const QModelIndex next = QTableView::moveCursor(action, modifiers);
         if (next.isValid() && next.column() < grid_->fixedCols_) return currentIndex();
@@ -434,6 +442,23 @@ void FlexGrid::onViewCurrentChanged(int viewRow, int col) {
     if (syncing_ || viewRow < 0 || col < 0) return;
     if (col < fixedCols_) return syncView();
     moveCurrent(viewRow + 1, col);
+}
+
+bool FlexGrid::answerKey(const QKeyEvent& key) {
+    const bool click = IsClickKey(key);
+    const QString typed = key.text();
+    const bool types = !click && !typed.isEmpty() && typed.front().isPrint() &&
+                       !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!(click || types) || !validCell(row_, col_) || row_ < 1 || col_ < fixedCols_) return false;
+    Q_EMIT clicked(row_, col_);
+    if (!types) return true;
+    // The click opened the cell's entry box: what was typed is its first character.
+    QWidget* entry = view_->window()->focusWidget();
+    if (entry != nullptr && entry != view_ && entry->isEnabled()) {
+        QKeyEvent again(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), ushort(key.count()));
+        QCoreApplication::sendEvent(entry, &again);
+    }
+    return true;
 }
 
 int FlexGrid::topRow() const {

@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QKeyEvent;
 class QTableView;
 class FlexGridModel;
 
@@ -41,7 +42,9 @@ QColor VbColor(quint32 bbggrr);
 // The data grid of the screens. Row 0 is the heading row and always stays in view;
 // rows 1 .. rows() - 1 hold the data. Columns below fixedCols() look like headings and
 // never become the current cell. Cells are not edited in place: the screens edit
-// through their own entry boxes. Sizes are in twips.
+// through their own entry boxes. The keyboard does what the mouse does: Space or Enter
+// on the current cell is a click on it, and a character typed into a cell clicks it and
+// then goes on to the box the click gave the focus to. Sizes are in twips.
 class FlexGrid : public QWidget {
     Q_OBJECT
 
@@ -115,7 +118,7 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    // A mouse click on a data cell; the clicked cell is already the current cell.
+    // A click on a data cell (or Space or Enter on it); the cell is already the current cell.
     void clicked(int row, int col);
     void doubleClicked(int row, int col);
     // The current cell changes: leaveCell while row()/col() still name the old cell,
@@ -130,6 +133,7 @@ private:
     void warnNoCell(int row, int col) const;
     template <class Change> void setCellFont(int row, int col, Change&& change);
     void moveCurrent(int row, int col);
+    bool answerKey(const QKeyEvent& key);
     void syncView();
     void onViewCurrentChanged(int viewRow, int col);
     int headingPixels() const;

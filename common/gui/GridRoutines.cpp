@@ -139,5 +139,8 @@ bool DecimalKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const QString typed = key.text();
     if (typed.isEmpty() || !typed.front().isPrint()) return false;
     if (typed.size() != 1) return true;
-    return CheckDecimalKey(typed.front(), box_->text()).isNull();
+    // A typed key replaces the selected text: it is checked against the text that stays.
+    QString kept = box_->text();
+    if (box_->hasSelectedText()) kept.remove(box_->selectionStart(), box_->selectedText().size());
+    return CheckDecimalKey(typed.front(), kept).isNull();
 }

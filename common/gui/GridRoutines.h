@@ -41,7 +41,8 @@ FlexGrid* HookedGrid();
 // nothing after two decimals, one decimal point, digits and the point only.
 QChar CheckDecimalKey(QChar key, const QString& boxText);
 
-// Applies CheckDecimalKey to the characters typed into a line edit. Keys that type
+// Applies CheckDecimalKey to the characters typed into a line edit, against the text
+// that stays when the typed character replaces the selection. Keys that type
 // no character (cursor keys, Delete, Tab, Enter, Escape) and shortcuts with Ctrl or
 // Alt pass untouched. Backspace passes unless the filter is told to check it too
 // (CheckDecimalKey refuses it, as it refuses every control key).

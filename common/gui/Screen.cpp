@@ -1,13 +1,16 @@
 #include "Screen.h"
 
+#include "Controls.h"
 #include "FlexGrid.h"
 #include "GridRoutines.h"
 #include "LayoutStore.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QListView>
 #include <QPointer>
@@ -301,6 +304,14 @@ void Screen::closeEvent(QCloseEvent* event) {
     // The window is never closed by Qt itself: an unload hides and destroys it.
     event->ignore();
     unload(UnloadMode::UserClose);
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    // A button takes Space itself and leaves Enter to its window.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && IsClickKey(*event) && button != nullptr && button->isEnabled()) return button->click();
+    QMainWindow::keyPressEvent(event);
 }
 
 void Screen::showEvent(QShowEvent* event) {

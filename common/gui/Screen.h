@@ -28,6 +28,8 @@ enum class UnloadMode { Code, UserClose };
 //   cancel) and Form_Unload, hides the screen and destroys it. The user's close box
 //   unloads with UnloadMode::UserClose, whose default handling runs the program's
 //   orderly exit; an unload by the program never does.
+// - Enter presses the focused button, as Space does. Escape does not close a screen:
+//   its close box ends the program, which no stray key should do.
 class Screen : public QMainWindow {
     Q_OBJECT
 
@@ -58,6 +60,7 @@ protected:
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -90,11 +90,11 @@ void frmEmployees::txtEmployee_GotFocus(int index) {
     if (refocusing_ || index < 0 || index >= EmployeeBoxCount || txtEmployee[index] == nullptr) return;
     mnuRestore->setEnabled(true);
     QLineEdit* box = txtEmployee[index];
+    // The box keeps its amount: passing through a box never changes it. The amount
+    // comes in selected, so that what the user types replaces it.
     if (IsRememberedMoneyBox(index)) {
         rememberedBox_ = index;
         rememberedAmount_ = MoneyOf(box->text());
-        // A fresh amount is typed over zero; Pay Rate keeps its amount in view.
-        if (index != EmployeeBox::PayRate) box->setText(ZeroText());
     }
     if (index == EmployeeBox::Percent401k) askClearPercentage();
 }
@@ -144,11 +144,6 @@ int frmEmployees::boxIndexOf(const QObject* object) const {
 }
 
 bool frmEmployees::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == imgShade || watched == imgHide) && event->type() == QEvent::MouseButtonRelease) {
-        if (watched == imgShade && fraHide->isHidden()) mnuShade_Click();
-        if (watched == imgHide) fraHide->hide();
-        return true;
-    }
     const int index = boxIndexOf(watched);
     if (index < 0) return Screen::eventFilter(watched, event);
     switch (event->type()) {

@@ -411,7 +411,10 @@ void frmEmployees::connectControls() {
         new DecimalKeyFilter(txtEmployee[i]);
         // The screen's own key-down rules (emptying a zero amount) run before the key is checked.
         txtEmployee[i]->installEventFilter(this);
+        SelectWholeTextOnFocus(txtEmployee[i]);
     }
-    for (QLabel* picture : {imgShade, imgHide})
-        picture->installEventFilter(this);
+    AnswerClick(imgShade, [this] {
+        if (fraHide->isHidden()) mnuShade_Click();
+    });
+    AnswerClick(imgHide, [this] { fraHide->hide(); });
 }

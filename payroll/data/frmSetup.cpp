@@ -287,11 +287,6 @@ void frmSetup::txtPayrollBank_LostFocus(int index) {
 }
 
 bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
-    // The caption beside the picture is part of it.
-    if ((watched == Image1 || watched == lblToggle) && event->type() == QEvent::MouseButtonRelease) {
-        Image1_Click();
-        return true;
-    }
     if (event->type() == QEvent::FocusOut) {
         if (watched == txtPayrollBank[PayrollBankBox::Balance]) txtPayrollBank_LostFocus(2);
         if (watched == txtPayrollBank[PayrollBankBox::BeginningBalance]) txtPayrollBank_LostFocus(4);

@@ -80,11 +80,13 @@ frmSetup::frmSetup() : Screen(QStringLiteral("frmSetup"), QStringLiteral("Payrol
     Image1 = NewControl<QLabel>(face, QStringLiteral("Image1"));
     Image1->setPixmap(style()->standardIcon(QStyle::SP_ArrowForward).pixmap(24, 24));
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->installEventFilter(this);
+    AnswerClick(Image1, [this] { Image1_Click(); });
+    // The caption beside the picture is part of it: one stop of the Tab key for both.
     lblToggle = NewControl<QLabel>(face, QStringLiteral("lblToggle"));
     lblToggle->setText(QStringLiteral("Toggle Tab>"));
     lblToggle->setCursor(Qt::PointingHandCursor);
-    lblToggle->installEventFilter(this);
+    AnswerClick(lblToggle, [this] { Image1_Click(); });
+    lblToggle->setFocusPolicy(Qt::NoFocus);
     cmdQuit = NewControl<QPushButton>(face, QStringLiteral("cmdQuit"));
     cmdQuit->setText(QStringLiteral("Save Changes and Return to &Menu"));
     cmdQuit->setToolTip(QStringLiteral("Returns to Main Menu"));

@@ -145,8 +145,7 @@ void frmEmpReports::buildControls() {
     endLabel->setBuddy(DTEnd);
     lstQuarter = NewControl<QListWidget>(face, QStringLiteral("lstQuarter"));
     lstQuarter->setToolTip(QStringLiteral("Select a Quarter for the report"));
-    connect(lstQuarter, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { lstQuarter_Click(lstQuarter->row(item)); });
+    AnswerChoice(lstQuarter, [this](int item) { lstQuarter_Click(item); });
 
     controls->addWidget(startLabel, 0, 0);
     controls->addWidget(DTStart, 0, 1);

@@ -236,17 +236,6 @@ void frmReports::mnuPage_Click(int index) {
     ConnecttoInternet(QString::fromLatin1(ReferencePages[static_cast<std::size_t>(index)].address));
 }
 
-bool frmReports::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (int index : {LastYearLabel, YearToDateLabel})
-            if (watched == Label1[static_cast<std::size_t>(index)]) Label1_Click(index);
-        if (watched == Image2) Image2_Click();
-        for (QLabel* shade : Image3)
-            if (watched == shade) Image3_Click();
-    }
-    return Screen::eventFilter(watched, event);
-}
-
 // ---- Loading ----------------------------------------------------------------------------------------
 
 void frmReports::LoadReportData() {

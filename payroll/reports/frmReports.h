@@ -85,7 +85,6 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_QueryUnload(UnloadMode mode, bool& cancel) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFace();

@@ -55,9 +55,12 @@ frmReports::frmReports() : Screen(QStringLiteral("frmReports"), QStringLiteral("
         connect(cmdReports[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdReports_Click(i); });
     for (int i = 0; i < static_cast<int>(optReports.size()); ++i)
         connect(optReports[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { optReports_Click(i); });
-    connect(lstQuarter, &QListWidget::itemClicked, this, [this] { lstQuarter_Click(); });
-    for (QLabel* clickable : {Label1[12], Label1[17], Image2, Image3[0], Image3[1], Image3[2]})
-        clickable->installEventFilter(this);
+    AnswerChoice(lstQuarter, [this](int) { lstQuarter_Click(); });
+    for (int index : {LastYearLabelIndex, YearToDateLabelIndex})
+        AnswerClick(Label1[static_cast<std::size_t>(index)], [this, index] { Label1_Click(index); });
+    AnswerClick(Image2, [this] { Image2_Click(); });
+    for (QLabel* shade : Image3)
+        AnswerClick(shade, [this] { Image3_Click(); });
     resize(1180, 720);
 }
 

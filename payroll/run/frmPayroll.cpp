@@ -1,6 +1,7 @@
 #include "frmPayroll.h"
 
 #include "Checkbook.h"
+#include "Controls.h"
 #include "DataFileNames.h"
 #include "DataFiles.h"
 #include "Dates.h"
@@ -109,8 +110,9 @@ void frmPayroll::ConnectEvents() {
     connect(Timer1, &QTimer::timeout, this, &frmPayroll::Timer1_Timer);
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
     connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { DTPicker2_Change(); });
-    for (QLabel* picture : {imgShadeUp, imgShadeDown[ShadeDown::Bonus], imgShadeDown[ShadeDown::Summary]})
-        picture->installEventFilter(this);
+    AnswerClick(imgShadeUp, [this] { imgShadeUp_Click(); });
+    for (int i = 0; i < 2; ++i)
+        AnswerClick(imgShadeDown[static_cast<std::size_t>(i)], [this, i] { imgShadeDown_Click(i); });
 
     new DecimalKeyFilter(txtHours);
     FilterMoneyKeys(txtState);
@@ -120,15 +122,6 @@ void frmPayroll::ConnectEvents() {
     });
     connect(txtHours, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(PayrollButton::PostHours); });
     connect(txtState, &QLineEdit::returnPressed, this, [this] { cmdPayroll_Click(PayrollButton::PostAmount); });
-}
-
-bool frmPayroll::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == imgShadeUp) imgShadeUp_Click();
-        for (int i = 0; i < 2; ++i)
-            if (watched == imgShadeDown[static_cast<std::size_t>(i)]) imgShadeDown_Click(i);
-    }
-    return Screen::eventFilter(watched, event);
 }
 
 // ---- Load and activation ----------------------------------------------------------------------

@@ -216,7 +216,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();

@@ -1,20 +1,16 @@
 #include "Picture.h"
 
+#include "Controls.h"
+
 #include <QFont>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 
 ClickablePicture::ClickablePicture(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignCenter);
-}
-
-void ClickablePicture::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    // A press dragged off the picture and let go elsewhere is no click.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Q_EMIT clicked();
+    AnswerClick(this, [this] { Q_EMIT clicked(); });
 }
 
 QPixmap KestrovaLogo(int size) {

@@ -3,9 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-class QMouseEvent;
-
-// A picture the user can click, as the logos of the start-up screens are.
+// A picture the user can click, as the logos of the start-up screens are; Space or
+// Enter on it when it has the focus is a click too.
 class ClickablePicture : public QLabel {
     Q_OBJECT
 
@@ -16,9 +15,6 @@ public:
 
 Q_SIGNALS:
     void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // The program's logo, drawn rather than shipped as an image file.

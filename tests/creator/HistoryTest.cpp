@@ -12,11 +12,13 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +195,14 @@ TEST_F(HistoryTest, PostingRulesForTheEntryBox) {
         EXPECT_EQ(h.fgEmployees->textMatrix(row, col), before) << row << "," << col;
     }
     EXPECT_EQ(dialogs->beeps, 4);
+    // Each refusal says why, not with a beep alone.
+    const std::vector<QString> messages = dialogs->messages();
+    ASSERT_GE(messages.size(), 4u);
+    const std::vector<QString> refusals(messages.end() - 4, messages.end());
+    EXPECT_TRUE(refusals[0].startsWith(QStringLiteral("Only a number can be posted.")));
+    for (int i = 1; i < 4; ++i)
+        EXPECT_TRUE(refusals[static_cast<std::size_t>(i)].startsWith(QStringLiteral("Only an employee's figures")));
+    EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Post"));
     // Both shares of FICA and Medicare in the totals; the employee's share in the row.
     click(h, h.fgEmployees, 3, HistoryCol::Fica);
     post(h, QStringLiteral("10"));
@@ -209,6 +219,23 @@ TEST_F(HistoryTest, PostingRulesForTheEntryBox) {
     EXPECT_EQ(h.fgEmployees->textMatrix(3, HistoryCol::Fica), QStringLiteral("$0.00"));
     EXPECT_EQ(h.fgEmployees->textMatrix(4, HistoryCol::Fica), QStringLiteral("$0.00"));
     EXPECT_EQ(dialogs->shown.back().title, QStringLiteral("Delete Payroll"));
+}
+
+// A new user's first figure is posted where it belongs, and the deductions grid is blue.
+TEST_F(HistoryTest, TheScreenOpensOnTheFirstFigureAndTheAuxGridIsBlue) {
+    frmHistory& h = open();
+    EXPECT_EQ(h.fgEmployees->row(), 1);
+    EXPECT_EQ(h.fgEmployees->col(), HistoryCol::Federal);
+    EXPECT_EQ(h.focusWidget(), h.txtAmount);
+    EXPECT_EQ(h.lblCreating->text(), QStringLiteral("Enter Federal Tax   for Ada Brook"));
+    post(h, QStringLiteral("12.5"));
+    EXPECT_TRUE(dialogs->shown.empty());
+    EXPECT_EQ(h.fgEmployees->textMatrix(1, HistoryCol::Federal), QStringLiteral("$12.50"));
+
+    h.cmdHistory[HistoryButton::ToggleAux]->click();
+    QWidget* viewport = h.fgAux->view()->viewport();
+    const QImage shown = viewport->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(viewport->width() - 3, viewport->height() - 3), QColor(0, 0, 255));
 }
 
 TEST_F(HistoryTest, SuccessiveSavesDateThePeriodsMonthByMonth) {

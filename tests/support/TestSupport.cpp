@@ -8,8 +8,11 @@
 #include "SafeWrite.h"
 #include "Screen.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QWidget>
 
 #include <QDir>
 #include <QFile>
@@ -110,4 +113,31 @@ std::string Described(const WriteFault& fault) {
     static const char* const steps[] = {"open", "write", "flush", "sync", "rename"};
     return fault.fileName.toStdString() + " failing at " + steps[static_cast<int>(fault.step)] + " (after " +
            std::to_string(fault.afterBytes) + " bytes)";
+}
+
+void PressKey(QWidget* target, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    if (QWidget* focus = target->window()->focusWidget()) QCoreApplication::sendEvent(focus, &release);
+    QCoreApplication::processEvents();
+}
+
+void PressKeyIn(QWidget* window, int key, const QString& text) {
+    QWidget* focus = window->focusWidget();
+    PressKey(focus ? focus : window, key, text);
+}
+
+bool TabTo(QWidget* window, const QWidget* target, int mostPresses) {
+    for (int i = 0; i < mostPresses && window->focusWidget() != target; ++i)
+        PressKeyIn(window, Qt::Key_Tab);
+    return window->focusWidget() == target;
+}
+
+bool ActivateWindow(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != window; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return QApplication::activeWindow() == window;
 }

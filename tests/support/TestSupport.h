@@ -28,6 +28,17 @@ std::string Described(const WriteFault& fault);
 // layout ("1", which is both a text and a check box) followed by the tag.
 QByteArray WholeSetFile(const QString& name, const QByteArray& tag);
 
+class QWidget;
+
+// The keyboard as the user works it: a key pressed on a widget (what the key types, if
+// anything, as text), and the key pressed on whichever widget of the window has the focus.
+void PressKey(QWidget* target, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void PressKeyIn(QWidget* window, int key, const QString& text = {});
+// Tab (or Shift+Tab) until the window's focus is on the widget; false when it never is.
+bool TabTo(QWidget* window, const QWidget* target, int mostPresses = 80);
+// Shows the window as the active one, so that the focus moves within it as it does for a user.
+bool ActivateWindow(QWidget* window);
+
 // Every test that touches files runs in a fresh, empty program folder, with the
 // shared variables reset, today fixed and message boxes scripted.
 class ProgramFolderTest : public ::testing::Test {

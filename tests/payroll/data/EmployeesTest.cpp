@@ -265,7 +265,7 @@ TEST_F(EmployeeScreen, LoadedFlatRateEmployeeHasPayRateLocked) {
     EXPECT_TRUE(box(EmployeeBox::PayRate)->isEnabled());
 }
 
-TEST_F(EmployeeScreen, MoneyBoxLeftUntouchedStaysZeroAndRestoreBringsBackItsAmount) {
+TEST_F(EmployeeScreen, MoneyBoxPassedThroughKeepsItsAmountAndRestoreBringsBackTheOneItHad) {
     EmployeeRecord e = Employee(1);
     e.InsurancePerPay = Money::fromCents(2500);
     WriteEmployees({e});
@@ -273,10 +273,13 @@ TEST_F(EmployeeScreen, MoneyBoxLeftUntouchedStaysZeroAndRestoreBringsBackItsAmou
     loadRow(0);
     EXPECT_FALSE(screen.mnuRestore->isEnabled());
     screen.txtEmployee_GotFocus(EmployeeBox::Insurance);
-    EXPECT_EQ(box(EmployeeBox::Insurance)->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(box(EmployeeBox::Insurance)->text(), QStringLiteral("$25.00"));
     EXPECT_TRUE(screen.mnuRestore->isEnabled());
     screen.txtEmployee_LostFocus(EmployeeBox::Insurance);
-    EXPECT_EQ(box(EmployeeBox::Insurance)->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(box(EmployeeBox::Insurance)->text(), QStringLiteral("$25.00"));
+    box(EmployeeBox::Insurance)->setText(QStringLiteral("30"));
+    screen.txtEmployee_LostFocus(EmployeeBox::Insurance);
+    EXPECT_EQ(box(EmployeeBox::Insurance)->text(), QStringLiteral("$30.00"));
     screen.mnuRestore->trigger();
     EXPECT_EQ(box(EmployeeBox::Insurance)->text(), QStringLiteral("$25.00"));
     EXPECT_FALSE(screen.mnuRestore->isEnabled());
@@ -330,9 +333,11 @@ TEST_F(EmployeeScreen, TabbingThroughTheMoneyBoxesFollowsTheirFocusRules) {
     insurance->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     ASSERT_TRUE(insurance->hasFocus());
-    EXPECT_EQ(insurance->text(), QStringLiteral("$0.00"));
+    // Passing through keeps the amount; it comes in selected, so a typed one replaces it.
+    EXPECT_EQ(insurance->text(), QStringLiteral("$25.00"));
+    EXPECT_EQ(insurance->selectedText(), QStringLiteral("$25.00"));
     Press(insurance, Qt::Key_Tab);
-    EXPECT_EQ(insurance->text(), QStringLiteral("$0.00"));
+    EXPECT_EQ(insurance->text(), QStringLiteral("$25.00"));
     QLineEdit* support = box(EmployeeBox::ChildSupport);
     ASSERT_EQ(QApplication::focusWidget(), support);
     // Emptied and left: a beep, and the box keeps the focus.
@@ -351,6 +356,9 @@ TEST_F(EmployeeScreen, TabbingThroughTheMoneyBoxesFollowsTheirFocusRules) {
               std::vector<QString>{QStringLiteral("Would you like to Clear Percentage?")});
     screen.mnuRestore->trigger();
     EXPECT_EQ(box(EmployeeBox::SupportFee)->text(), QStringLiteral("$0.00"));
+    screen.cmdEmployee[EmployeeButton::Save]->click();
+    EXPECT_EQ(ReadEmployee(1).InsurancePerPay, Money::fromCents(2500));
+    EXPECT_EQ(ReadEmployee(1).ChildSupportPerPay, Money::fromCents(500));
 }
 
 TEST_F(EmployeeScreen, NonNumericAmountBeepsAndIsEmptied) {

@@ -13,8 +13,12 @@
 #include "frmSplash.h"
 #include "frmStartup.h"
 #include "frmTables.h"
+#include "PayRun.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -268,4 +272,87 @@ TEST_F(StartupTest, ALogoOpensTheSetupAndTheWelcomeLogoHidesItsFrameFirst) {
     deleteUnloadedScreens();
     EXPECT_FALSE(IsLoaded<frmSplash>());
     EXPECT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSetup")});
+}
+
+// A new owner on the keyboard alone: from the welcome screen through the setup, the first
+// employee and into the first pay run, where the employee is marked and given 32 hours.
+TEST_F(StartupTest, TheKeyboardAloneTakesANewOwnerFromTheWelcomeScreenToTheFirstPayRun) {
+    for (const char* file : {"StateTaxes.txt", "StateTaxTables.txt", "TaxVariables.txt", "TaxTable.txt",
+                             "PercentageTable.txt", "NonResidentTaxTable.txt"})
+        copyShipped(QString::fromLatin1(file));
+    Main();
+    const auto type = [](QWidget* window, const QString& text) {
+        for (QChar c : text)
+            PressKeyIn(window, 0, QString(c));
+    };
+    frmSplash& splash = Form<frmSplash>();
+    ASSERT_TRUE(ActivateWindow(&splash));
+    ASSERT_TRUE(TabTo(&splash, splash.cmdContinue));
+    PressKeyIn(&splash, Qt::Key_Return);
+    ASSERT_TRUE(splash.fraWelcome->isVisible());
+    ASSERT_TRUE(TabTo(&splash, splash.imgLogo[frmSplash::WelcomeLogo]));
+    PressKeyIn(&splash, Qt::Key_Space);
+    deleteUnloadedScreens();
+    ASSERT_EQ(visibleScreens(), QStringList{QStringLiteral("frmSetup")});
+
+    // The setup keeps what it shows and hands over to the main menu.
+    frmSetup& setup = Form<frmSetup>();
+    ASSERT_TRUE(ActivateWindow(&setup));
+    ASSERT_TRUE(TabTo(&setup, setup.cmdQuit));
+    PressKeyIn(&setup, Qt::Key_Return);
+    ASSERT_EQ(visibleScreens(), QStringList{QStringLiteral("frmStartup")});
+
+    frmStartup& menu = Form<frmStartup>();
+    ASSERT_TRUE(ActivateWindow(&menu));
+    ASSERT_TRUE(TabTo(&menu, menu.cmdStart));
+    PressKeyIn(&menu, Qt::Key_Return);
+    frmEmployees& employees = Form<frmEmployees>();
+    ASSERT_EQ(visibleScreens(), QStringList{QStringLiteral("frmEmployees")});
+    ASSERT_TRUE(ActivateWindow(&employees));
+    ASSERT_EQ(employees.focusWidget(), employees.txtEmployee[EmployeeBox::Name]);
+    type(&employees, QStringLiteral("Ada Brook"));
+    const auto choose = [&employees](std::initializer_list<QComboBox*> lists) {
+        for (QComboBox* list : lists) {
+            ASSERT_TRUE(TabTo(&employees, list)) << list->objectName().toStdString();
+            PressKeyIn(&employees, Qt::Key_Down);
+        }
+    };
+    choose({employees.cboPayStatus, employees.cboFrequency});
+    ASSERT_TRUE(TabTo(&employees, employees.txtEmployee[EmployeeBox::PayRate]));
+    type(&employees, QStringLiteral("15"));
+    ASSERT_TRUE(TabTo(&employees, employees.cmdEmployee[EmployeeButton::TogglePersonal]));
+    PressKeyIn(&employees, Qt::Key_Return);
+    // Passing the 401k percent asks whether to clear it.
+    dialogs->answer(MsgAnswer::No);
+    choose({employees.cboStatus, employees.cboDependents});
+    ASSERT_TRUE(TabTo(&employees, employees.cmdEmployee[EmployeeButton::Save]));
+    PressKeyIn(&employees, Qt::Key_Return);
+    const EmployeeRecord saved = testrecords::ReadEmployee(1);
+    EXPECT_EQ(saved.Name.trimmed(), QStringLiteral("Ada Brook"));
+    EXPECT_EQ(saved.PayStatus.trimmed(), QStringLiteral("Hourly"));
+    EXPECT_EQ(saved.PayRate.trimmed(), QStringLiteral("$15.00"));
+    ASSERT_TRUE(TabTo(&employees, employees.cmdEmployee[EmployeeButton::Menu]));
+    PressKeyIn(&employees, Qt::Key_Return);
+
+    // The menu now offers the pay run first.
+    ASSERT_TRUE(ActivateWindow(&menu));
+    ASSERT_TRUE(TabTo(&menu, menu.cmdStart));
+    PressKeyIn(&menu, Qt::Key_Return);
+    frmPayroll& run = Form<frmPayroll>();
+    ASSERT_EQ(visibleScreens(), QStringList{QStringLiteral("frmPayroll")});
+    ASSERT_TRUE(ActivateWindow(&run));
+    ASSERT_TRUE(TabTo(&run, run.fgEmployees->view()));
+    ASSERT_EQ(run.fgEmployees->textMatrix(1, PayCol::Mark), PayMark);
+    PressKeyIn(&run, Qt::Key_Space);
+    EXPECT_EQ(run.fgEmployees->textMatrix(1, PayCol::Mark), QString());
+    PressKeyIn(&run, Qt::Key_Space);
+    EXPECT_EQ(run.fgEmployees->textMatrix(1, PayCol::Mark), PayMark);
+    for (int col = PayCol::Mark; col < PayCol::Hours; ++col)
+        PressKeyIn(&run, Qt::Key_Right);
+    ASSERT_EQ(run.fgEmployees->col(), PayCol::Hours);
+    type(&run, QStringLiteral("32"));
+    EXPECT_EQ(run.txtHours->text(), QStringLiteral("32"));
+    PressKeyIn(&run, Qt::Key_Return);
+    EXPECT_EQ(run.fgEmployees->textMatrix(1, PayCol::Hours), QStringLiteral("32"));
+    EXPECT_TRUE(ended.empty());
 }
