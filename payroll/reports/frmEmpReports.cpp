@@ -329,24 +329,42 @@ void frmEmpReports::cmdEmplloyee_Click(int index) {
 }
 
 void frmEmpReports::BuildReport() {
+    // Years of many employees take a while: the user sees that the screen is at work.
+    const WaitCursor wait;
     fgReport->setRows(1);
+    // The grid takes its rows at once (each paycheck, a totals line and a blank line an
+    // employee): grown employee by employee it would move its cells again and again,
+    // which the first report of a run pays for most.
+    int rows = 1;
+    forEachSelected([&](int row) {
+        if (const std::optional<int> paychecks = CountPaychecks(row, DTStart->date(), DTEnd->date()))
+            rows += *paychecks + 2;
+    });
+    fgReport->setRows(rows);
+    int next = 1;
+    forEachSelected([&](int row) { next = AddEmployeeRows(row, next); });
+    // A history changed between the count and the reading leaves no rows to spare.
+    fgReport->setRows(next);
+}
+
+void frmEmpReports::forEachSelected(const std::function<void(int)>& action) {
     for (int row = 1; row < fgEmployees->rows(); ++row)
         if (!fgEmployees->textMatrix(row, 0).isEmpty()) {
-            if (!ReportFileErrors([&] { AddEmployeeRows(row); })) break;
+            if (!ReportFileErrors([&] { action(row); })) break;
         }
 }
 
-void frmEmpReports::AddEmployeeRows(int row) {
+int frmEmpReports::AddEmployeeRows(int row, int next) {
     const std::optional<EmployeePayHistory> history = GatherPayHistory(row, DTStart->date(), DTEnd->date());
-    if (!history) return;
-    const int first = fgReport->rows();
+    if (!history) return next;
+    const int first = next;
     // The paychecks, the totals line and a blank line.
-    fgReport->setRows(first + static_cast<int>(history->Paychecks.size()) + 2);
+    const int needed = first + static_cast<int>(history->Paychecks.size()) + 2;
+    if (fgReport->rows() < needed) fgReport->setRows(needed);
     // A year of every employee's paychecks is many thousand cells: the view hears of
     // them once, when they are all in place.
     QAbstractItemModel* model = fgReport->view()->model();
     const QSignalBlocker quiet(model);
-    int next = first;
     const auto fill = [&](const QStringList& cells) {
         for (int col = 0; col < cells.size(); ++col)
             fgReport->setTextMatrix(next, col, cells[col]);
@@ -357,6 +375,8 @@ void frmEmpReports::AddEmployeeRows(int row) {
     fill(TotalsCells(*history));
     model->blockSignals(false);
     Q_EMIT model->dataChanged(model->index(first - 1, 0), model->index(next - 2, ReportColumns - 1));
+    // The blank line.
+    return next + 1;
 }
 
 void frmEmpReports::PrintReport() {

@@ -6,12 +6,16 @@
 #include "RecordSupport.h"
 #include "frmEmpReports.h"
 
+#include <QAbstractItemModel>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 #include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -231,6 +235,24 @@ TEST_F(EmpReportsTest, OneRowAPaycheckThenTotalsAndAnEmployeeWithoutHistoryIsSki
     screen.Show();
     EXPECT_EQ(HookedGrid(), screen.fgReport);
     EXPECT_EQ(column(*screen.fgEmployees, 0), (QStringList{"", "", "\u00AB", ""}));
+}
+
+// A report of years of paychecks takes a while: the screen shows that it is at work.
+TEST_F(EmpReportsTest, CreateReportShowsAWaitCursorWhileItWorks) {
+    writeEmployees(2);
+    AppendPayRecords(QStringLiteral("1002"), {paycheck(QDate(2026, 6, 1), 10000)});
+    frmEmpReports& screen = open();
+    screen.cmdEmplloyee[6]->click();
+    std::vector<bool> waiting;
+    QObject::connect(screen.fgReport->view()->model(), &QAbstractItemModel::rowsInserted, [&waiting] {
+        waiting.push_back(QApplication::overrideCursor() != nullptr &&
+                          QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    });
+    screen.cmdEmplloyee[1]->click();
+    EXPECT_EQ(screen.fgReport->rows(), 1 + 1 + 2);
+    ASSERT_FALSE(waiting.empty());
+    EXPECT_EQ(waiting, std::vector<bool>(waiting.size(), true));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // ---- The printout ----------------------------------------------------------------------------
