@@ -366,8 +366,12 @@ int frmEmpReports::AddEmployeeRows(int row, int next) {
     QAbstractItemModel* model = fgReport->view()->model();
     const QSignalBlocker quiet(model);
     const auto fill = [&](const QStringList& cells) {
-        for (int col = 0; col < cells.size(); ++col)
-            fgReport->setTextMatrix(next, col, cells[col]);
+        for (int col = 0; col < cells.size(); ++col) {
+            // A text equal to the one above (the name, the hours, a regular deduction)
+            // shares its memory: a year of paychecks repeats most of its cells.
+            const QString above = fgReport->textMatrix(next - 1, col);
+            fgReport->setTextMatrix(next, col, above == cells[col] ? above : cells[col]);
+        }
         ++next;
     };
     for (const PayRecord& paycheck : history->Paychecks)
