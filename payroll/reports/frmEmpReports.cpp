@@ -117,8 +117,10 @@ ColumnPlaces PlaceColumns(const std::vector<QStringList>& rows) {
 // The text cut to the room before the next column.
 QString FitBefore(const QString& text, double room) {
     const Printer& printer = ThePrinter();
+    // The room was worked out from the same width: rounding must not cut a name that fits.
+    constexpr double Rounding = 0.01;
     qsizetype keep = text.size();
-    while (keep > 0 && printer.textWidth(text.left(keep)) > room)
+    while (keep > 0 && printer.textWidth(text.left(keep)) > room + Rounding)
         --keep;
     return text.left(keep);
 }

@@ -371,6 +371,12 @@ TEST_F(TessalyTest, SheetsRenderToPdf) {
         PrinterScope painting(std::make_unique<PaintingBackend>(MakePdfPrinter(folder + QStringLiteral("/MailingSet.pdf"))));
         select(s.lstAccounts, {0, 1, 2});
         s.ckReturnLabel->setChecked(true);
+        // A General label whose last line is too wide for a label at 10 points.
+        const QStringList general = {QStringLiteral("Rancho Feed"), QStringLiteral("12 Main Street"), QString(),
+                                     QStringLiteral("Rancho Santa Margarita"), QStringLiteral("CA"),
+                                     QStringLiteral("92688-1234")};
+        for (int i = 0; i < general.size(); ++i)
+            s.txtGeneral[size_t(i)]->setText(general[i]);
         s.txtPrintLabel_Click(1);
         EXPECT_EQ(s.PrintLabelRun(), PrintOutcome::Printed);
     }
