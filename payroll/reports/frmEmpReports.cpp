@@ -338,22 +338,25 @@ void frmEmpReports::BuildReport() {
     // employee): grown employee by employee it would move its cells again and again,
     // which the first report of a run pays for most.
     int rows = 1;
-    forEachSelected([&](int row) {
-        if (const std::optional<int> paychecks = CountPaychecks(row, DTStart->date(), DTEnd->date()))
-            rows += *paychecks + 2;
-    });
+    try {
+        forEachSelected([&](int row) {
+            if (const std::optional<int> paychecks = CountPaychecks(row, DTStart->date(), DTEnd->date()))
+                rows += *paychecks + 2;
+        });
+    } catch (const FileError&) {
+        // Reading the histories below meets the same file and tells the user, once.
+    }
     fgReport->setRows(rows);
     int next = 1;
-    forEachSelected([&](int row) { next = AddEmployeeRows(row, next); });
+    // A file that cannot be read ends the report there.
+    ReportFileErrors([&] { forEachSelected([&](int row) { next = AddEmployeeRows(row, next); }); });
     // A history changed between the count and the reading leaves no rows to spare.
     fgReport->setRows(next);
 }
 
 void frmEmpReports::forEachSelected(const std::function<void(int)>& action) {
     for (int row = 1; row < fgEmployees->rows(); ++row)
-        if (!fgEmployees->textMatrix(row, 0).isEmpty()) {
-            if (!ReportFileErrors([&] { action(row); })) break;
-        }
+        if (!fgEmployees->textMatrix(row, 0).isEmpty()) action(row);
 }
 
 int frmEmpReports::AddEmployeeRows(int row, int next) {

@@ -52,8 +52,7 @@ protected:
 private:
     void buildControls();
     void markAll(const QString& mark);
-    // Runs the action for each selected row of the selection grid, in order, until a file
-    // error stops it (the error is shown).
+    // Runs the action for each selected row of the selection grid, in order.
     void forEachSelected(const std::function<void(int)>& action);
     void printPages();
 };
