@@ -4,11 +4,21 @@
 #include "PrintRoutines.h"
 #include "Printer.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
 constexpr std::array<float, LabelColumns> ColumnX = {0.35f, 3.1f, 5.8f};
+
+// The stock: 2.625 in wide labels from 0.1875 in off the left edge of the paper, 0.125 in
+// apart. A line ends this far short of its label's right edge, so that a sheet fed a
+// little askew still keeps it on the label.
+constexpr double StockLeft = 0.1875;
+constexpr double StockLabelWidth = 2.625;
+constexpr double StockColumnGap = 0.125;
+constexpr double RightClearance = 0.03;
 
 // Advances through the sheet; a full sheet closes its job.
 class SheetCursor {
@@ -104,12 +114,39 @@ LabelJobs PlanBusinessSheet(const LabelLines& business) {
     return sheet.finish();
 }
 
+namespace {
+
+// The width a line of a label in the column may take, in twips: up to its label's right
+// edge, or to the printable area's where the printer cannot reach that far.
+double LineRoom(int column) {
+    const Printer& printer = ThePrinter();
+    const double labelRight =
+        (StockLeft + (column - 1) * (StockLabelWidth + StockColumnGap) + StockLabelWidth) * TwipsPerInch;
+    const double printableRight = printer.printableOrigin().x() + printer.scaleWidth();
+    return std::min(labelRight, printableRight) - RightClearance * TwipsPerInch -
+           static_cast<double>(LabelX(column)) * TwipsPerInch;
+}
+
+// Sets the largest size, from the label's own down by half points, at which the line fits.
+void FitLine(const QString& line, double size, double room) {
+    Printer& printer = ThePrinter();
+    printer.setFontSize(size);
+    for (double width = printer.textWidth(line); width > room && size > 0.5; width = printer.textWidth(line)) {
+        // Widths grow with the size: start near the fitting size rather than half a point down.
+        size = std::max(0.5, std::min(size - 0.5, std::floor(2.0 * size * room / width) / 2.0));
+        printer.setFontSize(size);
+    }
+}
+
+} // namespace
+
 void PrintOneLabel(const LabelLines& lines, int column, int row, AddressStyle style) {
     Printer& printer = ThePrinter();
-    printer.setFontSize(LabelFontSize(lines));
-    SetPrintPosition(LabelX(column), LabelY(row));
+    const double room = LineRoom(column);
+    SetPagePosition(LabelX(column), LabelY(row));
     for (const QString& line : PrintedLines(lines, style)) {
-        SetPrintPosition(LabelX(column), 0);
+        SetPagePosition(LabelX(column), 0);
+        FitLine(line, LabelFontSize(lines), room);
         printer.print(line);
     }
 }

@@ -17,7 +17,8 @@ inline const QString LabelFace = QStringLiteral("Liberation Sans");
 // Row and column (from 1) of a position.
 inline int LabelRow(int position) { return position / LabelColumns + 1; }
 inline int LabelColumn(int position) { return position % LabelColumns + 1; }
-// The label origin in inches, measured like every printed position.
+// The label origin in inches from the top-left corner of the paper, whatever the
+// printer's margins: the labels lie at fixed places on the sheet.
 float LabelX(int column);
 float LabelY(int row);
 
@@ -70,5 +71,6 @@ LabelJobs PlanBusinessSheet(const LabelLines& business);
 // for labels, then every job of the plan. Cancelling the dialog throws PrintCancelled;
 // callers run it inside RunPrintJob.
 void PrintLabelJobs(const LabelJobs& jobs, AddressStyle style);
-// Prints one label at a column and row (from 1) in the current job.
+// Prints one label at a column and row (from 1) in the current job. A line wider than
+// its label prints in a smaller size, half a point at a time, until it fits.
 void PrintOneLabel(const LabelLines& lines, int column, int row, AddressStyle style);

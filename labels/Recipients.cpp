@@ -8,6 +8,7 @@
 #include "SiblingRecords.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
 
@@ -183,8 +184,9 @@ bool BillingCycleMatches(const CycleRecord& cycle, int frequency, int month) {
 }
 
 std::vector<int> StatementMatches(const std::vector<CustomerEntry>& customers, const QStringList& names) {
+    const QSet<QString> wanted(names.begin(), names.end());
     std::vector<int> matches;
     for (size_t i = 0; i < customers.size(); ++i)
-        if (names.contains(customers[i].displayName)) matches.push_back(int(i));
+        if (wanted.contains(customers[i].displayName)) matches.push_back(int(i));
     return matches;
 }

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,19 +27,53 @@ namespace labels {
 
 namespace {
 
+// Lists hold thousands of entries: a selection changes in one step of the list's selection
+// model, never entry by entry (each step costs time in proportion to what is selected).
 void SelectAll(QListWidget* list, bool selected) {
-    for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setSelected(selected);
+    if (selected)
+        list->selectAll();
+    else
+        list->clearSelection();
 }
 
 bool AnySelected(const QListWidget* list) {
-    return !list->selectedItems().isEmpty();
+    return list->selectionModel()->hasSelection();
+}
+
+// One flag an entry: whether it is selected.
+std::vector<bool> SelectionFlags(const QListWidget* list) {
+    std::vector<bool> flags(size_t(list->count()), false);
+    for (const QItemSelectionRange& range : list->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            flags[size_t(row)] = true;
+    return flags;
+}
+
+// Adds the entries (indexes of the list) to its selection.
+void SelectRows(QListWidget* list, const std::vector<int>& rows) {
+    if (rows.empty()) return;
+    std::vector<bool> flags = SelectionFlags(list);
+    for (int row : rows)
+        flags[size_t(row)] = true;
+    // The whole selection as runs of neighbouring entries, set anew: adding to scattered
+    // ranges costs the model time in proportion to the ranges it already holds.
+    QItemSelection selection;
+    for (size_t row = 0; row < flags.size(); ++row) {
+        if (!flags[row]) continue;
+        const size_t first = row;
+        while (row + 1 < flags.size() && flags[row + 1])
+            ++row;
+        selection.append(QItemSelectionRange(list->model()->index(int(first), 0), list->model()->index(int(row), 0)));
+    }
+    list->clearSelection();
+    list->selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 template <class T> std::vector<T> SelectedOf(const QListWidget* list, const std::vector<T>& entries) {
     std::vector<T> chosen;
-    for (int i = 0; i < list->count() && size_t(i) < entries.size(); ++i)
-        if (list->item(i)->isSelected()) chosen.push_back(entries[size_t(i)]);
+    const std::vector<bool> flags = SelectionFlags(list);
+    for (size_t i = 0; i < flags.size() && i < entries.size(); ++i)
+        if (flags[i]) chosen.push_back(entries[i]);
     return chosen;
 }
 
@@ -218,9 +253,11 @@ void frmMain::Command1_Click(int index) {
 }
 
 void frmMain::ShowRecipients() {
-    lstRecipients->clear();
-    for (int i = 0; i < lstAccounts->count(); ++i)
-        if (lstAccounts->item(i)->isSelected()) lstRecipients->addItem(lstAccounts->item(i)->text());
+    QStringList recipients;
+    const std::vector<bool> flags = SelectionFlags(lstAccounts);
+    for (size_t i = 0; i < flags.size(); ++i)
+        if (flags[i]) recipients.append(lstAccounts->item(int(i))->text());
+    FillList(lstRecipients, recipients);
 }
 
 void frmMain::startSearch() {
@@ -240,8 +277,10 @@ void frmMain::criteriaSearch() {
             field = static_cast<SearchField>(k);
             break;
         }
+    std::vector<int> found;
     for (size_t i = 0; i < customers_.size(); ++i)
-        if (SearchMatches(customers_[i], field, txtSearchfor->text())) lstAccounts->item(int(i))->setSelected(true);
+        if (SearchMatches(customers_[i], field, txtSearchfor->text())) found.push_back(int(i));
+    SelectRows(lstAccounts, found);
     fraSearch->hide();
 }
 
@@ -257,9 +296,10 @@ void frmMain::contractServiceSearch() {
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
+    std::vector<int> found;
     for (size_t i = 0; i < customers_.size(); ++i)
-        if (SearchMatches(customers_[i], SearchField::ContractService, service->text()))
-            lstAccounts->item(int(i))->setSelected(true);
+        if (SearchMatches(customers_[i], SearchField::ContractService, service->text())) found.push_back(int(i));
+    SelectRows(lstAccounts, found);
     fraSearch->hide();
 }
 
@@ -269,8 +309,10 @@ void frmMain::billingCycleSearch() {
     const int month = lstMonth->currentRow();
     // Read now: the billing program may have changed the cycles since the screen loaded.
     const std::vector<CycleRecord> cycles = ReadCycles().value_or(std::vector<CycleRecord>());
+    std::vector<int> found;
     for (size_t n = 0; n < cycles.size() && int(n) < lstAccounts->count(); ++n)
-        if (BillingCycleMatches(cycles[n], frequency, month)) lstAccounts->item(int(n))->setSelected(true);
+        if (BillingCycleMatches(cycles[n], frequency, month)) found.push_back(int(n));
+    SelectRows(lstAccounts, found);
     fraSearch->hide();
 }
 
@@ -299,8 +341,9 @@ void frmMain::loadStatementSelection() {
     for (const QListWidgetItem* item : lstStatementNames->selectedItems())
         names.append(item->text());
     const std::vector<int> matches = StatementMatches(customers_, names);
-    for (int i : matches)
-        lstAccounts->item(i)->setSelected(true);
+    SelectRows(lstAccounts, matches);
+    // An open recipient list shows the customers just added.
+    if (!fraRecipients->isHidden()) ShowRecipients();
     if (ckDeleteStatementList->isChecked()) ReportFileErrors([] { DeleteDataFile(StatementFile); });
     if (!matches.empty()) SSTab1->setCurrentIndex(CustomerTab);
 }

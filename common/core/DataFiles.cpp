@@ -564,12 +564,20 @@ void RandomFile::appendAt(std::int32_t recordNumber, std::int64_t offset, const 
 }
 
 QByteArray RandomFile::readAll() {
+    QByteArray bytes;
+    readAll(bytes);
+    return bytes;
+}
+
+void RandomFile::readAll(QByteArray& bytes) {
+    bytes.resize(0);
     if (!file_->seek(0))
         throw FileError(path_, problemText(QStringLiteral("It could not be read"), file_->errorString()));
-    QByteArray bytes = file_->readAll();
-    if (file_->error() != QFileDevice::NoError)
+    bytes.resize(file_->size());
+    const qint64 read = file_->read(bytes.data(), bytes.size());
+    if (read < 0 || file_->error() != QFileDevice::NoError)
         throw FileError(path_, problemText(QStringLiteral("It could not be read"), file_->errorString()));
-    return bytes;
+    bytes.resize(read);
 }
 
 RandomFile OpenRandomFile(QStringView name, int recordLength) {

@@ -135,6 +135,9 @@ public:
     std::int32_t append(const QByteArray& record);
     // The whole file in one read (sweeps decode the records from it in memory).
     QByteArray readAll();
+    // The same into a buffer the caller keeps: reading many files in a row into one
+    // buffer spares the system handing over (and taking back) fresh memory for each.
+    void readAll(QByteArray& bytes);
 
     template <class R> std::optional<R> get(std::int32_t n) {
         auto bytes = read(n);

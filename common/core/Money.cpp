@@ -1,5 +1,7 @@
 #include "Money.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -68,34 +70,32 @@ i128 exactTimesDouble(i128 value, double factor) {
 }
 
 // Digits with thousands separators.
-QString groupedDigits(i128 whole) {
-    QString digits;
-    if (whole == 0) return QStringLiteral("0");
-    while (whole > 0) {
-        digits.prepend(QChar(u'0' + static_cast<int>(whole % 10)));
-        whole /= 10;
-    }
-    for (qsizetype i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, u',');
-    return digits;
-}
-
-// |value| / 10^places written with the given number of decimals; value already rounded.
-QString fixedText(i128 value, int places, bool grouped) {
+// |value| / 10^places written with the given number of decimals, the whole part in
+// groups of three digits when asked, after the lead character if one is given; value
+// already rounded. Written from the right into one buffer: reports format many thousand
+// amounts at a time.
+QString fixedText(i128 value, int places, bool grouped, char16_t lead = 0) {
     const bool negative = value < 0;
     if (negative) value = -value;
-    const i128 unit = pow10(places);
-    const i128 whole = value / unit;
-    i128 fraction = value % unit;
-    QString text = grouped ? groupedDigits(whole) : groupedDigits(whole).remove(u',');
-    if (places > 0) {
-        QString frac;
-        for (int i = 0; i < places; ++i) {
-            frac.prepend(QChar(u'0' + static_cast<int>(fraction % 10)));
-            fraction /= 10;
-        }
-        text += u'.' + frac;
+    // The decimals, up to 39 digits with their 12 group commas, the point, the sign and the lead.
+    QVarLengthArray<char16_t, 64> buffer(std::max(places, 0) + 54);
+    char16_t* const end = buffer.data() + buffer.size();
+    char16_t* p = end;
+    for (int i = 0; i < places; ++i) {
+        *--p = static_cast<char16_t>(u'0' + static_cast<int>(value % 10));
+        value /= 10;
     }
-    return negative ? u'-' + text : text;
+    if (places > 0) *--p = u'.';
+    int digits = 0;
+    do {
+        if (grouped && digits > 0 && digits % 3 == 0) *--p = u',';
+        *--p = static_cast<char16_t>(u'0' + static_cast<int>(value % 10));
+        value /= 10;
+        ++digits;
+    } while (value > 0);
+    if (negative) *--p = u'-';
+    if (lead != 0) *--p = lead;
+    return QString(reinterpret_cast<const QChar*>(p), end - p);
 }
 
 // A decimal rescaled to the given number of places, halves away from zero.
@@ -264,7 +264,7 @@ Decimal DecimalOf(double x) {
 
 QString CurrencyText(Money m) {
     const i128 cents = divHalfAway(m.raw(), 100);
-    const QString body = u'$' + fixedText(cents < 0 ? -cents : cents, 2, true);
+    const QString body = fixedText(cents < 0 ? -cents : cents, 2, true, u'$');
     return cents < 0 ? u'(' + body + u')' : body;
 }
 

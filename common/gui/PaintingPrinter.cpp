@@ -58,6 +58,11 @@ QSizeF PaintingBackend::printableSize(PageOrientation orientation) const {
     return layoutFor(orientation).paintRect(QPageLayout::Point).size() * TwipsPerPoint;
 }
 
+QPointF PaintingBackend::printableOrigin(PageOrientation orientation) const {
+    const QMarginsF margins = layoutFor(orientation).margins(QPageLayout::Point);
+    return QPointF(margins.left(), margins.top()) * TwipsPerPoint;
+}
+
 double PaintingBackend::textWidth(const PrintFont& font, const QString& text) const {
     const QFontMetricsF metrics(font.qfont(), &printer());
     return metrics.horizontalAdvance(text) * TwipsPerInch / printer().logicalDpiX();

@@ -25,6 +25,7 @@ public:
     ~PaintingBackend() override;
 
     QSizeF printableSize(PageOrientation orientation) const override;
+    QPointF printableOrigin(PageOrientation orientation) const override;
     double textWidth(const PrintFont& font, const QString& text) const override;
     double lineHeight(const PrintFont& font) const override;
 

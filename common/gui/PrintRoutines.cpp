@@ -61,6 +61,12 @@ void SetPrintPosition(float x, float y) {
     if (y > 0) ThePrinter().setCurrentY(Twips(y));
 }
 
+void SetPagePosition(float x, float y) {
+    const QPointF origin = ThePrinter().printableOrigin();
+    if (x > 0) ThePrinter().setCurrentX(Twips(x) - origin.x());
+    if (y > 0) ThePrinter().setCurrentY(Twips(y) - origin.y());
+}
+
 void SetPrintFont(std::int16_t size, bool bold, bool underline) {
     Printer& printer = ThePrinter();
     if (size > 0) printer.setFontSize(size);

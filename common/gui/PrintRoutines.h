@@ -19,6 +19,9 @@ void ShowPrinterDialog();
 void SetupPrinter(const QString& orientation);
 // x > 0 sets the horizontal position, y > 0 the vertical one; 0 or less leaves it.
 void SetPrintPosition(float x, float y);
+// The same in inches from the top-left corner of the paper rather than of the printable
+// area, for stock printed at fixed places on the sheet whatever the printer's margins.
+void SetPagePosition(float x, float y);
 // size > 0 sets the size; bold and underline always follow the flags.
 void SetPrintFont(std::int16_t size, bool bold, bool underline);
 // The business name, address (and second line when there is one), city line and

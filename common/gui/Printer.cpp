@@ -62,6 +62,10 @@ double Printer::scaleHeight() const {
     return backend_->printableSize(orientation_).height();
 }
 
+QPointF Printer::printableOrigin() const {
+    return backend_->printableOrigin(orientation_);
+}
+
 void Printer::preparePage() {
     if (!jobOpen_) {
         backend_->beginJob(orientation_, copies_);

@@ -59,6 +59,9 @@ public:
 
     // The printable area of a page in twips.
     virtual QSizeF printableSize(PageOrientation orientation) const = 0;
+    // Where the printable area starts, in twips from the top-left corner of the page
+    // (the printer's left and top margins).
+    virtual QPointF printableOrigin(PageOrientation orientation) const = 0;
     virtual double textWidth(const PrintFont& font, const QString& text) const = 0;
     // The height of one printed line of the font (what an ended line moves down).
     virtual double lineHeight(const PrintFont& font) const = 0;
@@ -97,6 +100,11 @@ public:
     // The printable width and height in twips for the current orientation.
     double scaleWidth() const;
     double scaleHeight() const;
+    // The printable area's top-left corner in twips from the page's top-left corner,
+    // for the current orientation. Printouts place from the printable area; stock whose
+    // places are fixed on the paper (label sheets) subtracts this to place from the
+    // page corner whatever the printer's margins.
+    QPointF printableOrigin() const;
 
     const QString& fontName() const { return font_.name; }
     QString fontFace() const { return font_.face; }

@@ -30,8 +30,12 @@ RecordingBackend::RecordingBackend() : device_(1, 1, QImage::Format_ARGB32) {
 }
 
 QSizeF RecordingBackend::printableSize(PageOrientation orientation) const {
-    return orientation == PageOrientation::Portrait ? QSizeF(PortraitWidth, PortraitHeight)
-                                                    : QSizeF(PortraitHeight, PortraitWidth);
+    const QSizeF portrait(PaperWidth - 2 * margin, PaperHeight - 2 * margin);
+    return orientation == PageOrientation::Portrait ? portrait : portrait.transposed();
+}
+
+QPointF RecordingBackend::printableOrigin(PageOrientation) const {
+    return {margin, margin};
 }
 
 double RecordingBackend::textWidth(const PrintFont& font, const QString& text) const {

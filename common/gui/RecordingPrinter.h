@@ -46,16 +46,20 @@ struct RecordedJob {
 
 // A printer without paper for tests: it keeps every text, line, picture, page
 // break and end of job. Its metrics are fixed (fonts measured at 1440 dots per
-// inch, so in twips), and its paper is US Letter with a quarter-inch margin: a
-// portrait page prints 8.0 × 10.5 in, a landscape page 10.5 × 8.0 in.
+// inch, so in twips), and its paper is US Letter with a quarter-inch margin unless a
+// test sets another: a portrait page prints 8.0 × 10.5 in, a landscape page 10.5 × 8.0 in.
 class RecordingBackend : public PrinterBackend {
 public:
-    static constexpr double PortraitWidth = 8.0 * TwipsPerInch;
-    static constexpr double PortraitHeight = 10.5 * TwipsPerInch;
+    static constexpr double PaperWidth = 8.5 * TwipsPerInch;
+    static constexpr double PaperHeight = 11.0 * TwipsPerInch;
+    static constexpr double DefaultMargin = 0.25 * TwipsPerInch;
+    static constexpr double PortraitWidth = PaperWidth - 2 * DefaultMargin;
+    static constexpr double PortraitHeight = PaperHeight - 2 * DefaultMargin;
 
     RecordingBackend();
 
     QSizeF printableSize(PageOrientation orientation) const override;
+    QPointF printableOrigin(PageOrientation orientation) const override;
     double textWidth(const PrintFont& font, const QString& text) const override;
     double lineHeight(const PrintFont& font) const override;
 
@@ -77,6 +81,8 @@ public:
 
     // Makes the next job fail to start, like a printer that is off line.
     bool failToStart = false;
+    // The unprintable border on every side of the page, in twips.
+    double margin = DefaultMargin;
 
     // The texts equal to the given one, in printing order.
     std::vector<RecordedText> textsEqual(const QString& text) const;

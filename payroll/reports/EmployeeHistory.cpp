@@ -28,19 +28,26 @@ QStringList RowCells(const QString& date, const QString& number, const QString& 
     return cells;
 }
 
-} // namespace
+// The pay history file of employee 1000 + recordNumber.
+QString HistoryFile(std::int32_t recordNumber) {
+    return PayRecordsFile(QString::number(1000 + recordNumber));
+}
 
-std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QDate start, QDate end) {
-    const QString file = PayRecordsFile(QString::number(1000 + recordNumber));
+// The records of employee 1000 + recordNumber's pay history dated from start to end, as
+// views into a buffer that the next call reuses; nullopt when there is no history.
+std::optional<std::vector<QByteArrayView>> DatedRecords(std::int32_t recordNumber, QDate start, QDate end) {
+    const QString file = HistoryFile(recordNumber);
     const std::int16_t count = RecordCount(file, PayRecord::Length);
     if (count < 1) return std::nullopt;
-    const QByteArray bytes = OpenRandomFile(file, PayRecord::Length).readAll();
+    // A report reads the histories of hundreds of employees in a row: one buffer serves
+    // them all, so that the first report of a run does not pay for fresh memory for each.
+    thread_local QByteArray bytes;
+    thread_local QByteArray shortRecord;
+    OpenRandomFile(file, PayRecord::Length).readAll(bytes);
     // Stored dates are whole days from this one, so the range compares as day numbers.
     const double first = OleDateOf(start);
     const double last = OleDateOf(end);
-
-    EmployeePayHistory history;
-    QByteArray shortRecord;
+    std::vector<QByteArrayView> dated;
     for (qsizetype at = 0; at < qsizetype{count} * PayRecord::Length; at += PayRecord::Length) {
         QByteArrayView record = QByteArrayView(bytes).sliced(std::min(at, bytes.size()));
         if (record.size() >= PayRecord::Length) {
@@ -52,7 +59,20 @@ std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QD
             record = shortRecord;
         }
         const double day = std::floor(StoredDate(record, DateOffset));
-        if (!(day >= first && day <= last)) continue;
+        if (day >= first && day <= last) dated.push_back(record);
+    }
+    return dated;
+}
+
+} // namespace
+
+std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QDate start, QDate end) {
+    const std::optional<std::vector<QByteArrayView>> dated = DatedRecords(recordNumber, start, end);
+    if (!dated) return std::nullopt;
+    const QString file = HistoryFile(recordNumber);
+    EmployeePayHistory history;
+    history.Paychecks.reserve(dated->size());
+    for (const QByteArrayView record : *dated) {
         PayRecord paycheck = PayRecord::decode(record);
         // The cents each row shows, so that a printed column adds up to its total.
         for (const auto& [amount, total] : YearToDateFields)
@@ -62,6 +82,12 @@ std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QD
         history.Paychecks.push_back(std::move(paycheck));
     }
     return history;
+}
+
+std::optional<int> CountPaychecks(std::int32_t recordNumber, QDate start, QDate end) {
+    const std::optional<std::vector<QByteArrayView>> dated = DatedRecords(recordNumber, start, end);
+    if (!dated) return std::nullopt;
+    return static_cast<int>(dated->size());
 }
 
 QString HoursText(const QString& storedHours) {

@@ -28,6 +28,8 @@ struct EmployeePayHistory {
 // nullopt when the employee has no pay history: no file, or a file without a record.
 // Throws FileError when the history cannot be read.
 std::optional<EmployeePayHistory> GatherPayHistory(std::int32_t recordNumber, QDate start, QDate end);
+// How many paychecks GatherPayHistory would gather, without decoding them.
+std::optional<int> CountPaychecks(std::int32_t recordNumber, QDate start, QDate end);
 
 // The report's sixteen cells of one paycheck: date, number, name, gross, hours, then
 // federal tax, Social Security, Medicare, state, local, additional federal, child

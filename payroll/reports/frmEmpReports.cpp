@@ -26,6 +26,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <functional>
+
 namespace {
 
 constexpr int ReportColumns = 16;
@@ -71,32 +75,72 @@ constexpr ButtonText Buttons[8] = {{"&Menu", "Return to Main Menu"},
                                    {"Select All", ""},
                                    {"Deselect All", ""}};
 
-// The text cut to the room before the next column, so that a long name never runs
-// into the figures beside it.
-QString FitBefore(const QString& text, float nextColumnX) {
+// The employee's name: the one column that gives way, cut to its room, when the figures
+// beside it need the space.
+constexpr std::size_t NameColumn = 2;
+// The least room between the end of one column's text and the next column.
+constexpr double ColumnGap = 72.0;
+
+using ColumnPlaces = std::array<double, ReportColumns>;
+
+QString Heading(std::size_t col) {
+    return QString::fromLatin1(PrintColumns[col].heading);
+}
+
+// Where each column prints, in twips, in the printer's current font: at its place in the
+// layout above, moved right where the widest text of the column before would run into it,
+// and moved left where the columns would run past the printable width. Amounts, dates and
+// hours are thus never cut; a name is cut only when the page has no room for it.
+ColumnPlaces PlaceColumns(const std::vector<QStringList>& rows) {
     const Printer& printer = ThePrinter();
-    const double room = nextColumnX * 1440.0f - printer.currentX() - 72.0;
+    std::array<double, ReportColumns> widest{};
+    for (std::size_t col = 0; col < ReportColumns; ++col)
+        widest[col] = printer.textWidth(Heading(col));
+    for (const QStringList& cells : rows)
+        for (std::size_t col = 0; col < ReportColumns; ++col)
+            widest[col] = std::max(widest[col], printer.textWidth(cells.value(static_cast<qsizetype>(col))));
+    ColumnPlaces x{};
+    for (std::size_t col = 0; col < ReportColumns; ++col) {
+        x[col] = PrintColumns[col].x * 1440.0f;
+        if (col > 0) x[col] = std::max(x[col], x[col - 1] + widest[col - 1] + ColumnGap);
+    }
+    double limit = printer.scaleWidth();
+    for (std::size_t col = ReportColumns; col-- > 0;) {
+        // The name keeps at least the room of its heading.
+        const double least = col == NameColumn ? printer.textWidth(Heading(col)) : widest[col];
+        x[col] = std::max(0.0, std::min(x[col], limit - least));
+        limit = x[col] - ColumnGap;
+    }
+    return x;
+}
+
+// The text cut to the room before the next column.
+QString FitBefore(const QString& text, double room) {
+    const Printer& printer = ThePrinter();
+    // The room was worked out from the same width: rounding must not cut a name that fits.
+    constexpr double Rounding = 0.01;
     qsizetype keep = text.size();
-    while (keep > 0 && printer.textWidth(text.left(keep)) > room)
+    while (keep > 0 && printer.textWidth(text.left(keep)) > room + Rounding)
         --keep;
     return text.left(keep);
 }
 
 // The sixteen texts on one printed line at their columns' places.
-template <class CellText> void PrintColumnsLine(CellText&& cell) {
+void PrintColumnsLine(const ColumnPlaces& x, const std::function<QString(std::size_t)>& cell) {
     Printer& printer = ThePrinter();
-    for (std::size_t col = 0; col < PrintColumns.size(); ++col) {
-        SetPrintPosition(PrintColumns[col].x, 0);
-        if (col + 1 < PrintColumns.size())
-            printer.printSameLine(FitBefore(cell(col), PrintColumns[col + 1].x));
+    for (std::size_t col = 0; col < ReportColumns; ++col) {
+        printer.setCurrentX(x[col]);
+        QString text = cell(col);
+        if (col == NameColumn) text = FitBefore(text, x[col + 1] - ColumnGap - x[col]);
+        if (col + 1 < ReportColumns)
+            printer.printSameLine(text);
         else
-            printer.print(cell(col));
+            printer.print(text);
     }
 }
 
-void PrintHeadings() {
-    SetPrintFont(6, true, false);
-    PrintColumnsLine([](std::size_t col) { return QString::fromLatin1(PrintColumns[col].heading); });
+void PrintHeadings(const ColumnPlaces& x) {
+    PrintColumnsLine(x, Heading);
 }
 
 } // namespace
@@ -286,31 +330,53 @@ void frmEmpReports::cmdEmplloyee_Click(int index) {
 }
 
 void frmEmpReports::BuildReport() {
+    // Years of many employees take a while: the user sees that the screen is at work.
+    const WaitCursor wait;
     fgReport->setRows(1);
-    for (int row = 1; row < fgEmployees->rows(); ++row)
-        if (!fgEmployees->textMatrix(row, 0).isEmpty()) {
-            // A history that cannot be read whole leaves no report to print in part.
-            if (!ReportFileErrors([&] { AddEmployeeRows(row); })) {
-                fgReport->setRows(1);
-                break;
-            }
-        }
+    // The grid takes its rows at once (each paycheck, a totals line and a blank line an
+    // employee): grown employee by employee it would move its cells again and again,
+    // which the first report of a run pays for most.
+    int rows = 1;
+    try {
+        forEachSelected([&](int row) {
+            if (const std::optional<int> paychecks = CountPaychecks(row, DTStart->date(), DTEnd->date()))
+                rows += *paychecks + 2;
+        });
+    } catch (const FileError&) {
+        // Reading the histories below meets the same file and tells the user, once.
+    }
+    fgReport->setRows(rows);
+    int next = 1;
+    // A history that cannot be read whole leaves no report to print in part.
+    if (!ReportFileErrors([&] { forEachSelected([&](int row) { next = AddEmployeeRows(row, next); }); }))
+        next = 1;
+    // A history changed between the count and the reading leaves no rows to spare.
+    fgReport->setRows(next);
 }
 
-void frmEmpReports::AddEmployeeRows(int row) {
+void frmEmpReports::forEachSelected(const std::function<void(int)>& action) {
+    for (int row = 1; row < fgEmployees->rows(); ++row)
+        if (!fgEmployees->textMatrix(row, 0).isEmpty()) action(row);
+}
+
+int frmEmpReports::AddEmployeeRows(int row, int next) {
     const std::optional<EmployeePayHistory> history = GatherPayHistory(row, DTStart->date(), DTEnd->date());
-    if (!history) return;
-    const int first = fgReport->rows();
+    if (!history) return next;
+    const int first = next;
     // The paychecks, the totals line and a blank line.
-    fgReport->setRows(first + static_cast<int>(history->Paychecks.size()) + 2);
+    const int needed = first + static_cast<int>(history->Paychecks.size()) + 2;
+    if (fgReport->rows() < needed) fgReport->setRows(needed);
     // A year of every employee's paychecks is many thousand cells: the view hears of
     // them once, when they are all in place.
     QAbstractItemModel* model = fgReport->view()->model();
     const QSignalBlocker quiet(model);
-    int next = first;
     const auto fill = [&](const QStringList& cells) {
-        for (int col = 0; col < cells.size(); ++col)
-            fgReport->setTextMatrix(next, col, cells[col]);
+        for (int col = 0; col < cells.size(); ++col) {
+            // A text equal to the one above (the name, the hours, a regular deduction)
+            // shares its memory: a year of paychecks repeats most of its cells.
+            const QString above = fgReport->textMatrix(next - 1, col);
+            fgReport->setTextMatrix(next, col, above == cells[col] ? above : cells[col]);
+        }
         ++next;
     };
     for (const PayRecord& paycheck : history->Paychecks)
@@ -318,6 +384,8 @@ void frmEmpReports::AddEmployeeRows(int row) {
     fill(TotalsCells(*history));
     model->blockSignals(false);
     Q_EMIT model->dataChanged(model->index(first - 1, 0), model->index(next - 2, ReportColumns - 1));
+    // The blank line.
+    return next + 1;
 }
 
 void frmEmpReports::PrintReport() {
@@ -339,17 +407,28 @@ void frmEmpReports::printPages() {
     printer.print(QStringLiteral("from - ") + ShortDateText(DTStart->date()) + QStringLiteral(" to ") +
                   ShortDateText(DTEnd->date()));
     printer.print();
-    PrintHeadings();
+    SetPrintFont(6, true, false);
 
+    // The rows that print: a zero gross (a paycheck of nothing, an empty range's totals)
+    // is left off.
     const QString zero = CurrencyText(Money());
+    std::vector<QStringList> rows;
     for (int row = 1; row < fgReport->rows(); ++row) {
         if (fgReport->textMatrix(row, 3) == zero) continue;
+        QStringList cells;
+        for (int col = 0; col < ReportColumns; ++col)
+            cells << fgReport->textMatrix(row, col);
+        rows.push_back(cells);
+    }
+    const ColumnPlaces places = PlaceColumns(rows);
+    PrintHeadings(places);
+    for (const QStringList& cells : rows) {
         // Rows that would run off the page go on a new one under the headings again.
         if (printer.currentY() + printer.textHeight(QString()) >= PageLimit * 1440.0f) {
             printer.newPage();
-            PrintHeadings();
+            PrintHeadings(places);
         }
-        PrintColumnsLine([&](std::size_t col) { return fgReport->textMatrix(row, static_cast<int>(col)); });
+        PrintColumnsLine(places, [&](std::size_t col) { return cells[static_cast<qsizetype>(col)]; });
     }
     printer.endDoc();
 }

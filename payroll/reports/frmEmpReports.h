@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class FlexGrid;
 class QDateEdit;
@@ -38,7 +39,9 @@ public:
     void LoadEmployeeGrid();
     bool AnyEmployeeSelected() const;
     void BuildReport();
-    void AddEmployeeRows(int row);
+    // Fills employee row's paychecks, totals line and blank line from grid row next on;
+    // returns the row after them.
+    int AddEmployeeRows(int row, int next);
     // The whole print job, under the suite's print-error rule.
     void PrintReport();
 
@@ -49,5 +52,7 @@ protected:
 private:
     void buildControls();
     void markAll(const QString& mark);
+    // Runs the action for each selected row of the selection grid, in order.
+    void forEachSelected(const std::function<void(int)>& action);
     void printPages();
 };

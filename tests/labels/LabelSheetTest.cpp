@@ -170,9 +170,10 @@ TEST_F(LabelPrintTest, EachSheetIsAJobAndEachLabelStartsAtItsOrigin) {
     const RecordedText* bo = printer->find(QStringLiteral("Bo"));
     ASSERT_TRUE(ada && bo);
     EXPECT_EQ(std::tuple(ada->job, bo->job), std::tuple(1, 2));
+    // Placed from the corner of the paper, not of the printable area.
     for (auto [text, x, y] : {std::tuple(ada, 5.8f, 9.589f), std::tuple(bo, 0.35f, 0.58f)}) {
-        EXPECT_NEAR(text->x, Twips(x), 0.5);
-        EXPECT_NEAR(text->y, Twips(y), 0.5);
+        EXPECT_NEAR(text->x + printer->margin, Twips(x), 0.5);
+        EXPECT_NEAR(text->y + printer->margin, Twips(y), 0.5);
     }
     EXPECT_EQ(ada->font.face, LabelFace);
     EXPECT_EQ(ada->font.size, 10);
@@ -180,10 +181,74 @@ TEST_F(LabelPrintTest, EachSheetIsAJobAndEachLabelStartsAtItsOrigin) {
     const auto lines = printer->textsOnPage(1, 1);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2].text, QStringLiteral("Springfield, IL. 62701"));
-    EXPECT_EQ(lines[2].x, Twips(5.8f));
+    EXPECT_EQ(lines[2].x, lines[0].x);
     EXPECT_GT(lines[2].y, lines[1].y);
 
     // Nothing selected prints nothing.
     PrintLabelJobs(PlanLabelRun(Request()), AddressStyle::USA);
     EXPECT_EQ(printer->jobs.size(), 2u);
+}
+
+// Full sheets on standard 30-label letter stock (2.625 x 1 in labels, 0.5 in from the top,
+// 0.1875 in from the left, 0.125 in between columns), through printers of different
+// margins: every label starts where the sheet's map puts it, measured from the corner of
+// the paper, and every line's box stays on its own label.
+TEST_F(LabelPrintTest, FullSheetsLandOnTheStockWhateverThePrintersMargins) {
+    const QString longCity = QStringLiteral("Rancho Santa Margarita, CA. 92688-1234");
+    const LabelLines usa = {QStringLiteral("Rancho Feed"), QStringLiteral("12 Main Street"), QStringLiteral("Suite 4"),
+                            QStringLiteral("Rancho Santa Margarita"), QStringLiteral("CA"), QStringLiteral("92688-1234")};
+    // Five lines at 10 points, the tallest label.
+    const LabelLines international = {QStringLiteral("Ada Okafor"), QStringLiteral("14 Harbour Row"),
+                                      QStringLiteral("Docklands"), QStringLiteral("London E14 5AB"),
+                                      QStringLiteral("United Kingdom")};
+    const LabelLines longNames = {QStringLiteral("Montgomery-Fairweather Imports Ltd"),
+                                  QStringLiteral("Unit 1200, Longstreet Boulevard West"), QStringLiteral("Docklands"),
+                                  QStringLiteral("Rancho Santa Margarita Municipal Water District No. 12"),
+                                  QStringLiteral("United Kingdom of Great Britain")};
+    constexpr double In = TwipsPerInch;
+    struct Row {
+        const char* what;
+        double margin; // inches
+        LabelLines lines;
+        AddressStyle style;
+        int linesPerLabel;
+    } rows[] = {
+        {"quarter-inch margins, USA", 0.25, usa, AddressStyle::USA, 4},
+        {"quarter-inch margins, International", 0.25, international, AddressStyle::International, 5},
+        {"borderless printer", 0.0, usa, AddressStyle::USA, 4},
+        {"wide margins", 0.3, international, AddressStyle::International, 5},
+        {"wide margins, long names", 0.3, longNames, AddressStyle::International, 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const size_t first = printer->texts.size();
+        printer->margin = row.margin * In;
+        dialogs->answerPrintDialog(true);
+        PrintLabelJobs(PlanBusinessSheet(row.lines), row.style);
+        ASSERT_EQ(printer->texts.size() - first, size_t(LabelsPerSheet * row.linesPerLabel));
+        for (size_t i = 0; i < printer->texts.size() - first; ++i) {
+            const RecordedText& t = printer->texts[first + i];
+            SCOPED_TRACE(QStringLiteral("%1 at %2,%3").arg(t.text).arg(t.x).arg(t.y).toStdString());
+            const int position = int(i) / row.linesPerLabel;
+            const double left = 0.1875 * In + (LabelColumn(position) - 1) * 2.75 * In;
+            const double top = 0.5 * In + (LabelRow(position) - 1) * In;
+            const double x = t.x + printer->margin;
+            const double y = t.y + printer->margin;
+            if (int(i) % row.linesPerLabel == 0) {
+                EXPECT_NEAR(x, LabelX(LabelColumn(position)) * In, 0.02 * In);
+                EXPECT_NEAR(y, LabelY(LabelRow(position)) * In, 0.02 * In);
+            }
+            EXPECT_GE(x, left);
+            EXPECT_LE(x + t.width, left + 2.625 * In);
+            EXPECT_LE(x + t.width, printer->margin + printer->printableSize(PageOrientation::Portrait).width());
+            EXPECT_GE(y, top);
+            EXPECT_LE(y + printer->lineHeight(t.font), top + In);
+        }
+    }
+    // The 8-point rule of long names stays; only a line too wide at its size prints smaller.
+    EXPECT_EQ(printer->find(longNames[0])->font.size, 8);
+    EXPECT_LT(printer->find(longNames[3])->font.size, 8);
+    ASSERT_NE(printer->find(longCity), nullptr);
+    EXPECT_LT(printer->find(longCity)->font.size, 10);
+    EXPECT_EQ(printer->find(QStringLiteral("Rancho Feed"))->font.size, 10);
 }

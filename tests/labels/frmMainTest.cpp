@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -250,6 +251,58 @@ TEST_F(TessalyTest, BusinessStateShowsAsStoredInEitherStyle) {
     }
 }
 
+// Lists of thousands of entries: each selection of the screen changes its list's selection
+// in one step (today a Clear and a Select at most), never entry by entry, and an open
+// recipient list follows a statement transfer.
+TEST_F(TessalyTest, SelectionsChangeAListInOneStep) {
+    std::vector<CustomerRecord> people;
+    QByteArray statement;
+    for (int n = 0; n < 60; ++n) {
+        people.push_back(Person(QStringLiteral("Ann%1").arg(n), QStringLiteral("Lee"),
+                                n % 2 ? QStringLiteral("1 Main St") : QStringLiteral("2 Elm St")));
+        if (n % 3 == 0) statement += "\"Ann" + QByteArray::number(n) + " Lee\"\r\n";
+    }
+    writeFile(CustomerDataFile, Bytes(people));
+    writeFile(StatementFile, statement);
+    StartTessaly();
+    labels::frmMain& s = screen();
+    s.optSearch[1]->setChecked(true);
+    s.txtSearchfor->setText(QStringLiteral("main"));
+    struct Row {
+        const char* what;
+        std::vector<int> before; // buttons pressed first
+        int button;
+        QListWidget* list;
+        int selected;
+    } rows[] = {
+        {"Select All of the statement names", {1}, 0, s.lstStatementNames, 20},
+        {"Select All of the customers", {4}, 3, s.lstAccounts, 60},
+        {"Clear All of the customers", {3}, 4, s.lstAccounts, 0},
+        {"a search", {4}, 6, s.lstAccounts, 30},
+        {"the statement transfer", {4, 0}, 15, s.lstAccounts, 20},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        for (int button : row.before)
+            s.Command1_Click(button);
+        int changes = 0;
+        const QMetaObject::Connection counting = QObject::connect(
+            row.list->selectionModel(), &QItemSelectionModel::selectionChanged, [&changes] { ++changes; });
+        s.Command1_Click(row.button);
+        QObject::disconnect(counting);
+        EXPECT_LE(changes, 2);
+        EXPECT_EQ(selected(row.list).size(), row.selected);
+    }
+    // The transfer with the recipient list open: the list shows the customers added.
+    s.Command1_Click(4);
+    s.Command1_Click(9);
+    ASSERT_FALSE(s.fraRecipients->isHidden());
+    EXPECT_EQ(s.lstRecipients->count(), 0);
+    s.Command1_Click(15);
+    EXPECT_EQ(texts(s.lstRecipients), selected(s.lstAccounts));
+    EXPECT_EQ(s.lstRecipients->count(), 20);
+}
+
 TEST_F(TessalyTest, OptionsOfTheScreen) {
     writeAllFiles();
     StartTessaly();
@@ -339,6 +392,12 @@ TEST_F(TessalyTest, SheetsRenderToPdf) {
         PrinterScope painting(std::make_unique<PaintingBackend>(MakePdfPrinter(folder + QStringLiteral("/MailingSet.pdf"))));
         select(s.lstAccounts, {0, 1, 2});
         s.ckReturnLabel->setChecked(true);
+        // A General label whose last line is too wide for a label at 10 points.
+        const QStringList general = {QStringLiteral("Rancho Feed"), QStringLiteral("12 Main Street"), QString(),
+                                     QStringLiteral("Rancho Santa Margarita"), QStringLiteral("CA"),
+                                     QStringLiteral("92688-1234")};
+        for (int i = 0; i < general.size(); ++i)
+            s.txtGeneral[size_t(i)]->setText(general[i]);
         s.txtPrintLabel_Click(1);
         EXPECT_EQ(s.PrintLabelRun(), PrintOutcome::Printed);
     }

@@ -6,15 +6,22 @@
 #include "RecordSupport.h"
 #include "frmEmpReports.h"
 
+#include <QAbstractItemModel>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
 #include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 
 using namespace testrecords;
 
@@ -230,6 +237,24 @@ TEST_F(EmpReportsTest, OneRowAPaycheckThenTotalsAndAnEmployeeWithoutHistoryIsSki
     EXPECT_EQ(column(*screen.fgEmployees, 0), (QStringList{"", "", "\u00AB", ""}));
 }
 
+// A report of years of paychecks takes a while: the screen shows that it is at work.
+TEST_F(EmpReportsTest, CreateReportShowsAWaitCursorWhileItWorks) {
+    writeEmployees(2);
+    AppendPayRecords(QStringLiteral("1002"), {paycheck(QDate(2026, 6, 1), 10000)});
+    frmEmpReports& screen = open();
+    screen.cmdEmplloyee[6]->click();
+    std::vector<bool> waiting;
+    QObject::connect(screen.fgReport->view()->model(), &QAbstractItemModel::rowsInserted, [&waiting] {
+        waiting.push_back(QApplication::overrideCursor() != nullptr &&
+                          QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    });
+    screen.cmdEmplloyee[1]->click();
+    EXPECT_EQ(screen.fgReport->rows(), 1 + 1 + 2);
+    ASSERT_FALSE(waiting.empty());
+    EXPECT_EQ(waiting, std::vector<bool>(waiting.size(), true));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 // ---- The printout ----------------------------------------------------------------------------
 
 TEST_F(EmpReportsTest, PrintoutBreaksPagesAtSevenAndAHalfInchesRepeatingTheHeadings) {
@@ -270,7 +295,8 @@ TEST_F(EmpReportsTest, PrintoutBreaksPagesAtSevenAndAHalfInchesRepeatingTheHeadi
         const RecordedText& first = texts.at(page == 1 ? 2 : 0);
         EXPECT_EQ(first.text, QStringLiteral("Pay Date"));
         EXPECT_EQ(headings[std::size_t(page - 1)].y, first.y);
-        EXPECT_EQ(headings[std::size_t(page - 1)].x, Twips(10.2f));
+        EXPECT_LE(headings[std::size_t(page - 1)].x + headings[std::size_t(page - 1)].width,
+                  RecordingBackend::PortraitHeight);
         for (const RecordedText& t : texts) {
             if (t.font.size != 6) continue;
             EXPECT_TRUE(t.font.bold);
@@ -283,10 +309,8 @@ TEST_F(EmpReportsTest, PrintoutBreaksPagesAtSevenAndAHalfInchesRepeatingTheHeadi
     EXPECT_EQ(printer->textsEqual(QStringLiteral("TOTALS")).size(), 1u);
     EXPECT_EQ(printer->find(QStringLiteral("1002")), nullptr);
     EXPECT_EQ(printer->find(QStringLiteral("1/26/2024")), nullptr);
-    // A long name is cut before the gross beside it.
-    const RecordedText* name = printer->find(QStringLiteral("Abigail Montgomery-"));
-    ASSERT_NE(name, nullptr);
-    EXPECT_LT(name->x + name->width, Twips(2.5f));
+    // A long name prints whole where the page has room for it.
+    EXPECT_NE(printer->find(QStringLiteral("Abigail Montgomery-Fairweather")), nullptr);
 
     // The same report through the real printer path, as a PDF file.
     const QString pdf =
@@ -296,6 +320,82 @@ TEST_F(EmpReportsTest, PrintoutBreaksPagesAtSevenAndAHalfInchesRepeatingTheHeadi
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(4), "%PDF");
+}
+
+// Every printed line of the report against the grid: amounts, dates and hours print whole,
+// a name at most cut short, no text runs into the next, and all of it inside the printable
+// width of the landscape page.
+TEST_F(EmpReportsTest, PrintedFiguresAreWholeAndInsideThePage) {
+    const QString longName = QStringLiteral("Maximiliana Montgomery-Fairweather Featherstonehaugh");
+    struct Case {
+        const char* name;
+        int employees;
+        std::int64_t grossCents;
+        std::int64_t matchCents;
+        QString employeeName;
+    } cases[] = {
+        {"a year of weekly pay for twenty", 20, 128000, 5000, QStringLiteral("Pat Doe")},
+        {"large amounts and a long name", 2, 1234567, 123456, longName},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        printer->texts.clear();
+        QDir(path(QStringLiteral("/Employees"))).removeRecursively();
+        writeEmployees(c.employees);
+        for (int n = 1; n <= c.employees; ++n) {
+            std::vector<PayRecord> checks;
+            for (int week = 0; week < 52; ++week) {
+                PayRecord p = paycheck(QDate(2025, 1, 3).addDays(7 * week), c.grossCents);
+                p.Match401k = Money::fromCents(c.matchCents);
+                p.FederalTax = Money::fromCents(c.grossCents / 7);
+                p.Deduction401k = Money::fromCents(c.grossCents / 20);
+                p.EmployeeName = c.employeeName;
+                checks.push_back(p);
+            }
+            AppendPayRecords(QString::number(1000 + n), checks);
+        }
+        frmEmpReports& screen = open();
+        screen.cmdEmplloyee[6]->click();
+        screen.cmdEmplloyee[5]->click();
+        screen.cmdEmplloyee[1]->click();
+        dialogs->answerPrintDialog(true);
+        screen.cmdEmplloyee[2]->click();
+
+        // The texts of each printed row, in order of place.
+        std::map<std::pair<int, double>, std::vector<RecordedText>> lines;
+        for (const RecordedText& t : printer->texts)
+            if (t.font.size == 6) lines[{t.page, t.y}].push_back(t);
+        std::vector<QStringList> expected;
+        for (int r = 1; r < screen.fgReport->rows(); ++r) {
+            QStringList cells = row(*screen.fgReport, r);
+            cells.removeAll(QString());
+            if (!cells.isEmpty() && screen.fgReport->textMatrix(r, 3) != QStringLiteral("$0.00")) expected.push_back(cells);
+        }
+        std::size_t k = 0;
+        for (auto& [where, texts] : lines) {
+            std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+            EXPECT_LE(texts.back().x + texts.back().width, RecordingBackend::PortraitHeight);
+            if (texts.front().text == QStringLiteral("Pay Date")) continue; // a page's headings
+            ASSERT_LT(k, expected.size());
+            const QStringList& cells = expected[k++];
+            ASSERT_EQ(texts.size(), std::size_t(cells.size()));
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                SCOPED_TRACE(texts[i].text.toStdString());
+                if (cells[qsizetype(i)] == c.employeeName) {
+                    EXPECT_TRUE(cells[qsizetype(i)].startsWith(texts[i].text) && !texts[i].text.isEmpty());
+                } else {
+                    EXPECT_EQ(texts[i].text, cells[qsizetype(i)]);
+                }
+                if (i + 1 < texts.size()) {
+                    EXPECT_LT(texts[i].x + texts[i].width, texts[i + 1].x);
+                }
+            }
+        }
+        EXPECT_EQ(k, expected.size());
+        EXPECT_NE(printer->find(QStringLiteral("TOTALS")), nullptr);
+        screen.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 } // namespace
