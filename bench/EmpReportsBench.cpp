@@ -25,6 +25,23 @@ using bench::Employees;
 const QDate YearStart(2025, 1, 1);
 const QDate YearEnd(2025, 12, 31);
 
+// The screen with every employee chosen for the year.
+frmEmpReports& OpenYearReport() {
+    bench::EnsureApplication();
+    bench::UseTenYearFolder();
+    frmEmpReports& screen = ShowScreen<frmEmpReports>();
+    screen.cmdEmplloyee[6]->click();
+    screen.DTStart->setDate(YearStart);
+    screen.DTEnd->setDate(YearEnd);
+    return screen;
+}
+
+void CloseReport(benchmark::State& state, frmEmpReports& screen) {
+    state.counters["rows"] = screen.fgReport->rows();
+    UnloadAllScreens();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void BM_GatherEveryEmployeesYear(benchmark::State& state) {
     bench::UseTenYearFolder();
     std::size_t paychecks = 0;
@@ -38,27 +55,15 @@ void BM_GatherEveryEmployeesYear(benchmark::State& state) {
 BENCHMARK(BM_GatherEveryEmployeesYear)->Unit(benchmark::kMillisecond);
 
 void BM_EmployeeReportOfEveryEmployeeForAYear(benchmark::State& state) {
-    bench::EnsureApplication();
-    bench::UseTenYearFolder();
-    frmEmpReports& screen = ShowScreen<frmEmpReports>();
-    screen.cmdEmplloyee[6]->click();
-    screen.DTStart->setDate(YearStart);
-    screen.DTEnd->setDate(YearEnd);
+    frmEmpReports& screen = OpenYearReport();
     for (auto _ : state)
         screen.cmdEmplloyee[1]->click();
-    state.counters["rows"] = screen.fgReport->rows();
-    UnloadAllScreens();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseReport(state, screen);
 }
 BENCHMARK(BM_EmployeeReportOfEveryEmployeeForAYear)->Unit(benchmark::kMillisecond);
 
 void BM_FirstCreateReport(benchmark::State& state) {
-    bench::EnsureApplication();
-    bench::UseTenYearFolder();
-    frmEmpReports& screen = ShowScreen<frmEmpReports>();
-    screen.cmdEmplloyee[6]->click();
-    screen.DTStart->setDate(YearStart);
-    screen.DTEnd->setDate(YearEnd);
+    frmEmpReports& screen = OpenYearReport();
     // The screen as the user sees it before the press.
     QCoreApplication::processEvents();
     for (auto _ : state) {
@@ -66,9 +71,7 @@ void BM_FirstCreateReport(benchmark::State& state) {
         // Until the report is on the screen.
         QCoreApplication::processEvents();
     }
-    state.counters["rows"] = screen.fgReport->rows();
-    UnloadAllScreens();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseReport(state, screen);
 }
 BENCHMARK(BM_FirstCreateReport)->Iterations(1)->Unit(benchmark::kMillisecond);
 

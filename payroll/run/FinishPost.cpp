@@ -175,7 +175,12 @@ void frmPayroll::UpdateBankBalance(bool payrollAccount) {
     // setup screen read it: the debit goes on its file as it stands now. The payroll
     // account is kept by this program alone, and a missing file would read as a new,
     // empty account: the setup screen's figures are the account's.
-    if (!payrollAccount && account.onFile()) account.load();
+    if (account.onFile()) {
+        // A file that does not hold the whole account (cut short by a crash, say) is never
+        // written over with what could be read of it: the posting stops and names it.
+        ReadWholeAccount(payrollAccount);
+        if (!payrollAccount) account.load();
+    }
     const QString oldBalance = account.balance();
     const QString oldNext = account.next();
     const Money balance = DebitedBalance(MoneyOf(oldBalance), RunTotal);

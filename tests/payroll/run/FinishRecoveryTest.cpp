@@ -225,6 +225,23 @@ TEST_F(FinishRecoveryTest, ChecksAlreadyInTheRegisterKeepTheirNumbersOnAReprint)
     EXPECT_TRUE(readFile(QStringLiteral("PayrollCheckbookInfo.txt")).contains("\"$3,147.48\",\"1004\""));
 }
 
+// An account file cut short keeps what it holds: the debit waits until it is whole.
+TEST_F(FinishRecoveryTest, AnAccountFileCutShortIsNotDebited) {
+    for (const auto& [bank, file] : {std::pair{0, QStringLiteral("PayrollCheckbookInfo.txt")},
+                                     std::pair{1, QStringLiteral("CheckbookInfo.txt")}}) {
+        SCOPED_TRACE(file.toStdString());
+        SetBank(bank, QStringLiteral("$9,000.00"), QStringLiteral("2001"));
+        OpenFinishPanel();
+        const QByteArray cut = "\"Main Street Bank\",\"777-2\"\r\n";
+        writeFile(file, cut);
+        PrintAndDeclineTheRetry();
+        EXPECT_TRUE(dialogs->shown.back().text.contains(file));
+        EXPECT_EQ(readFile(file), cut);
+        EXPECT_EQ(Debits(), 0);
+        dialogs->clear();
+    }
+}
+
 // ---- Errors in the finish -------------------------------------------------------------------------
 
 TEST_F(FinishRecoveryTest, FileErrorBeforeThePostingLetsTheUserLeaveOrGoBack) {
