@@ -18,7 +18,9 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "kestrova_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: at exit Qt's own statics may already be gone, and a window shown by
+    // a benchmark leaves input devices whose teardown would then crash the process.
+    new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
