@@ -644,7 +644,8 @@ void DeleteFileAndBackup(QStringView name) {
 void MakeFolder(QStringView relativeFolder) {
     const QString path = DataPath(relativeFolder);
     if (QFileInfo::exists(path)) return;
-    if (!QDir().mkdir(path, PrivateFolder))
+    // Another program of the suite may make the same folder at the same moment.
+    if (!QDir().mkdir(path, PrivateFolder) && !QFileInfo(path).isDir())
         throw FileError(path, QStringLiteral("The folder could not be created."));
 }
 
