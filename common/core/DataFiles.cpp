@@ -19,6 +19,8 @@
 #include <system_error>
 #include <utility>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr QFileDevice::Permissions PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -467,6 +469,47 @@ void placeRecord(QByteArray& all, std::int64_t offset, const QByteArray& record)
 
 } // namespace
 
+namespace {
+
+// Whether the open file is still the one of that name: a rewrite renames a new copy in
+// under the name, and what is appended after that belongs in the new copy.
+bool NamesFile(int handle, const QString& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(handle, &open) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+// The append lock of the file of that name, held from before a rewrite reads what other
+// programs may have appended until its new copy is renamed in: no append falls between.
+class RewriteLock {
+public:
+    explicit RewriteLock(const QString& path) : file_(path) {
+        while (file_.open(QIODevice::ReadOnly)) {
+            lock_.emplace(file_.handle());
+            if (NamesFile(file_.handle(), path)) return;
+            lock_.reset();
+            file_.close();
+        }
+    }
+    // What the file holds from the offset on (nothing when it is shorter, or missing).
+    QByteArray bytesFrom(std::int64_t offset) {
+        if (!lock_ || file_.size() <= offset) return {};
+        QByteArray bytes;
+        if (file_.seek(offset)) bytes = file_.readAll();
+        if (file_.error() != QFileDevice::NoError)
+            throw FileError(file_.fileName(),
+                            problemText(QStringLiteral("It could not be read"), file_.errorString()));
+        return bytes;
+    }
+
+private:
+    QFile file_;
+    std::optional<AppendLock> lock_; // released before the file closes
+};
+
+} // namespace
+
 RandomFile::RandomFile(QStringView name, int recordLength)
     : path_(DataPath(name)), recordLength_(recordLength), file_(std::make_unique<QFile>(path_)) {
     if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
@@ -515,7 +558,14 @@ std::int32_t RandomFile::append(const QByteArray& record) {
     checkRecord(path_, record, recordLength_);
     if (!file_->isWritable())
         throw FileError(path_, QStringLiteral("It could not be written: it can only be read."));
-    const AppendLock lock(file_->handle());
+    std::optional<AppendLock> lock;
+    for (lock.emplace(file_->handle()); !NamesFile(file_->handle(), path_); lock.emplace(file_->handle())) {
+        // Another program rewrote the file since it was opened: the append goes into the new copy.
+        lock.reset();
+        file_->close();
+        if (!file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered, PrivateFile))
+            throw FileError(path_, problemText(QStringLiteral("It could not be opened"), file_->errorString()));
+    }
     const std::int64_t count = roundedCount(length(), recordLength_);
     if (count >= std::numeric_limits<std::int16_t>::max())
         throw FileError(path_, QStringLiteral("It holds more records than the program can handle."));
@@ -527,7 +577,9 @@ std::int32_t RandomFile::append(const QByteArray& record) {
 // A record rewritten in place could be torn by a write cut part-way: the whole file is
 // written anew with the record changed, so the record changes whole or not at all.
 void RandomFile::replaceRecord(std::int64_t offset, const QByteArray& bytes) {
-    QByteArray all = readAll();
+    RewriteLock lock(path_);
+    QByteArray all = lock.bytesFrom(0);
+    if (all.isEmpty()) all = readAll();
     placeRecord(all, offset, bytes);
     file_->close();
     const auto reopen = [this] { file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered); };
@@ -592,6 +644,7 @@ RecordFileImage::RecordFileImage(QStringView name, int recordLength)
     : path_(DataPath(name)), recordLength_(recordLength) {
     if (recordLength_ <= 0) throw FileError(path_, QStringLiteral("The record length is not valid."));
     if (FileExistsOrThrow(name)) bytes_ = readWholeFile(path_);
+    readLength_ = bytes_.size();
 }
 
 std::int32_t RecordFileImage::count() const {
@@ -621,7 +674,12 @@ void RecordFileImage::write(std::int32_t recordNumber, const QByteArray& record)
 
 void RecordFileImage::save() {
     if (!changed_) return;
-    ReplaceFile(path_, bytes_);
+    // Records other programs appended since the file was read follow this program's own.
+    RewriteLock lock(path_);
+    const QByteArray appended = lock.bytesFrom(readLength_);
+    ReplaceFile(path_, bytes_ + appended);
+    bytes_ += appended;
+    readLength_ = bytes_.size();
     changed_ = false;
 }
 

@@ -184,6 +184,7 @@ private:
     QString path_;
     int recordLength_;
     QByteArray bytes_;
+    std::int64_t readLength_ = 0; // the file's length when read
     bool changed_ = false;
 };
 // A second random file open at the same time.

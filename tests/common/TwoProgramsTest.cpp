@@ -45,27 +45,44 @@ void SavePayroll(int program, int save) {
     }
 }
 
-void SaveMany(int program) {
-    for (int save = 1; save <= Saves; ++save)
-        SavePayroll(program, save);
+// A rewrite of a record another program may be appending after, as the void and the
+// settings screens make them: the first register entry's status flipped through a whole
+// image of the file, the first summary record written again in place.
+void RewriteFirstRecords() {
+    RecordFileImage entries(GeneralRegisterFile, RegisterEntry::Length);
+    RegisterEntry entry = entries.get<RegisterEntry>(1).value();
+    entry.Status = entry.Status.isEmpty() ? QStringLiteral("Void") : QString();
+    entries.put(1, entry);
+    entries.save();
+    RandomFile summaries = OpenRandomFile(SummaryRecordsFile, SummaryRecord::Length);
+    summaries.write(1, summaries.read(1).value());
 }
 
-class TwoProgramsTest : public ProgramFolderTest {};
+void SaveMany(int program, bool rewrites) {
+    for (int save = 1; save <= Saves; ++save) {
+        SavePayroll(program, save);
+        if (rewrites) RewriteFirstRecords();
+    }
+}
+
+// The second program saves only; the first saves only, or also rewrites records while
+// the second appends.
+class TwoProgramsTest : public ProgramFolderTest, public testing::WithParamInterface<bool> {};
 
 } // namespace
 
-TEST_F(TwoProgramsTest, TwoProgramsSavingAtOnceLoseNoRecordAndTearNone) {
+TEST_P(TwoProgramsTest, TwoProgramsSavingAtOnceLoseNoRecordAndTearNone) {
     const pid_t other = ::fork();
     ASSERT_GE(other, 0);
     if (other == 0) {
         try {
-            SaveMany(2);
+            SaveMany(2, false);
         } catch (...) {
             ::_exit(1);
         }
         ::_exit(0);
     }
-    EXPECT_NO_THROW(SaveMany(1));
+    EXPECT_NO_THROW(SaveMany(1, GetParam()));
     int status = 0;
     ASSERT_EQ(::waitpid(other, &status, 0), other);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -114,3 +131,6 @@ TEST_F(TwoProgramsTest, TwoProgramsSavingAtOnceLoseNoRecordAndTearNone) {
                     << c.file.toStdString() << " program " << program << " save " << save;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(AppendsOnly, TwoProgramsTest, testing::Values(false));
+INSTANTIATE_TEST_SUITE_P(WithRewrites, TwoProgramsTest, testing::Values(true));
