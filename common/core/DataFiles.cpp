@@ -564,7 +564,8 @@ std::int32_t RandomFile::append(const QByteArray& record) {
         lock.reset();
         file_->close();
         if (!file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered, PrivateFile))
-            throw FileError(path_, problemText(QStringLiteral("It could not be opened"), file_->errorString()));
+            throw FileError(path_,
+                            problemText(QStringLiteral("It could not be opened"), file_->errorString()));
     }
     const std::int64_t count = roundedCount(length(), recordLength_);
     if (count >= std::numeric_limits<std::int16_t>::max())
