@@ -558,14 +558,15 @@ std::int32_t RandomFile::append(const QByteArray& record) {
     checkRecord(path_, record, recordLength_);
     if (!file_->isWritable())
         throw FileError(path_, QStringLiteral("It could not be written: it can only be read."));
-    std::optional<AppendLock> lock;
-    for (lock.emplace(file_->handle()); !NamesFile(file_->handle(), path_); lock.emplace(file_->handle())) {
+    std::optional<AppendLock> lock(std::in_place, file_->handle());
+    while (!NamesFile(file_->handle(), path_)) {
         // Another program rewrote the file since it was opened: the append goes into the new copy.
         lock.reset();
         file_->close();
         if (!file_->open(QIODevice::ReadWrite | QIODevice::Unbuffered, PrivateFile))
             throw FileError(path_,
                             problemText(QStringLiteral("It could not be opened"), file_->errorString()));
+        lock.emplace(file_->handle());
     }
     const std::int64_t count = roundedCount(length(), recordLength_);
     if (count >= std::numeric_limits<std::int16_t>::max())
